@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Sumtopia needs to build, run and test, skipping what is present.
+# Usage: scripts/install-deps.sh [--bench]
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang-format
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation
+    cups cups-client printer-driver-cups-pdf poppler-utils
+)
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(xvfb xauth x11-utils time)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"

@@ -1,0 +1,114 @@
+#include "platform/Controls.h"
+
+#include "platform/Twips.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
+
+QColor bgrColor(quint32 bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8U) & 0xFFU),
+                  static_cast<int>((bgr >> 16U) & 0xFFU));
+}
+
+void installFontSubstitutes()
+{
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                              QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif")});
+}
+
+QFont designFont(double points, bool bold, const QString &family)
+{
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
+    font.setBold(bold);
+    return font;
+}
+
+QFont defaultDesignFont()
+{
+    return designFont(8.25);
+}
+
+void setBackground(QWidget *widget, quint32 bgr)
+{
+    QPalette palette = widget->palette();
+    const QColor colour = bgrColor(bgr);
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTransparent(QWidget *widget)
+{
+    widget->setAutoFillBackground(false);
+    widget->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void placeTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsRect(left, top, width, height));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width, int height, double points, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(designFont(points));
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+void setSingleBorder(QLabel *label)
+{
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                        int top, int width, int height, double points)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(designFont(points));
+    setBackground(button, DesignColor::LightPink);
+    placeTwips(button, left, top, width, height);
+    return button;
+}
+
+DrawnLine::DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    m_line = twipsLine(x1, y1, x2, y2);
+    const QRect bounds = QRect(m_line.p1(), m_line.p2()).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(bounds);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DrawnLine::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setRenderHint(QPainter::Antialiasing, m_line.dx() != 0 && m_line.dy() != 0);
+    painter.drawLine(m_line.translated(-pos()));
+}
+
+void setTabOrder(const QList<QWidget *> &widgetsInOrder)
+{
+    for (qsizetype i = 1; i < widgetsInOrder.size(); ++i) {
+        QWidget::setTabOrder(widgetsInOrder.at(i - 1), widgetsInOrder.at(i));
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+// Building controls from their designed values. Control names carry a prefix for their kind:
+// cmd push button, lbl label, txt line edit, cbo combo box, opt radio button, mnu menu action,
+// img image label, frm window; every control's objectName is its design name.
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLine>
+#include <QString>
+#include <QWidget>
+
+class QPushButton;
+
+// Colours as designed, &H00BBGGRR.
+namespace DesignColor {
+constexpr quint32 Cyan = 0x00FFFF00;
+constexpr quint32 LightPink = 0x00FFC0FF;
+constexpr quint32 Red = 0x000000FF;
+constexpr quint32 LightBlue = 0x00FFC0C0;
+} // namespace DesignColor
+
+QColor bgrColor(quint32 bgr);
+
+// The designed faces are not on Linux; these map them onto faces the set-up installs.
+void installFontSubstitutes();
+
+// A font of the design at a size in points, set in pixels at 96 dpi (4/3 pixel a point), so the
+// text keeps its designed size relative to the twip geometry whatever the screen's logical dpi.
+QFont designFont(double points, bool bold = false,
+                 const QString &family = QStringLiteral("MS Sans Serif"));
+
+// The window's default font.
+QFont defaultDesignFont();
+
+void setBackground(QWidget *widget, quint32 bgr);
+void setTransparent(QWidget *widget);
+void placeTwips(QWidget *widget, int left, int top, int width, int height);
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width, int height, double points,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// A label with a single-line border.
+void setSingleBorder(QLabel *label);
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                        int top, int width, int height, double points = 8.25);
+
+// A drawn line between two points given in twips.
+class DrawnLine final : public QWidget
+{
+    Q_OBJECT
+public:
+    DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);
+    QLine line() const { return m_line; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_line; // in the parent's pixels
+};
+
+// Sets the keyboard focus order from a list in tab-index order.
+void setTabOrder(const QList<QWidget *> &widgetsInOrder);

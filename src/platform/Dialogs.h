@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every modal question the program asks goes through this interface, so tests answer in advance.
+class Dialogs
+{
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Dialogs() = default;
+
+    // The typed text, or empty text on Cancel.
+    virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                             const QString &defaultText) = 0;
+    virtual Answer messageBox(QWidget *parent, const QString &prompt, const QString &title,
+                              Buttons buttons) = 0;
+    // A path to save to, or empty text on Cancel.
+    virtual QString saveFileName(QWidget *parent, const QString &title,
+                                 const QString &suggestedPath, const QString &filter) = 0;
+};
+
+// Qt's modal dialogs.
+class QtDialogs final : public Dialogs
+{
+public:
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    Answer messageBox(QWidget *parent, const QString &prompt, const QString &title,
+                      Buttons buttons) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                         const QString &filter) override;
+};

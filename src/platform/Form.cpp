@@ -1,0 +1,184 @@
+#include "platform/Form.h"
+
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+FormWindow::FormWindow(Form &form) : m_form(form)
+{
+    setObjectName(form.name());
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    layout->addWidget(m_client);
+}
+
+QMenuBar *FormWindow::menuBar()
+{
+    if (m_menuBar == nullptr) {
+        m_menuBar = new QMenuBar(this);
+        // Keep the bar inside the window on every desktop, so the client area stays below it.
+        m_menuBar->setNativeMenuBar(false);
+        static_cast<QVBoxLayout *>(layout())->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
+void FormWindow::setClientSizeTwips(int width, int height)
+{
+    m_client->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    // The window is never closed behind the form's back; the form's handler decides.
+    event->ignore();
+    m_form.titleBarClose();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint()) {
+        m_form.Form_KeyPress(text.at(0));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
+    : m_dialogs(dialogs), m_random(random), m_quit(std::move(quit))
+{
+}
+
+FormHost::~FormHost()
+{
+    for (const QPointer<FormWindow> &window : std::as_const(m_retired)) {
+        delete window.data();
+    }
+}
+
+void FormHost::endProgram()
+{
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    for (Form *form : std::as_const(m_forms)) {
+        form->unload();
+    }
+    if (m_quit) {
+        m_quit();
+    }
+}
+
+int FormHost::loadedCount() const
+{
+    int count = 0;
+    for (const Form *form : m_forms) {
+        count += form->isLoaded() ? 1 : 0;
+    }
+    return count;
+}
+
+int FormHost::visibleCount() const
+{
+    int count = 0;
+    for (const Form *form : m_forms) {
+        count += form->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+void FormHost::formUnloaded()
+{
+    if (!m_ended && loadedCount() == 0) {
+        endProgram();
+    }
+}
+
+void FormHost::retire(FormWindow *window)
+{
+    // Unloading often happens inside a handler of one of the window's own buttons, so the window
+    // is deleted once control has returned to the event loop.
+    window->hide();
+    window->deleteLater();
+    m_retired.removeAll(QPointer<FormWindow>());
+    m_retired.append(window);
+}
+
+Form::Form(FormHost &host, const QString &name) : m_host(host)
+{
+    setObjectName(name);
+    m_host.registerForm(this);
+}
+
+Form::~Form()
+{
+    m_host.unregisterForm(this);
+    delete m_window.data();
+}
+
+bool Form::isVisible() const
+{
+    return m_window != nullptr && m_window->isVisible();
+}
+
+void Form::load()
+{
+    if (isLoaded() || m_host.hasEnded()) {
+        return;
+    }
+    m_window = new FormWindow(*this);
+    m_placed = false;
+    buildScreen(*m_window);
+    Form_Load();
+}
+
+void Form::show()
+{
+    load();
+    if (!isLoaded()) {
+        return;
+    }
+    if (!m_placed) {
+        m_window->adjustSize();
+        if (centredOnScreen()) {
+            if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+                const QRect area = screen->availableGeometry();
+                m_window->move(area.center() - m_window->rect().center());
+            }
+        }
+        m_placed = true;
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::hide()
+{
+    if (isLoaded()) {
+        m_window->hide();
+    }
+}
+
+void Form::unload()
+{
+    if (!isLoaded()) {
+        return;
+    }
+    FormWindow *window = m_window;
+    m_window = nullptr;
+    screenUnloaded();
+    m_host.retire(window);
+    m_host.formUnloaded();
+}

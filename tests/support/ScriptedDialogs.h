@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+// Answers dialogs from a queue filled in advance and records every dialog shown.
+// A dialog with no queued answer fails the test and is answered as cancelled / No.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    struct Shown {
+        QString kind; // "input", "message" or "save"
+        QString prompt;
+        QString title;
+        QString defaultText; // input box default, or the save dialog's suggested path
+        Buttons buttons = Buttons::Ok;
+    };
+
+    void answerInput(const QString &text) { m_inputs.append(text); }
+    void answerMessage(Answer answer) { m_messages.append(answer); }
+    void answerSave(const QString &path) { m_saves.append(path); }
+
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    Answer messageBox(QWidget *parent, const QString &prompt, const QString &title,
+                      Buttons buttons) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                         const QString &filter) override;
+
+    const QList<Shown> &shown() const { return m_shown; }
+    void clearShown() { m_shown.clear(); }
+    int pendingAnswers() const
+    {
+        return static_cast<int>(m_inputs.size() + m_messages.size() + m_saves.size());
+    }
+
+private:
+    QList<QString> m_inputs;
+    QList<Answer> m_messages;
+    QList<QString> m_saves;
+    QList<Shown> m_shown;
+};
