@@ -1,0 +1,154 @@
+#include "app/frmSplash.h"
+
+#include "app/Program.h"
+#include "app/frmSelection.h"
+#include "platform/Controls.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+const QString kTitle = QStringLiteral("Sumtopia");
+const QString kArial = QStringLiteral("Arial");
+} // namespace
+
+bool ClickFrame::isBare(const QPoint &position) const
+{
+    return rect().contains(position) && childAt(position) == nullptr;
+}
+
+void ClickFrame::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedOnBare = event->button() == Qt::LeftButton && isBare(event->position().toPoint());
+}
+
+void ClickFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressedOnBare && event->button() == Qt::LeftButton &&
+                       isBare(event->position().toPoint());
+    m_pressedOnBare = false;
+    if (click) {
+        Q_EMIT clicked();
+    }
+}
+
+QPixmap sumtopiaLogo()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0x40, 0x30));
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    painter.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+    // Plus and minus on the top row, times and divide below: the four signs of the drills.
+    painter.drawLine(QPointF(9, 5), QPointF(9, 13));
+    painter.drawLine(QPointF(5, 9), QPointF(13, 9));
+    painter.drawLine(QPointF(19, 9), QPointF(27, 9));
+    painter.drawLine(QPointF(6, 20), QPointF(12, 26));
+    painter.drawLine(QPointF(12, 20), QPointF(6, 26));
+    painter.drawLine(QPointF(19, 23), QPointF(27, 23));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(23, 19.5), 1.5, 1.5);
+    painter.drawEllipse(QPointF(23, 26.5), 1.5, 1.5);
+    return pixmap;
+}
+
+frmSplash::frmSplash(Program &program) : Form(program, QStringLiteral("frmSplash")), m_program(program)
+{
+}
+
+void frmSplash::buildScreen(FormWindow &window)
+{
+    window.setWindowTitle(QStringLiteral("Math Quiz"));
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    window.setClientSizeTwips(7590, 5205);
+    QWidget *client = window.client();
+    setBackground(client, DesignColor::Cyan);
+
+    m_frame1 = new ClickFrame(client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setBackground(m_frame1, DesignColor::Cyan);
+    placeTwips(m_frame1, 0, 60, 7545, 5115);
+
+    const auto arialLabel = [this](const QString &name, const QString &caption, int left, int top,
+                                   int width, int height, double points, bool bold,
+                                   Qt::Alignment alignment) {
+        QLabel *label =
+            makeLabel(m_frame1, name, caption, left, top, width, height, points, alignment);
+        label->setFont(designFont(points, bold, kArial));
+        setBackground(label, DesignColor::Cyan);
+        return label;
+    };
+    // Positions are the frame's own, as designed.
+    arialLabel(QStringLiteral("lblLicenseTo"),
+               QStringLiteral("Licensed for use in classrooms and at home"), 120, 240, 6855, 255,
+               8.25, false, Qt::AlignRight | Qt::AlignTop);
+    auto *imgLogo = new QLabel(m_frame1);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(sumtopiaLogo());
+    placeTwips(imgLogo, 360, 720, 480, 480);
+    m_lblProductName = arialLabel(QStringLiteral("lblProductName"), QString(), 480, 2040, 6435,
+                                  765, 32.25, true, Qt::AlignHCenter | Qt::AlignTop);
+    arialLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright \u00A9 2026"), 4680, 4080,
+               2415, 255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
+    arialLabel(QStringLiteral("lblCompany"), QStringLiteral("The Sumtopia Team"), 4680, 4320,
+               2415, 255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
+    arialLabel(QStringLiteral("lblWarning"),
+               QStringLiteral("Warning: This is a math application for grades 1-6, the weak at "
+                              "heart should not attempt."),
+               240, 4800, 6855, 195, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
+
+    // A precise timer: a coarse one may fire up to 5% early, and the splash must stand its time.
+    m_timer1 = new QTimer(&window);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    m_timer1->setInterval(kTimerInterval);
+
+    connect(m_frame1, &ClickFrame::clicked, this, &frmSplash::Frame1_Click);
+    connect(m_timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    m_timer1->start();
+}
+
+void frmSplash::screenUnloaded()
+{
+    m_frame1 = nullptr;
+    m_lblProductName = nullptr;
+    m_timer1 = nullptr;
+}
+
+void frmSplash::Form_Load()
+{
+    m_lblProductName->setText(kTitle);
+}
+
+void frmSplash::Timer1_Timer()
+{
+    hide();
+    m_program.selection().show();
+    if (m_timer1 != nullptr) {
+        m_timer1->stop();
+    }
+}
+
+void frmSplash::Form_KeyPress(QChar)
+{
+    unload();
+}
+
+void frmSplash::Frame1_Click()
+{
+    unload();
+}
+
+void frmSplash::titleBarClose()
+{
+    Frame1_Click();
+}
