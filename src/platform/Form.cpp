@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 FormWindow::FormWindow(Form &form) : m_form(form)
@@ -100,9 +101,13 @@ int FormHost::visibleCount() const
 
 void FormHost::formUnloaded()
 {
-    if (!m_ended && loadedCount() == 0) {
-        endProgram();
-    }
+    // A handler may unload its own window and then load another, so the run ends only when no
+    // form is loaded once control is back in the event loop.
+    QTimer::singleShot(0, &m_context, [this] {
+        if (!m_ended && loadedCount() == 0) {
+            endProgram();
+        }
+    });
 }
 
 void FormHost::retire(FormWindow *window)

@@ -70,6 +70,7 @@ private:
     QuitHook m_quit;
     QList<Form *> m_forms;
     QList<QPointer<FormWindow>> m_retired;
+    QObject m_context; // owns the deferred end-of-run check, so it dies with the host
     bool m_ended = false;
 };
 

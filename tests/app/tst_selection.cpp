@@ -1,0 +1,154 @@
+#include "ProgramFixture.h"
+#include "app/frmSelection.h"
+#include "app/frmSplash.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+// How the main menu looks when it comes up: every control as designed.
+class tst_Selection : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowAsDesigned();
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void tabOrderAndFirstFocus();
+    void menuBar();
+    void captionsFitTheirBoxes();
+
+private:
+    std::unique_ptr<ProgramFixture> m_f;
+};
+
+void tst_Selection::init()
+{
+    m_f = std::make_unique<ProgramFixture>();
+    m_f->program.start();
+    m_f->program.splash().Timer1_Timer();
+}
+
+void tst_Selection::cleanup()
+{
+    m_f.reset();
+}
+
+void tst_Selection::windowAsDesigned()
+{
+    FormWindow *window = m_f->program.selection().window();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Math Application Choices"));
+    QCOMPARE(window->client()->size(), QSize(504, 326));
+    QCOMPARE(window->client()->palette().color(QPalette::Window), QColor(0, 255, 255));
+    QCOMPARE(m_f->child<QLineEdit>(m_f->program.selection(), "txtFirstName")->text(), QString());
+    QCOMPARE(m_f->program.selection().strFullName, QString());
+}
+
+void tst_Selection::controlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<QColor>("background");
+    const QColor cyan(0, 255, 255);
+    const QColor pink(255, 192, 255);
+    QTest::addRow("Label1") << "Label1" << "Sumtopia:  Choose Your Category Please"
+                            << QRect(360, 240, 6735, 495) << 18 << QColor();
+    QTest::addRow("Label3") << "Label3" << "Enter Your First Name:" << QRect(420, 960, 1695, 495)
+                            << 11 << cyan;
+    QTest::addRow("txtFirstName") << "txtFirstName" << "" << QRect(2213, 960, 2775, 555) << 24
+                                  << cyan;
+    QTest::addRow("cmdAddition") << "cmdAddition" << "Addition" << QRect(293, 1958, 1695, 975)
+                                 << 16 << pink;
+    QTest::addRow("cmdSubtraction") << "cmdSubtraction" << "Subtraction"
+                                    << QRect(2933, 1958, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdMultiplication") << "cmdMultiplication" << "Multiplication"
+                                       << QRect(5573, 1958, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdDivision") << "cmdDivision" << "Division" << QRect(293, 3158, 1695, 975)
+                                 << 16 << pink;
+    QTest::addRow("cmdPercent") << "cmdPercent" << "Percent" << QRect(5640, 3120, 1695, 975)
+                                << 16 << pink;
+    QTest::addRow("cmdQuit") << "cmdQuit" << "Exit" << QRect(3120, 3600, 1215, 495) << 11
+                             << pink;
+}
+
+void tst_Selection::controlsAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(int, pixelSize);
+    QFETCH(QColor, background);
+    auto *widget = m_f->program.selection().window()->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(widget->font().pixelSize(), pixelSize);
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), caption);
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->palette().color(QPalette::Button), background);
+    }
+    if (background.isValid()) {
+        QCOMPARE(widget->palette().color(widget->backgroundRole()), background);
+    } else {
+        QVERIFY(!widget->autoFillBackground());
+    }
+}
+
+void tst_Selection::tabOrderAndFirstFocus()
+{
+    FormWindow *window = m_f->program.selection().window();
+    QWidget *first = window->findChild<QWidget *>(QStringLiteral("txtFirstName"));
+    QCOMPARE(window->focusWidget(), first);
+    const QStringList expected = {"txtFirstName",      "cmdQuit",     "cmdAddition",
+                                  "cmdSubtraction",    "cmdMultiplication",
+                                  "cmdDivision",       "cmdPercent"};
+    QWidget *widget = first;
+    for (const QString &name : expected) {
+        QCOMPARE(widget->objectName(), name);
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible()) {
+            widget = widget->nextInFocusChain();
+        }
+    }
+}
+
+void tst_Selection::menuBar()
+{
+    auto *menu = m_f->child<QMenu>(m_f->program.selection(), "mnuTeacher");
+    QVERIFY(menu != nullptr);
+    QCOMPARE(menu->title(), QStringLiteral("Teacher's Guide"));
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().at(0)->objectName(), QStringLiteral("mnuTeacherPrint"));
+    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Print Test"));
+    // The menu bar stands above the client area, which keeps its designed size.
+    FormWindow *window = m_f->program.selection().window();
+    QVERIFY(window->client()->y() >= window->menuBar()->height());
+}
+
+void tst_Selection::captionsFitTheirBoxes()
+{
+    FormWindow *window = m_f->program.selection().window();
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        const QFontMetrics metrics(button->font());
+        QVERIFY2(metrics.horizontalAdvance(button->text()) + 8 <= button->width(),
+                 qPrintable(button->objectName()));
+    }
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        const QFontMetrics metrics(label->font());
+        const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap,
+                                                  label->text());
+        QVERIFY2(needed.height() <= label->contentsRect().height(),
+                 qPrintable(label->objectName()));
+    }
+}
+
+QTEST_MAIN(tst_Selection)
+#include "tst_selection.moc"

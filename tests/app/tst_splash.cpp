@@ -1,0 +1,195 @@
+#include "ProgramFixture.h"
+#include "app/frmSelection.h"
+#include "app/frmSplash.h"
+#include "platform/Twips.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+
+class tst_Splash : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void loadShowsTitleAndStartsTimer();
+    void geometryAsDesigned_data();
+    void geometryAsDesigned();
+    void captionsFitTheirBoxes();
+    void tickHandsOverToMenuOnce();
+    void menuComesUpAfterThreeSecondsNotBefore();
+    void keyOrBareFrameClickEndsTheRun_data();
+    void keyOrBareFrameClickEndsTheRun();
+    void clickOnLabelOrLogoDoesNothing_data();
+    void clickOnLabelOrLogoDoesNothing();
+    void keyWithoutCharacterDoesNothing();
+};
+
+void tst_Splash::loadShowsTitleAndStartsTimer()
+{
+    ProgramFixture f;
+    f.program.start();
+    frmSplash &splash = f.program.splash();
+    QVERIFY(splash.isLoaded());
+    QVERIFY(splash.isVisible());
+    QCOMPARE(splash.window()->windowTitle(), QStringLiteral("Math Quiz"));
+    QCOMPARE(splash.lblProductName()->text(), QStringLiteral("Sumtopia"));
+    QVERIFY(splash.Timer1()->isActive());
+    QCOMPARE(splash.Timer1()->interval(), 3000);
+    QCOMPARE(splash.Timer1()->timerType(), Qt::PreciseTimer);
+    QVERIFY(!(splash.window()->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(splash.window()->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(splash.window()->client()->size(), QSize(506, 347));
+    QVERIFY(!f.program.selection().isLoaded());
+}
+
+void tst_Splash::geometryAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("Frame1") << "Frame1" << QRect(0, 60, 7545, 5115) << "";
+    QTest::addRow("lblLicenseTo") << "lblLicenseTo" << QRect(120, 240, 6855, 255) << "*";
+    QTest::addRow("lblProductName") << "lblProductName" << QRect(480, 2040, 6435, 765)
+                                    << "Sumtopia";
+    QTest::addRow("lblCopyright") << "lblCopyright" << QRect(4680, 4080, 2415, 255) << "*";
+    QTest::addRow("lblCompany") << "lblCompany" << QRect(4680, 4320, 2415, 255) << "*";
+    QTest::addRow("lblWarning")
+        << "lblWarning" << QRect(240, 4800, 6855, 195)
+        << "Warning: This is a math application for grades 1-6, the weak at heart should not "
+           "attempt.";
+}
+
+void tst_Splash::geometryAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    ProgramFixture f;
+    f.program.start();
+    QWidget *widget = f.program.splash().window()->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->geometry(),
+             twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (auto *label = qobject_cast<QLabel *>(widget); label != nullptr && caption != "*") {
+        QCOMPARE(label->text(), caption);
+    }
+    if (auto *label = qobject_cast<QLabel *>(widget); label != nullptr) {
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
+    }
+}
+
+void tst_Splash::captionsFitTheirBoxes()
+{
+    ProgramFixture f;
+    f.program.start();
+    const QList<QLabel *> labels = f.program.splash().window()->findChildren<QLabel *>();
+    QVERIFY(labels.size() >= 6);
+    for (QLabel *label : labels) {
+        if (label->text().isEmpty()) {
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->objectName()));
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(label->objectName()));
+    }
+}
+
+void tst_Splash::tickHandsOverToMenuOnce()
+{
+    ProgramFixture f;
+    f.program.start();
+    f.program.splash().Timer1_Timer();
+    QVERIFY(f.program.splash().isLoaded());
+    QVERIFY(!f.program.splash().isVisible());
+    QVERIFY(f.program.selection().isVisible());
+    QVERIFY(!f.program.splash().Timer1()->isActive());
+    QCOMPARE(f.program.visibleCount(), 1);
+}
+
+void tst_Splash::menuComesUpAfterThreeSecondsNotBefore()
+{
+    ProgramFixture f;
+    QElapsedTimer clock;
+    clock.start();
+    f.program.start();
+    QTRY_VERIFY_WITH_TIMEOUT(f.program.selection().isVisible(), 6000);
+    QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
+    // The splash never comes back.
+    QTest::qWait(200);
+    QVERIFY(!f.program.splash().isVisible());
+    QCOMPARE(f.program.visibleCount(), 1);
+    QCOMPARE(f.quits, 0);
+}
+
+void tst_Splash::keyOrBareFrameClickEndsTheRun_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("letter key") << "key";
+    QTest::addRow("digit key") << "digit";
+    QTest::addRow("click on bare frame") << "frame";
+    QTest::addRow("title-bar close") << "close";
+}
+
+void tst_Splash::keyOrBareFrameClickEndsTheRun()
+{
+    QFETCH(QString, how);
+    ProgramFixture f;
+    f.program.start();
+    FormWindow *window = f.program.splash().window();
+    if (how == "key") {
+        QTest::keyClick(window, Qt::Key_A);
+    } else if (how == "digit") {
+        QTest::keyClick(window, Qt::Key_5);
+    } else if (how == "frame") {
+        ClickFrame *frame = f.program.splash().Frame1();
+        const QPoint bare(frame->width() - 20, frame->height() / 2 + 40);
+        QVERIFY(frame->childAt(bare) == nullptr);
+        QTest::mouseClick(frame, Qt::LeftButton, {}, bare);
+    } else {
+        window->close();
+    }
+    QVERIFY(!f.program.splash().isLoaded());
+    ProgramFixture::settle();
+    QCOMPARE(f.quits, 1);
+    QVERIFY(f.program.hasEnded());
+    QVERIFY(!f.program.selection().isLoaded());
+    QCOMPARE(f.program.loadedCount(), 0);
+}
+
+void tst_Splash::clickOnLabelOrLogoDoesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addRow("product name") << "lblProductName";
+    QTest::addRow("warning") << "lblWarning";
+    QTest::addRow("licensee") << "lblLicenseTo";
+    QTest::addRow("logo") << "imgLogo";
+}
+
+void tst_Splash::clickOnLabelOrLogoDoesNothing()
+{
+    QFETCH(QString, name);
+    ProgramFixture f;
+    f.program.start();
+    auto *widget = f.program.splash().window()->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    ProgramFixture::settle();
+    QVERIFY(f.program.splash().isVisible());
+    QCOMPARE(f.quits, 0);
+}
+
+void tst_Splash::keyWithoutCharacterDoesNothing()
+{
+    ProgramFixture f;
+    f.program.start();
+    QTest::keyClick(f.program.splash().window(), Qt::Key_Shift);
+    QTest::keyClick(f.program.splash().window(), Qt::Key_F5);
+    ProgramFixture::settle();
+    QVERIFY(f.program.splash().isVisible());
+    QCOMPARE(f.quits, 0);
+}
+
+QTEST_MAIN(tst_Splash)
+#include "tst_splash.moc"
