@@ -10,8 +10,7 @@
 #include "worksheets/frmTeacherAide.h"
 
 Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
-    : FormHost(dialogs, random, std::move(quit)),
-      m_splash(std::make_unique<frmSplash>(*this)),
+    : FormHost(dialogs, random, std::move(quit)), m_splash(std::make_unique<frmSplash>(*this)),
       m_selection(std::make_unique<frmSelection>(*this)),
       m_addition(std::make_unique<frmAddition>(*this)),
       m_subtraction(std::make_unique<frmSubtraction>(*this)),

@@ -29,10 +29,9 @@ void frmSelection::buildScreen(FormWindow &window)
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
 
-    QLabel *label1 =
-        makeLabel(client, QStringLiteral("Label1"),
-                  QStringLiteral("Sumtopia:  Choose Your Category Please"), 360, 240, 6735, 495,
-                  13.5);
+    QLabel *label1 = makeLabel(client, QStringLiteral("Label1"),
+                               QStringLiteral("Sumtopia:  Choose Your Category Please"), 360, 240,
+                               6735, 495, 13.5);
     setSingleBorder(label1);
     setTransparent(label1);
     QLabel *label3 = makeLabel(client, QStringLiteral("Label3"),
@@ -71,8 +70,7 @@ void frmSelection::buildScreen(FormWindow &window)
 
     connect(cmdAddition, &QPushButton::clicked, this, &frmSelection::cmdAddition_Click);
     connect(cmdSubtraction, &QPushButton::clicked, this, &frmSelection::cmdSubtraction_Click);
-    connect(cmdMultiplication, &QPushButton::clicked, this,
-            &frmSelection::cmdMultiplication_Click);
+    connect(cmdMultiplication, &QPushButton::clicked, this, &frmSelection::cmdMultiplication_Click);
     connect(cmdDivision, &QPushButton::clicked, this, &frmSelection::cmdDivision_Click);
     connect(cmdPercent, &QPushButton::clicked, this, &frmSelection::cmdPercent_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmSelection::cmdQuit_Click);

@@ -2,14 +2,11 @@
 
 #include "platform/Form.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 
 class Program;
-class QAction;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // The main menu: takes the child's first name and opens the drills and the test request window.
 // It owns the stored name, which outlives its screen.

@@ -10,7 +10,8 @@
 #include <QPixmap>
 #include <QTimer>
 
-namespace {
+namespace
+{
 const QString kTitle = QStringLiteral("Sumtopia");
 const QString kArial = QStringLiteral("Arial");
 } // namespace
@@ -27,8 +28,8 @@ void ClickFrame::mousePressEvent(QMouseEvent *event)
 
 void ClickFrame::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressedOnBare && event->button() == Qt::LeftButton &&
-                       isBare(event->position().toPoint());
+    const bool click =
+        m_pressedOnBare && event->button() == Qt::LeftButton && isBare(event->position().toPoint());
     m_pressedOnBare = false;
     if (click) {
         Q_EMIT clicked();
@@ -59,7 +60,8 @@ QPixmap sumtopiaLogo()
     return pixmap;
 }
 
-frmSplash::frmSplash(Program &program) : Form(program, QStringLiteral("frmSplash")), m_program(program)
+frmSplash::frmSplash(Program &program)
+    : Form(program, QStringLiteral("frmSplash")), m_program(program)
 {
 }
 
@@ -95,12 +97,12 @@ void frmSplash::buildScreen(FormWindow &window)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(sumtopiaLogo());
     placeTwips(imgLogo, 360, 720, 480, 480);
-    m_lblProductName = arialLabel(QStringLiteral("lblProductName"), QString(), 480, 2040, 6435,
-                                  765, 32.25, true, Qt::AlignHCenter | Qt::AlignTop);
+    m_lblProductName = arialLabel(QStringLiteral("lblProductName"), QString(), 480, 2040, 6435, 765,
+                                  32.25, true, Qt::AlignHCenter | Qt::AlignTop);
     arialLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright \u00A9 2026"), 4680, 4080,
                2415, 255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
-    arialLabel(QStringLiteral("lblCompany"), QStringLiteral("The Sumtopia Team"), 4680, 4320,
-               2415, 255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
+    arialLabel(QStringLiteral("lblCompany"), QStringLiteral("The Sumtopia Team"), 4680, 4320, 2415,
+               255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
     arialLabel(QStringLiteral("lblWarning"),
                QStringLiteral("Warning: This is a math application for grades 1-6, the weak at "
                               "heart should not attempt."),

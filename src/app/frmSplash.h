@@ -3,11 +3,11 @@
 #include "platform/Form.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPointer>
+#include <QTimer>
 
 class Program;
-class QLabel;
-class QTimer;
 
 // A frame that reports a click only when it lands on the frame itself, not on a child.
 class ClickFrame final : public QFrame

@@ -14,7 +14,8 @@
 class QPushButton;
 
 // Colours as designed, &H00BBGGRR.
-namespace DesignColor {
+namespace DesignColor
+{
 constexpr quint32 Cyan = 0x00FFFF00;
 constexpr quint32 LightPink = 0x00FFC0FF;
 constexpr quint32 Red = 0x000000FF;

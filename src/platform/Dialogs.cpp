@@ -35,8 +35,8 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *parent, const QString &prompt, co
     return Answer::Ok;
 }
 
-QString QtDialogs::saveFileName(QWidget *parent, const QString &title,
-                                const QString &suggestedPath, const QString &filter)
+QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
 }

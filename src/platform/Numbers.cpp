@@ -18,7 +18,8 @@ QString integerText(int value)
     return QString::number(value);
 }
 
-namespace {
+namespace
+{
 
 // Digits of |value| rounded to 15 significant digits, as plain decimal text without
 // trailing zeros; "0" for zero. The leading "0" below 1 is included.

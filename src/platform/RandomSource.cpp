@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
 // Stream 54, initial state 42: the seed of PCG32's published demonstration output.
 constexpr std::uint64_t kIncrement = (54ULL << 1U) | 1U;

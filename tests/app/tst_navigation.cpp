@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 #include "app/frmSelection.h"
 #include "app/frmSplash.h"
+#include "drills/frmAddition.h"
 #include "worksheets/frmTeacherAide.h"
 
 #include <QLineEdit>
@@ -54,12 +55,21 @@ void tst_Navigation::categoryOpensDrill_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("drill");
     QTest::addColumn<QString>("caption");
-    QTest::addRow("addition") << "cmdAddition" << "frmAddition" << "Addition";
-    QTest::addRow("subtraction") << "cmdSubtraction" << "frmSubtraction" << "Subtraction";
-    QTest::addRow("multiplication")
-        << "cmdMultiplication" << "frmMultiplication" << "Multiplication";
-    QTest::addRow("division") << "cmdDivision" << "frmDivision" << "Division";
-    QTest::addRow("percent") << "cmdPercent" << "frmPercent" << "Percent";
+    QTest::addRow("addition") << "cmdAddition"
+                              << "frmAddition"
+                              << "Addition";
+    QTest::addRow("subtraction") << "cmdSubtraction"
+                                 << "frmSubtraction"
+                                 << "Subtraction";
+    QTest::addRow("multiplication") << "cmdMultiplication"
+                                    << "frmMultiplication"
+                                    << "Multiplication";
+    QTest::addRow("division") << "cmdDivision"
+                              << "frmDivision"
+                              << "Division";
+    QTest::addRow("percent") << "cmdPercent"
+                             << "frmPercent"
+                             << "Percent";
 }
 
 void tst_Navigation::categoryOpensDrill()
@@ -241,13 +251,16 @@ void tst_Navigation::nameIsStoredUpperCased_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::addRow("lower case") << "ann" << "ANN";
-    QTest::addRow("blanks kept") << "  ann lee " << "  ANN LEE ";
+    QTest::addRow("lower case") << "ann"
+                                << "ANN";
+    QTest::addRow("blanks kept") << "  ann lee "
+                                 << "  ANN LEE ";
     QTest::addRow("sharp s") << QString::fromUtf8("straße") << "STRASSE";
     QTest::addRow("greek") << QString::fromUtf8("σοφία") << QString::fromUtf8("ΣΟΦΊΑ");
     QTest::addRow("cyrillic") << QString::fromUtf8("юля") << QString::fromUtf8("ЮЛЯ");
     QTest::addRow("emoji kept") << QString::fromUtf8("mia 🦊") << QString::fromUtf8("MIA 🦊");
-    QTest::addRow("not a name at all") << "3 + 4" << "3 + 4";
+    QTest::addRow("not a name at all") << "3 + 4"
+                                       << "3 + 4";
 }
 
 void tst_Navigation::nameIsStoredUpperCased()

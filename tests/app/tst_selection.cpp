@@ -58,24 +58,26 @@ void tst_Selection::controlsAsDesigned_data()
     QTest::addColumn<QColor>("background");
     const QColor cyan(0, 255, 255);
     const QColor pink(255, 192, 255);
-    QTest::addRow("Label1") << "Label1" << "Sumtopia:  Choose Your Category Please"
+    QTest::addRow("Label1") << "Label1"
+                            << "Sumtopia:  Choose Your Category Please"
                             << QRect(360, 240, 6735, 495) << 18 << QColor();
-    QTest::addRow("Label3") << "Label3" << "Enter Your First Name:" << QRect(420, 960, 1695, 495)
-                            << 11 << cyan;
-    QTest::addRow("txtFirstName") << "txtFirstName" << "" << QRect(2213, 960, 2775, 555) << 24
-                                  << cyan;
-    QTest::addRow("cmdAddition") << "cmdAddition" << "Addition" << QRect(293, 1958, 1695, 975)
-                                 << 16 << pink;
-    QTest::addRow("cmdSubtraction") << "cmdSubtraction" << "Subtraction"
-                                    << QRect(2933, 1958, 1695, 975) << 16 << pink;
-    QTest::addRow("cmdMultiplication") << "cmdMultiplication" << "Multiplication"
-                                       << QRect(5573, 1958, 1695, 975) << 16 << pink;
-    QTest::addRow("cmdDivision") << "cmdDivision" << "Division" << QRect(293, 3158, 1695, 975)
-                                 << 16 << pink;
-    QTest::addRow("cmdPercent") << "cmdPercent" << "Percent" << QRect(5640, 3120, 1695, 975)
-                                << 16 << pink;
-    QTest::addRow("cmdQuit") << "cmdQuit" << "Exit" << QRect(3120, 3600, 1215, 495) << 11
-                             << pink;
+    QTest::addRow("Label3") << "Label3"
+                            << "Enter Your First Name:" << QRect(420, 960, 1695, 495) << 11 << cyan;
+    QTest::addRow("txtFirstName") << "txtFirstName"
+                                  << "" << QRect(2213, 960, 2775, 555) << 24 << cyan;
+    QTest::addRow("cmdAddition") << "cmdAddition"
+                                 << "Addition" << QRect(293, 1958, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdSubtraction") << "cmdSubtraction"
+                                    << "Subtraction" << QRect(2933, 1958, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdMultiplication")
+        << "cmdMultiplication"
+        << "Multiplication" << QRect(5573, 1958, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdDivision") << "cmdDivision"
+                                 << "Division" << QRect(293, 3158, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdPercent") << "cmdPercent"
+                                << "Percent" << QRect(5640, 3120, 1695, 975) << 16 << pink;
+    QTest::addRow("cmdQuit") << "cmdQuit"
+                             << "Exit" << QRect(3120, 3600, 1215, 495) << 11 << pink;
 }
 
 void tst_Selection::controlsAsDesigned()
@@ -107,9 +109,9 @@ void tst_Selection::tabOrderAndFirstFocus()
     FormWindow *window = m_f->program.selection().window();
     QWidget *first = window->findChild<QWidget *>(QStringLiteral("txtFirstName"));
     QCOMPARE(window->focusWidget(), first);
-    const QStringList expected = {"txtFirstName",      "cmdQuit",     "cmdAddition",
-                                  "cmdSubtraction",    "cmdMultiplication",
-                                  "cmdDivision",       "cmdPercent"};
+    const QStringList expected = {"txtFirstName",   "cmdQuit",           "cmdAddition",
+                                  "cmdSubtraction", "cmdMultiplication", "cmdDivision",
+                                  "cmdPercent"};
     QWidget *widget = first;
     for (const QString &name : expected) {
         QCOMPARE(widget->objectName(), name);
@@ -143,8 +145,8 @@ void tst_Selection::captionsFitTheirBoxes()
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {
         const QFontMetrics metrics(label->font());
-        const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap,
-                                                  label->text());
+        const QRect needed =
+            metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
         QVERIFY2(needed.height() <= label->contentsRect().height(),
                  qPrintable(label->objectName()));
     }

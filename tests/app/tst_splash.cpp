@@ -49,8 +49,8 @@ void tst_Splash::geometryAsDesigned_data()
     QTest::addColumn<QString>("caption");
     QTest::addRow("Frame1") << "Frame1" << QRect(0, 60, 7545, 5115) << "";
     QTest::addRow("lblLicenseTo") << "lblLicenseTo" << QRect(120, 240, 6855, 255) << "*";
-    QTest::addRow("lblProductName") << "lblProductName" << QRect(480, 2040, 6435, 765)
-                                    << "Sumtopia";
+    QTest::addRow("lblProductName")
+        << "lblProductName" << QRect(480, 2040, 6435, 765) << "Sumtopia";
     QTest::addRow("lblCopyright") << "lblCopyright" << QRect(4680, 4080, 2415, 255) << "*";
     QTest::addRow("lblCompany") << "lblCompany" << QRect(4680, 4320, 2415, 255) << "*";
     QTest::addRow("lblWarning")
@@ -68,8 +68,7 @@ void tst_Splash::geometryAsDesigned()
     f.program.start();
     QWidget *widget = f.program.splash().window()->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
-    QCOMPARE(widget->geometry(),
-             twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     if (auto *label = qobject_cast<QLabel *>(widget); label != nullptr && caption != "*") {
         QCOMPARE(label->text(), caption);
     }

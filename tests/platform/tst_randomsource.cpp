@@ -1,5 +1,5 @@
-#include "platform/RandomSource.h"
 #include "ScriptedRandomSource.h"
+#include "platform/RandomSource.h"
 
 #include <QTest>
 #include <cmath>
