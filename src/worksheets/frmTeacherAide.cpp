@@ -3,12 +3,58 @@
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+namespace
+{
+
+const QString kPrintTitle = QStringLiteral("Print Test");
+
+// Typing into a list box is no choice: the typed text stays, but no item is chosen.
+void forgetChoiceKeepingText(QComboBox *combo)
+{
+    QLineEdit *edit = combo->lineEdit();
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
+    combo->setCurrentIndex(-1);
+    combo->setEditText(typed);
+    edit->setCursorPosition(cursor);
+}
+
+} // namespace
 
 frmTeacherAide::frmTeacherAide(Program &program)
     : Form(program, QStringLiteral("frmTeacherAide")), m_program(program)
 {
+}
+
+QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const QString &name, int left, int top,
+                                     const QStringList &items)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    // Return in the edit box must not pick an item by its text, nor add one.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setDuplicatesEnabled(true);
+    combo->setCompleter(nullptr);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    setBackground(combo, DesignColor::Cyan);
+    placeTwips(combo, left, top, 1815, 315);
+    connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+            [combo] { forgetChoiceKeepingText(combo); });
+    return combo;
 }
 
 void frmTeacherAide::buildScreen(FormWindow &window)
@@ -18,14 +64,136 @@ void frmTeacherAide::buildScreen(FormWindow &window)
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
-    auto *cmdExit = makeButton(client, QStringLiteral("cmdExit"), QStringLiteral("Exit"), 5453,
-                               4260, 1215, 495);
+    intGrade = 0;
+    intSeed = 0;
+
+    const auto right = Qt::AlignRight | Qt::AlignTop;
+    QLabel *label1 =
+        makeLabel(client, QStringLiteral("Label1"),
+                  QStringLiteral("This Form is Designed to Aid You in the Creation of a Test."),
+                  413, 420, 6855, 375, 12);
+    QLabel *label2 = makeLabel(client, QStringLiteral("Label2"),
+                               QStringLiteral("Enter the Subject: Addition,Subtraction,Division,"
+                                              "Multiplication,or Percents: "),
+                               360, 1020, 4995, 495, 9.75);
+    QLabel *label3 =
+        makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Enter Grade Level: (1 - 6):"),
+                  2940, 1860, 2415, 495, 9.75, right);
+    QLabel *label4 = makeLabel(client, QStringLiteral("Label4"),
+                               QStringLiteral("Seed for Generator to insure originality (1-20):"),
+                               1260, 2700, 4095, 495, 9.75, right);
+    for (QLabel *label : {label1, label2, label3, label4}) {
+        setBackground(label, DesignColor::Cyan);
+    }
+
+    m_cboSubject = makeCombo(client, QStringLiteral("cboSubject"), 5400, 1080,
+                             {QStringLiteral("Addition"), QStringLiteral("Subtraction"),
+                              QStringLiteral("Division"), QStringLiteral("Multiplication"),
+                              QStringLiteral("Percents")});
+    m_cboGrade = makeCombo(client, QStringLiteral("cboGrade"), 5400, 1920,
+                           {QStringLiteral("1\t"), QStringLiteral("2"), QStringLiteral("3"),
+                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    m_cboSeed = makeCombo(client, QStringLiteral("cboSeed"), 5400, 2760, {});
+
+    auto *frame1 =
+        new QGroupBox(QStringLiteral("Would you like a copy of the test with answers?"), client);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setToolTip(QStringLiteral(
+        "Due to the nature of a random generator, it will only perform one or the other"));
+    setBackground(frame1, DesignColor::Cyan);
+    placeTwips(frame1, 413, 3420, 4455, 615);
+    m_optYes = new QRadioButton(QStringLiteral("Yes"), frame1);
+    m_optYes->setObjectName(QStringLiteral("optYes"));
+    placeTwips(m_optYes, 240, 240, 855, 255);
+    m_optNo = new QRadioButton(QStringLiteral("No"), frame1);
+    m_optNo->setObjectName(QStringLiteral("optNo"));
+    placeTwips(m_optNo, 2760, 240, 975, 255);
+    setBackground(m_optYes, DesignColor::Cyan);
+    setBackground(m_optNo, DesignColor::Cyan);
+
+    QPushButton *cmdSubmit = makeButton(client, QStringLiteral("cmdSubmit"),
+                                        QStringLiteral("Submit"), 653, 4260, 1215, 495);
+    QPushButton *cmdExit = makeButton(client, QStringLiteral("cmdExit"), QStringLiteral("Exit"),
+                                      5453, 4260, 1215, 495);
+
+    setTabOrder({cmdSubmit, m_optYes, m_optNo, cmdExit, m_cboSubject, m_cboGrade, m_cboSeed});
+
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmTeacherAide::cmdSubmit_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmTeacherAide::cmdExit_Click);
+}
+
+void frmTeacherAide::screenUnloaded()
+{
+    m_cboSubject = nullptr;
+    m_cboGrade = nullptr;
+    m_cboSeed = nullptr;
+    m_optYes = nullptr;
+    m_optNo = nullptr;
 }
 
 void frmTeacherAide::Form_Load()
 {
     show();
+    m_optNo->setChecked(true);
+    m_cboSubject->setFocus();
+    for (int seed = 1; seed <= 20; ++seed) {
+        m_cboSeed->addItem(QString::number(seed));
+    }
+    // The first item added to an empty list becomes current; the teacher has chosen nothing.
+    m_cboSeed->setCurrentIndex(-1);
+}
+
+void frmTeacherAide::cmdSubmit_Click()
+{
+    Dialogs &dialogs = m_program.dialogs();
+    // All three checks run, so each missing choice gets its message and the focus ends on the
+    // last box that was missing.
+    bool complete = true;
+    const int subject = m_cboSubject->currentIndex();
+    if (subject < 0) {
+        dialogs.messageBox(window(), QStringLiteral("Please Select A Subject"),
+                           QStringLiteral("Subject"), Dialogs::Buttons::Ok);
+        m_cboSubject->setFocus();
+        complete = false;
+    }
+    if (m_cboGrade->currentIndex() >= 0) {
+        intGrade = toInteger(m_cboGrade->currentIndex() + 1);
+    } else {
+        dialogs.messageBox(window(), QStringLiteral("Please Enter A Grade Level"),
+                           QStringLiteral("Grade"), Dialogs::Buttons::Ok);
+        m_cboGrade->setFocus();
+        complete = false;
+    }
+    if (m_cboSeed->currentIndex() >= 0) {
+        intSeed = toInteger(m_cboSeed->currentIndex());
+    } else {
+        dialogs.messageBox(window(), QStringLiteral("Please enter seed from 1 to 20"),
+                           QStringLiteral("Seed"), Dialogs::Buttons::Ok);
+        m_cboSeed->setFocus();
+        complete = false;
+    }
+    if (!complete) {
+        return;
+    }
+    switch (subject) {
+    case 0:
+        Addition();
+        break;
+    case 1:
+        Subtraction();
+        break;
+    case 2:
+        Division();
+        break;
+    case 3:
+        Multiplication();
+        break;
+    case 4:
+        Percents();
+        break;
+    default:
+        break;
+    }
 }
 
 void frmTeacherAide::cmdExit_Click()
@@ -38,4 +206,91 @@ void frmTeacherAide::cmdExit_Click()
 void frmTeacherAide::titleBarClose()
 {
     cmdExit_Click();
+}
+
+void frmTeacherAide::Cleanup()
+{
+    intGrade = 0;
+    intSeed = 0;
+}
+
+void frmTeacherAide::Addition()
+{
+    printWorksheet(Subject::Addition);
+}
+
+void frmTeacherAide::Subtraction()
+{
+    printWorksheet(Subject::Subtraction);
+}
+
+void frmTeacherAide::Division()
+{
+    printWorksheet(Subject::Division);
+}
+
+void frmTeacherAide::Multiplication()
+{
+    printWorksheet(Subject::Multiplication);
+}
+
+void frmTeacherAide::Percents()
+{
+    printWorksheet(Subject::Percents);
+}
+
+void frmTeacherAide::printWorksheet(Subject subject)
+{
+    bool negativeAnswers = false;
+    if (subject == Subject::Subtraction) {
+        negativeAnswers =
+            m_program.dialogs().messageBox(
+                window(), QStringLiteral("Do You Want Negative Answers Mixed In?"),
+                QStringLiteral("Subtraction"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    }
+    const Worksheet sheet =
+        buildWorksheet(subject, intGrade, intSeed, m_program.random(), negativeAnswers);
+    const QPointer<QRadioButton> optYes = m_optYes;
+    deliver(renderWorksheet(sheet, [optYes] { return optYes != nullptr && optYes->isChecked(); }));
+    Cleanup();
+}
+
+PrintTarget &frmTeacherAide::printTarget()
+{
+    return m_printTarget != nullptr ? *m_printTarget : m_systemTarget;
+}
+
+void frmTeacherAide::deliver(const PrintDocument &document)
+{
+    Dialogs &dialogs = m_program.dialogs();
+    PrintTarget &target = printTarget();
+    if (target.hasDefaultPrinter()) {
+        const PrintResult printed = target.printOnDefaultPrinter(document);
+        if (!printed.ok) {
+            dialogs.messageBox(
+                window(), QStringLiteral("The worksheet was not printed. %1").arg(printed.error),
+                kPrintTitle, Dialogs::Buttons::Ok);
+        }
+        return;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = dialogs.saveFileName(
+        window(),
+        QStringLiteral("No printer is set up, so the worksheet can be saved as a PDF file instead"),
+        QDir(documents.isEmpty() ? QDir::homePath() : documents)
+            .filePath(QStringLiteral("worksheet.pdf")),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".pdf");
+    }
+    const PrintResult saved = target.savePdf({document}, path);
+    dialogs.messageBox(
+        window(),
+        saved.ok
+            ? QStringLiteral("The worksheet was saved as %1.").arg(QDir::toNativeSeparators(path))
+            : QStringLiteral("The worksheet was not saved. %1").arg(saved.error),
+        kPrintTitle, Dialogs::Buttons::Ok);
 }

@@ -1,24 +1,71 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/Numbers.h"
+#include "platform/PrinterSurface.h"
+#include "worksheets/Worksheets.h"
+
+#include <QPointer>
 
 class Program;
+#include <QComboBox>
+class QGroupBox;
+class QLabel;
+class QPushButton;
+#include <QRadioButton>
 
 // The test request window: the teacher picks subject, grade and seed and prints a worksheet.
+// It owns the request state, which its worksheet routines read and Cleanup resets.
 class frmTeacherAide final : public Form
 {
     Q_OBJECT
 public:
     explicit frmTeacherAide(Program &program);
 
+    // Grade level of the request, 1 to 6; 0 when not set.
+    Integer intGrade = 0;
+    // Seed offset of the request, 0 to 19: the seed shown to the teacher minus 1.
+    Integer intSeed = 0;
+
+    void cmdSubmit_Click();
     void cmdExit_Click();
+
+    void Cleanup();
+    void Addition();
+    void Subtraction();
+    void Division();
+    void Multiplication();
+    void Percents();
+
+    // Where worksheets go; nullptr restores the system's printers. Not owned.
+    void setPrintTarget(PrintTarget *target) { m_printTarget = target; }
+
+    QComboBox *cboSubject() const { return m_cboSubject; }
+    QComboBox *cboGrade() const { return m_cboGrade; }
+    QComboBox *cboSeed() const { return m_cboSeed; }
+    QRadioButton *optYes() const { return m_optYes; }
+    QRadioButton *optNo() const { return m_optNo; }
 
 protected:
     void buildScreen(FormWindow &window) override;
+    void screenUnloaded() override;
     void Form_Load() override;
     void titleBarClose() override;
     bool centredOnScreen() const override { return false; }
 
 private:
+    QComboBox *makeCombo(QWidget *parent, const QString &name, int left, int top,
+                         const QStringList &items);
+    void printWorksheet(Subject subject);
+    void deliver(const PrintDocument &document);
+    PrintTarget &printTarget();
+
     Program &m_program;
+    SystemPrintTarget m_systemTarget;
+    PrintTarget *m_printTarget = nullptr;
+    QPointer<QComboBox> m_cboSubject;
+    QPointer<QComboBox> m_cboGrade;
+    QPointer<QComboBox> m_cboSeed;
+    QPointer<QRadioButton> m_optYes;
+    QPointer<QRadioButton> m_optNo;
 };

@@ -1,0 +1,152 @@
+#include "platform/PrinterSurface.h"
+
+#include "platform/PrintLayout.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace
+{
+
+QFont printerFont(const QString &family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points > 0 ? points : 12.0);
+    return font;
+}
+
+// Measures in the device's own units, in the font the document has set.
+class DeviceMeasure final : public TextMeasure
+{
+public:
+    explicit DeviceMeasure(QPaintDevice &device)
+        : m_device(device), m_metrics(printerFont(QString(), 12.0), &device)
+    {
+    }
+
+    void setFont(const QString &family, double points) override
+    {
+        m_metrics = QFontMetricsF(printerFont(family, points), &m_device);
+    }
+    double averageCharWidth() const override { return m_metrics.averageCharWidth(); }
+    double width(const QString &text) const override { return m_metrics.horizontalAdvance(text); }
+    double lineHeight() const override { return m_metrics.lineSpacing(); }
+
+private:
+    QPaintDevice &m_device;
+    QFontMetricsF m_metrics;
+};
+
+double printableHeight(QPagedPaintDevice &device)
+{
+    return device.pageLayout().paintRectPixels(device.logicalDpiY()).height();
+}
+
+} // namespace
+
+PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
+                           const QList<PrintDocument> &documents)
+{
+    DeviceMeasure measure(device);
+    const double pageHeight = printableHeight(device);
+    bool firstPage = true;
+    for (const PrintDocument &document : documents) {
+        const PlacedDocument placed = layOutDocument(document, measure, pageHeight);
+        for (const PlacedPage &page : placed.pages) {
+            if (!firstPage && !device.newPage()) {
+                return PrintResult::failure(QStringLiteral("A new page could not be started."));
+            }
+            firstPage = false;
+            for (const PlacedLine &line : page.lines) {
+                for (const PlacedRun &run : line.runs) {
+                    const QFont font = printerFont(run.fontName, run.fontSize);
+                    painter.setFont(font);
+                    const QFontMetricsF metrics(font, &device);
+                    painter.drawText(QPointF(run.x, line.y + metrics.ascent()), run.text);
+                }
+            }
+        }
+    }
+    return PrintResult::success();
+}
+
+PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return PrintResult::failure(
+            QStringLiteral("The printer \"%1\" could not start the worksheet.")
+                .arg(printer.printerName()));
+    }
+    const PrintResult painted = paintDocuments(painter, printer, {document});
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return PrintResult::failure(QStringLiteral("The printer \"%1\" failed to take the job.")
+                                        .arg(printer.printerName()));
+    }
+    return painted;
+}
+
+PrintResult writePdfFile(const QList<PrintDocument> &documents, const QString &path)
+{
+    // The pages go to a temporary file beside the target, which replaces it only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return PrintResult::failure(
+            QStringLiteral("%1 cannot be written: %2")
+                .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("Worksheet"));
+        writer.setCreator(QStringLiteral("Sumtopia"));
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return PrintResult::failure(
+                QStringLiteral("%1 could not be started as a PDF file.").arg(path));
+        }
+        const PrintResult painted = paintDocuments(painter, writer, documents);
+        painter.end();
+        if (!painted.ok) {
+            file.cancelWriting();
+            return painted;
+        }
+    }
+    if (!file.commit()) {
+        return PrintResult::failure(
+            QStringLiteral("%1 could not be completed: %2")
+                .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+    }
+    return PrintResult::success();
+}
+
+bool SystemPrintTarget::hasDefaultPrinter() const
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+PrintResult SystemPrintTarget::printOnDefaultPrinter(const PrintDocument &document)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return PrintResult::failure(QStringLiteral("No printer is set up."));
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Sumtopia worksheet"));
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    return printDocumentOn(printer, document);
+}
+
+PrintResult SystemPrintTarget::savePdf(const QList<PrintDocument> &documents, const QString &path)
+{
+    return writePdfFile(documents, path);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/PrintLayout.h"
+
+#include <QStringList>
+
+// A surface of fixed columns: every character is one column wide and every line one line high,
+// so an item placed at column n starts at character n. Font changes leave no trace.
+class TextMeasureOneColumn final : public TextMeasure
+{
+public:
+    void setFont(const QString &, double) override {}
+    double averageCharWidth() const override { return 1.0; }
+    double width(const QString &text) const override { return static_cast<double>(text.size()); }
+    double lineHeight() const override { return 1.0; }
+};
+
+// Each printed line as one text line: blanks fill the gaps, trailing blanks are dropped.
+QStringList textLines(const PrintDocument &document);
