@@ -1,0 +1,371 @@
+#include "drills/DrillWindow.h"
+
+#include "app/Program.h"
+#include "app/frmSelection.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/DragDrop.h"
+#include "platform/Twips.h"
+#include "worksheets/frmTeacherAide.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+
+namespace
+{
+
+Qt::Alignment alignmentFor(const QString &name)
+{
+    switch (captionAlign(name)) {
+    case CaptionAlign::Left:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case CaptionAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case CaptionAlign::Centre:
+        break;
+    }
+    return Qt::AlignHCenter | Qt::AlignTop;
+}
+
+QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
+{
+    return makeLabel(client, row.name, row.caption, row.left, row.top, row.width, row.height,
+                     row.points, alignmentFor(row.name));
+}
+
+} // namespace
+
+DrillWindow::DrillWindow(Program &program, const DrillLayout &layout)
+    : Form(program, layout.formName), m_program(program), m_layout(layout)
+{
+}
+
+void DrillWindow::buildScreen(FormWindow &window)
+{
+    window.setWindowTitle(m_layout.caption);
+    window.setClientSizeTwips(m_layout.clientWidth, m_layout.clientHeight);
+    QWidget *client = window.client();
+    setBackground(client, DesignColor::Cyan);
+    client->setFont(defaultDesignFont());
+
+    m_lblIntro = makeDesignLabel(client, m_layout.control(QStringLiteral("lblIntro")));
+    setTransparent(m_lblIntro);
+
+    QLabel *label4 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label4")));
+    setBackground(label4, DesignColor::Cyan);
+
+    m_Label1 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label1")));
+    m_Label2 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label2")));
+    for (QLabel *operand : {m_Label1.data(), m_Label2.data()}) {
+        setSingleBorder(operand);
+        setBackground(operand, DesignColor::Cyan);
+    }
+    // The fixed words and signs of the problem; the division window has no operator label.
+    for (const QString &name :
+         {QStringLiteral("Label3"), QStringLiteral("Label5"), QStringLiteral("Label6")}) {
+        if (m_layout.hasControl(name)) {
+            setBackground(makeDesignLabel(client, m_layout.control(name)), DesignColor::Cyan);
+        }
+    }
+    for (const DrillLine &line : m_layout.lines) {
+        new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2);
+    }
+
+    const DrillControl &answerRow = m_layout.control(QStringLiteral("txtAnswer"));
+    m_txtAnswer = new AnswerBox(client, m_layout.formName);
+    m_txtAnswer->setObjectName(answerRow.name);
+    m_txtAnswer->setFont(designFont(answerRow.points));
+    setBackground(m_txtAnswer, DesignColor::Cyan);
+    placeTwips(m_txtAnswer, answerRow.left, answerRow.top, answerRow.width, answerRow.height);
+
+    for (int index = 1; index <= 4; ++index) {
+        const DrillControl &row = m_layout.control(candidateName(index));
+        auto *label = new CandidateLabel(client, m_layout.formName, index);
+        label->setObjectName(row.name);
+        label->setProperty("index", index);
+        label->setFont(designFont(row.points));
+        label->setAlignment(alignmentFor(row.name));
+        label->setTextFormat(Qt::PlainText);
+        setSingleBorder(label);
+        setBackground(label, DesignColor::Cyan);
+        placeTwips(label, row.left, row.top, row.width, row.height);
+        m_lblfirst[static_cast<std::size_t>(index - 1)] = label;
+    }
+
+    // The verdict sizes itself to its text, so it is kept on one line.
+    m_lblWinner = makeDesignLabel(client, m_layout.control(QStringLiteral("lblWinner")));
+    m_lblWinner->setWordWrap(false);
+    setBackground(m_lblWinner, DesignColor::LightBlue);
+    QPalette verdictPalette = m_lblWinner->palette();
+    verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
+    m_lblWinner->setPalette(verdictPalette);
+    m_lblWinner->hide();
+
+    QList<QPair<int, QWidget *>> focusable = {{answerRow.tabIndex, m_txtAnswer.data()}};
+    QList<QPushButton *> buttons;
+    for (const QString &name :
+         {QStringLiteral("cmdExit"), QStringLiteral("cmdNext"), QStringLiteral("cmdBack")}) {
+        const DrillControl &row = m_layout.control(name);
+        QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
+                                         row.width, row.height, row.points);
+        buttons.append(button);
+        focusable.append({row.tabIndex, button});
+    }
+
+    QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
+    mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
+    QAction *mnuTeacherPrint = mnuTeacher->addAction(QStringLiteral("Print Test"));
+    mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QWidget *> order;
+    for (const auto &entry : std::as_const(focusable)) {
+        order.append(entry.second);
+    }
+    setTabOrder(order);
+    order.first()->setFocus();
+
+    connect(buttons.at(0), &QPushButton::clicked, this, &DrillWindow::cmdExit_Click);
+    connect(buttons.at(1), &QPushButton::clicked, this, &DrillWindow::cmdNext_Click);
+    connect(buttons.at(2), &QPushButton::clicked, this, &DrillWindow::cmdBack_Click);
+    connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
+    connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
+}
+
+void DrillWindow::screenUnloaded()
+{
+    m_lblIntro = nullptr;
+    m_Label1 = nullptr;
+    m_Label2 = nullptr;
+    m_lblWinner = nullptr;
+    m_txtAnswer = nullptr;
+    m_lblfirst.fill(nullptr);
+}
+
+QLabel *DrillWindow::lblfirst(int index) const
+{
+    Q_ASSERT(1 <= index && index <= 4);
+    return m_lblfirst[static_cast<std::size_t>(index - 1)];
+}
+
+QLabel *DrillWindow::lblIntro() const
+{
+    return m_lblIntro;
+}
+
+QLabel *DrillWindow::Label1() const
+{
+    return m_Label1;
+}
+
+QLabel *DrillWindow::Label2() const
+{
+    return m_Label2;
+}
+
+QLabel *DrillWindow::lblWinner() const
+{
+    return m_lblWinner;
+}
+
+QLineEdit *DrillWindow::txtAnswer() const
+{
+    return m_txtAnswer;
+}
+
+QString DrillWindow::askGrade() const
+{
+    return m_program.dialogs().inputBox(window(),
+                                        QStringLiteral("Please Enter the Grade Level (1-6)."),
+                                        QStringLiteral("Grade Level"), QStringLiteral("1"));
+}
+
+void DrillWindow::Form_Load()
+{
+    show();
+    m_lblIntro->setText(QStringLiteral("Welcome ") + m_program.selection().strFullName +
+                        QStringLiteral("!  ") + QStringLiteral(" To The Sumtopia."));
+    // A grade that reads as no number cannot be sorted into a band, so the question is asked
+    // again until it is answered with a number, or cancelled.
+    strGrade = askGrade();
+    while (!strGrade.isEmpty() && !isGradeNumber(strGrade)) {
+        strGrade = askGrade();
+    }
+    if (strGrade.isEmpty()) {
+        m_program.endProgram();
+        return;
+    }
+    Generate();
+}
+
+void DrillWindow::Cleanup()
+{
+    intSlot = 1;
+    clearProblemFields();
+    if (!isLoaded()) {
+        return;
+    }
+    for (intSlot = 1; intSlot <= 4; ++intSlot) {
+        lblfirst(intSlot)->setText(QString());
+        lblfirst(intSlot)->setEnabled(true);
+    }
+    intSlot = 1;
+    m_Label1->setText(QString());
+    m_Label2->setText(QString());
+    m_txtAnswer->setText(QString());
+    m_lblWinner->hide();
+}
+
+void DrillWindow::Generate()
+{
+    Cleanup();
+    if (!isLoaded()) {
+        return;
+    }
+    const ProblemCaptions captions = drawProblem(strGrade, m_program.random());
+    m_Label1->setText(captions.first);
+    m_Label2->setText(captions.second);
+    for (int index = 1; index <= 4; ++index) {
+        lblfirst(index)->setText(captions.candidates[static_cast<std::size_t>(index - 1)]);
+    }
+}
+
+void DrillWindow::candidateDropped(int index)
+{
+    txtAnswer_DragDrop(lblfirst(index));
+}
+
+void DrillWindow::txtAnswer_DragDrop(QLabel *source)
+{
+    if (source == nullptr || !isLoaded()) {
+        return;
+    }
+    if (isCorrect(source->text())) {
+        m_lblWinner->show();
+        showVerdict(QStringLiteral("CORRECT ") + m_program.selection().strFullName);
+        m_txtAnswer->setText(answerText());
+        for (int index = 1; index <= 4; ++index) {
+            lblfirst(index)->setEnabled(false);
+        }
+    } else {
+        showVerdict(QStringLiteral("Sorry,Try Again ") + m_program.selection().strFullName);
+        m_lblWinner->show();
+    }
+}
+
+void DrillWindow::showVerdict(const QString &text)
+{
+    m_lblWinner->setText(text);
+    // The label grows to its text from its designed left edge, but not past the window's edge.
+    // A prefix is enough to measure: any text wider than the room left is cut at the edge.
+    const QFontMetrics metrics(m_lblWinner->font());
+    const int frame = 2 * m_lblWinner->frameWidth() + 2 * m_lblWinner->margin() + 4;
+    const int room = m_lblWinner->parentWidget()->width() - m_lblWinner->x();
+    const int designed = twipsToPixels(m_layout.control(QStringLiteral("lblWinner")).width);
+    const int wanted = metrics.horizontalAdvance(text.left(512)) + frame;
+    m_lblWinner->resize(std::max(designed, std::min(wanted, room)), m_lblWinner->height());
+}
+
+void DrillWindow::cmdNext_Click()
+{
+    Cleanup();
+    Generate();
+}
+
+void DrillWindow::cmdBack_Click()
+{
+    unload();
+    m_program.selection().show();
+}
+
+void DrillWindow::cmdExit_Click()
+{
+    m_program.endProgram();
+}
+
+void DrillWindow::mnuTeacherPrint_Click()
+{
+    ShowTeacherAide();
+}
+
+void DrillWindow::ShowTeacherAide()
+{
+    unload();
+    m_program.teacherAide().load();
+}
+
+void DrillWindow::titleBarClose()
+{
+    cmdExit_Click();
+}
+
+IntegerDrillWindow::IntegerDrillWindow(Program &program, const DrillLayout &layout,
+                                       IntegerRule rule)
+    : DrillWindow(program, layout), m_rule(rule)
+{
+}
+
+ProblemCaptions IntegerDrillWindow::drawProblem(const QString &gradeText, RandomSource &random)
+{
+    const IntegerProblem problem = m_rule(gradeText, random);
+    intFirst = problem.intFirst;
+    intSecond = problem.intSecond;
+    intAnswer = problem.intAnswer;
+    intSlot = problem.intSlot;
+    return problem.captions;
+}
+
+void IntegerDrillWindow::clearProblemFields()
+{
+    intFirst = 0;
+    intSecond = 0;
+    intAnswer = 0;
+}
+
+bool IntegerDrillWindow::isCorrect(const QString &caption) const
+{
+    return captionMatchesAnswer(caption, intAnswer);
+}
+
+QString IntegerDrillWindow::answerText() const
+{
+    return integerText(intAnswer);
+}
+
+DoubleDrillWindow::DoubleDrillWindow(Program &program, const DrillLayout &layout, DoubleRule rule)
+    : DrillWindow(program, layout), m_rule(rule)
+{
+}
+
+ProblemCaptions DoubleDrillWindow::drawProblem(const QString &gradeText, RandomSource &random)
+{
+    const DoubleProblem problem = m_rule(gradeText, random);
+    dblFirst = problem.dblFirst;
+    dblSecond = problem.dblSecond;
+    dblAnswer = problem.dblAnswer;
+    intSlot = problem.intSlot;
+    return problem.captions;
+}
+
+void DoubleDrillWindow::clearProblemFields()
+{
+    dblFirst = 0.0;
+    dblSecond = 0.0;
+    dblAnswer = 0.0;
+}
+
+bool DoubleDrillWindow::isCorrect(const QString &caption) const
+{
+    return captionMatchesAnswer(caption, dblAnswer);
+}
+
+QString DoubleDrillWindow::answerText() const
+{
+    return numberText(dblAnswer);
+}

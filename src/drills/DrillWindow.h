@@ -1,0 +1,123 @@
+#pragma once
+
+#include "drills/DrillLayout.h"
+#include "drills/DrillRules.h"
+#include "platform/Form.h"
+
+#include <QPointer>
+#include <QString>
+#include <array>
+
+class AnswerBox;
+class CandidateLabel;
+class Program;
+class QLabel;
+class QLineEdit;
+class RandomSource;
+
+// One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
+// drag-and-drop check, and the way back to the menu. A layout table and a problem rule make it
+// one of the five drills. The candidate labels lblfirst(1) .. lblfirst(4) carry the objectNames
+// "lblfirst1" .. "lblfirst4" and the dynamic property "index" (1 .. 4); every other control's
+// objectName is its design name.
+class DrillWindow : public Form
+{
+    Q_OBJECT
+public:
+    // The grade prompt's answer as typed; the band is read from it afresh for every problem.
+    QString strGrade;
+    // The candidate that shows the correct answer, 1 .. 4; Cleanup counts with it.
+    Integer intSlot = 1;
+
+    void Generate();
+    void Cleanup();
+
+    void txtAnswer_DragDrop(QLabel *source);
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void mnuTeacherPrint_Click();
+
+    const DrillLayout &layout() const { return m_layout; }
+
+    // Controls of the loaded window; null while it is unloaded.
+    QLabel *lblfirst(int index) const;
+    QLabel *lblIntro() const;
+    QLabel *Label1() const;
+    QLabel *Label2() const;
+    QLabel *lblWinner() const;
+    QLineEdit *txtAnswer() const;
+
+protected:
+    DrillWindow(Program &program, const DrillLayout &layout);
+
+    void buildScreen(FormWindow &window) override;
+    void screenUnloaded() override;
+    void Form_Load() override;
+    void titleBarClose() override;
+
+    // The operation's part of Generate: runs its rule, stores the operand, answer and slot fields
+    // and returns what the problem shows.
+    virtual ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) = 0;
+    // Sets the operand and answer fields to 0.
+    virtual void clearProblemFields() = 0;
+    virtual bool isCorrect(const QString &caption) const = 0;
+    virtual QString answerText() const = 0;
+
+private:
+    void ShowTeacherAide();
+    void candidateDropped(int index);
+    void showVerdict(const QString &text);
+    QString askGrade() const;
+
+    Program &m_program;
+    const DrillLayout &m_layout;
+    QPointer<QLabel> m_lblIntro;
+    QPointer<QLabel> m_Label1;
+    QPointer<QLabel> m_Label2;
+    QPointer<QLabel> m_lblWinner;
+    QPointer<AnswerBox> m_txtAnswer;
+    std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
+};
+
+// The addition, subtraction and multiplication drills: whole-number operands and answer.
+class IntegerDrillWindow : public DrillWindow
+{
+    Q_OBJECT
+public:
+    Integer intFirst = 0;
+    Integer intSecond = 0;
+    Integer intAnswer = 0;
+
+protected:
+    IntegerDrillWindow(Program &program, const DrillLayout &layout, IntegerRule rule);
+
+    ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
+    void clearProblemFields() override;
+    bool isCorrect(const QString &caption) const override;
+    QString answerText() const override;
+
+private:
+    IntegerRule m_rule;
+};
+
+// The division and percent drills: double-precision operands and answer.
+class DoubleDrillWindow : public DrillWindow
+{
+    Q_OBJECT
+public:
+    double dblFirst = 0.0;
+    double dblSecond = 0.0;
+    double dblAnswer = 0.0;
+
+protected:
+    DoubleDrillWindow(Program &program, const DrillLayout &layout, DoubleRule rule);
+
+    ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
+    void clearProblemFields() override;
+    bool isCorrect(const QString &caption) const override;
+    QString answerText() const override;
+
+private:
+    DoubleRule m_rule;
+};

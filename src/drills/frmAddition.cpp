@@ -1,0 +1,6 @@
+#include "drills/frmAddition.h"
+
+frmAddition::frmAddition(Program &program)
+    : IntegerDrillWindow(program, additionLayout(), &additionProblem)
+{
+}

@@ -1,0 +1,6 @@
+#include "drills/frmDivision.h"
+
+frmDivision::frmDivision(Program &program)
+    : DoubleDrillWindow(program, divisionLayout(), &divisionProblem)
+{
+}

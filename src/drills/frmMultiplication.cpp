@@ -1,0 +1,6 @@
+#include "drills/frmMultiplication.h"
+
+frmMultiplication::frmMultiplication(Program &program)
+    : IntegerDrillWindow(program, multiplicationLayout(), &multiplicationProblem)
+{
+}

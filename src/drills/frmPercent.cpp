@@ -1,0 +1,6 @@
+#include "drills/frmPercent.h"
+
+frmPercent::frmPercent(Program &program)
+    : DoubleDrillWindow(program, percentLayout(), &percentProblem)
+{
+}

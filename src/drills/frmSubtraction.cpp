@@ -1,0 +1,6 @@
+#include "drills/frmSubtraction.h"
+
+frmSubtraction::frmSubtraction(Program &program)
+    : IntegerDrillWindow(program, subtractionLayout(), &subtractionProblem)
+{
+}

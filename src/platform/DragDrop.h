@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPoint>
+#include <QString>
+
+class QMimeData;
+
+// Dragging a candidate answer onto the answer box. The drag carries a private MIME type naming
+// the window and the candidate's index, so only the answer box of the same window takes it and
+// text dragged from elsewhere is refused.
+
+QString candidateMimeType();
+
+// The payload of a candidate drag: the window's name and the candidate index.
+QByteArray candidatePayload(const QString &windowName, int index);
+// The index carried by a candidate drag of the given window, or 0 if the data is no such drag.
+int candidateIndex(const QMimeData *data, const QString &windowName);
+
+// A drag starts with the left button held, the label enabled, and the pointer moved at least the
+// platform's drag distance from where it was pressed.
+bool dragShouldStart(bool enabled, Qt::MouseButtons buttons, QPoint pressPos, QPoint currentPos,
+                     int startDistance);
+
+// A label with automatic drag: pressing and moving it starts a drag of its own candidate; the
+// label stays where it is. A disabled label gets no mouse events, so it cannot be dragged.
+class CandidateLabel final : public QLabel
+{
+    Q_OBJECT
+public:
+    CandidateLabel(QWidget *parent, const QString &windowName, int index);
+
+    int index() const { return m_index; }
+    QMimeData *dragData() const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void startDrag();
+
+    QString m_windowName;
+    int m_index;
+    QPoint m_pressPos;
+};
+
+// The answer box: right-aligned text that takes drops of its window's candidates only.
+class AnswerBox final : public QLineEdit
+{
+    Q_OBJECT
+public:
+    AnswerBox(QWidget *parent, const QString &windowName);
+
+Q_SIGNALS:
+    // A candidate of this window was dropped here.
+    void candidateDropped(int index);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QString m_windowName;
+};
