@@ -1,0 +1,633 @@
+#include "ScriptedRandomSource.h"
+#include "platform/Numbers.h"
+#include "platform/RandomSource.h"
+#include "platform/TextSurface.h"
+#include "worksheets/Worksheets.h"
+
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(Subject)
+
+namespace
+{
+
+// The single-precision value that draws `value` from a range starting at `offset`.
+float drawing(int value, int range, int offset)
+{
+    return static_cast<float>((value - offset + 0.5) / range);
+}
+
+// A printed line from (column, text) pieces, trailing blanks dropped like the text surface.
+QString placed(const QList<QPair<int, QString>> &pieces)
+{
+    QString line;
+    for (const auto &[column, text] : pieces) {
+        line.resize(std::max<qsizetype>(line.size(), column - 1 + text.size()), QLatin1Char(' '));
+        line.replace(column - 1, text.size(), text);
+    }
+    while (line.endsWith(QLatin1Char(' '))) {
+        line.chop(1);
+    }
+    return line;
+}
+
+// True when `text` ends in `column` of `line` with a blank or the line's end after it.
+bool endsAt(const QString &line, const QString &text, int column)
+{
+    return line.mid(column - text.size(), text.size()) == text &&
+           (line.size() == column || line.at(column) == QLatin1Char(' '));
+}
+
+QString digits(double value)
+{
+    return printerNumberText(value).trimmed();
+}
+
+constexpr int kHeadingLines = 8;
+
+} // namespace
+
+class tst_Worksheets : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rangeByGrade_data();
+    void rangeByGrade();
+    void heading_data();
+    void heading();
+    void pairRowText_data();
+    void pairRowText();
+    void pairRowColumns_data();
+    void pairRowColumns();
+    void drawOrderOfTheRows_data();
+    void drawOrderOfTheRows();
+    void subtractionRule_data();
+    void subtractionRule();
+    void subtractionAnswersStandUnderTheTopOperands();
+    void productsAreThirtyTwoBits();
+    void oneLineProblems_data();
+    void oneLineProblems();
+    void oneLineColumns_data();
+    void oneLineColumns();
+    void seedOffsetBounds_data();
+    void seedOffsetBounds();
+    void zeroDivisorIsDrawnAgain_data();
+    void zeroDivisorIsDrawnAgain();
+    void answersAreReadAtEachAnswerLine_data();
+    void answersAreReadAtEachAnswerLine();
+    void subjectNames_data();
+    void subjectNames();
+};
+
+void tst_Worksheets::rangeByGrade_data()
+{
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("range");
+    QTest::addRow("grade 1") << 1 << 20;
+    QTest::addRow("grade 2") << 2 << 20;
+    QTest::addRow("grade 3") << 3 << 99;
+    QTest::addRow("grade 4") << 4 << 99;
+    QTest::addRow("grade 5") << 5 << 999;
+    QTest::addRow("grade 6") << 6 << 999;
+}
+
+void tst_Worksheets::rangeByGrade()
+{
+    QFETCH(int, grade);
+    QFETCH(int, range);
+    QCOMPARE(worksheetRange(grade), range);
+}
+
+void tst_Worksheets::heading_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<QString>("instruction");
+    QTest::addRow("addition") << Subject::Addition << "Add the following numbers";
+    QTest::addRow("subtraction") << Subject::Subtraction << "Subtract the following numbers";
+    QTest::addRow("multiplication") << Subject::Multiplication << "Multiply the following numbers";
+    QTest::addRow("division") << Subject::Division << "Divide the following numbers";
+    QTest::addRow("percent") << Subject::Percents << "Find the percent of the following numbers";
+}
+
+void tst_Worksheets::heading()
+{
+    QFETCH(Subject, subject);
+    QFETCH(QString, instruction);
+    Pcg32RandomSource random;
+    const PrintDocument document =
+        renderWorksheet(buildWorksheet(subject, 3, 4, random, false), false);
+    const QStringList lines = textLines(document);
+    QCOMPARE(lines.mid(0, kHeadingLines),
+             (QStringList{"", "", "NAME: __________________", "", "DATE: __________________", "",
+                          instruction, ""}));
+
+    // Font name and heading size first, 12 pt again before every problem row or line, one end.
+    const QList<PrintCommand> &commands = document.commands();
+    QCOMPARE(commands.at(0).kind, PrintCommand::Kind::FontName);
+    QCOMPARE(commands.at(0).fontName, QString("Times New Roman"));
+    QCOMPARE(commands.at(1).kind, PrintCommand::Kind::FontSize);
+    QCOMPARE(commands.at(1).fontSize, 14.0);
+    int sizes = 0;
+    int names = 0;
+    int ends = 0;
+    for (const PrintCommand &command : commands) {
+        sizes += command.kind == PrintCommand::Kind::FontSize && command.fontSize == 12.0;
+        names += command.kind == PrintCommand::Kind::FontName;
+        ends += command.kind == PrintCommand::Kind::EndDocument;
+    }
+    const bool pairs = subject == Subject::Addition || subject == Subject::Subtraction ||
+                       subject == Subject::Multiplication;
+    QCOMPARE(sizes, pairs ? 10 : 20);
+    QCOMPARE(names, 1);
+    QCOMPARE(ends, 1);
+    QCOMPARE(commands.last().kind, PrintCommand::Kind::EndDocument);
+    QCOMPARE(lines.size(), kHeadingLines + (pairs ? 40 : 40));
+}
+
+void tst_Worksheets::pairRowText_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QStringList>("row");
+
+    const QString top = placed({{1, " 1 )"}, {29, " 5 "}, {43, " 2 )"}, {67, " 123 "}});
+    const QString blank = placed({{15, "Answer__________"}, {57, "Answer__________"}});
+    QTest::addRow("addition with answers")
+        << Subject::Addition << true
+        << QStringList{top, placed({{27, "+ 12 "}, {65, "+ 1017 "}}),
+                       placed({{15, "Answer "}, {28, " 17 "}, {57, "Answer "}, {66, " 1140 "}}),
+                       ""};
+    QTest::addRow("addition blank")
+        << Subject::Addition << false
+        << QStringList{top, placed({{27, "+ 12 "}, {65, "+ 1017 "}}), blank, ""};
+    QTest::addRow("multiplication with answers")
+        << Subject::Multiplication << true
+        << QStringList{top, placed({{27, "x 12 "}, {65, "x 1017 "}}),
+                       placed({{15, "Answer "}, {28, " 60 "}, {57, "Answer "}, {66, " 125091 "}}),
+                       ""};
+    QTest::addRow("multiplication blank")
+        << Subject::Multiplication << false
+        << QStringList{top, placed({{27, "x 12 "}, {65, "x 1017 "}}), blank, ""};
+}
+
+void tst_Worksheets::pairRowText()
+{
+    QFETCH(Subject, subject);
+    QFETCH(bool, answers);
+    QFETCH(QStringList, row);
+    // Operands of both one- and four-digit lengths: a = 5, b = 123, c = 12, d = 1017.
+    const bool sum = subject == Subject::Addition;
+    Worksheet sheet;
+    sheet.subject = subject;
+    sheet.grade = 6;
+    sheet.seedOffset = 19;
+    sheet.problems = {{5, 12, sum ? 17.0 : 60.0}, {123, 1017, sum ? 1140.0 : 125091.0}};
+    for (int i = 2; i < 20; ++i) {
+        sheet.problems.append({19, 19, sum ? 38.0 : 361.0});
+    }
+    const QStringList lines = textLines(renderWorksheet(sheet, answers));
+    QCOMPARE(lines.mid(kHeadingLines, 4), row);
+}
+
+void tst_Worksheets::pairRowColumns_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("seedOffset");
+    QTest::addColumn<bool>("answers");
+    for (Subject subject : {Subject::Addition, Subject::Subtraction, Subject::Multiplication}) {
+        for (int grade : {1, 4, 6}) {
+            for (int offset : {0, 19}) {
+                for (bool answers : {false, true}) {
+                    QTest::addRow("%s grade %d offset %d %s", qPrintable(subjectName(subject)),
+                                  grade, offset, answers ? "answers" : "blank")
+                        << subject << grade << offset << answers;
+                }
+            }
+        }
+    }
+}
+
+void tst_Worksheets::pairRowColumns()
+{
+    QFETCH(Subject, subject);
+    QFETCH(int, grade);
+    QFETCH(int, seedOffset);
+    QFETCH(bool, answers);
+    Pcg32RandomSource random;
+    const Worksheet sheet = buildWorksheet(subject, grade, seedOffset, random, true);
+    QCOMPARE(sheet.problems.size(), 20);
+    const QStringList lines = textLines(renderWorksheet(sheet, answers));
+    QCOMPARE(lines.size(), kHeadingLines + 40);
+    const QChar sign = subject == Subject::Addition      ? QLatin1Char('+')
+                       : subject == Subject::Subtraction ? QLatin1Char('-')
+                                                         : QLatin1Char('x');
+    for (int row = 0; row < 10; ++row) {
+        const int i = 2 * row + 1;
+        const WorksheetProblem &left = sheet.problems.at(2 * row);
+        const WorksheetProblem &right = sheet.problems.at(2 * row + 1);
+        const QString top = lines.at(kHeadingLines + 4 * row);
+        const QString bottom = lines.at(kHeadingLines + 4 * row + 1);
+        const QString answer = lines.at(kHeadingLines + 4 * row + 2);
+        QVERIFY2(top.startsWith(QString(" %1 )").arg(i)), qPrintable(top));
+        QVERIFY2(top.mid(42).startsWith(QString(" %1 )").arg(i + 1)), qPrintable(top));
+        QVERIFY2(endsAt(top, digits(left.first), 30), qPrintable(top));
+        QVERIFY2(endsAt(top, digits(right.first), 70), qPrintable(top));
+        QVERIFY2(endsAt(bottom, sign + QString(" ") + digits(left.second), 30), qPrintable(bottom));
+        QVERIFY2(endsAt(bottom, sign + QString(" ") + digits(right.second), 70),
+                 qPrintable(bottom));
+        if (answers) {
+            const bool underTop = subject == Subject::Subtraction;
+            const int leftStart = 30 - printedLength(underTop ? left.first : left.second);
+            const int rightStart = 70 - printedLength(underTop ? right.first : right.second);
+            QCOMPARE(answer.mid(14, 7), QString("Answer "));
+            QCOMPARE(answer.mid(56, 7), QString("Answer "));
+            QVERIFY2(answer.mid(leftStart - 1).startsWith(printerNumberText(left.answer)),
+                     qPrintable(answer));
+            QVERIFY2((answer.mid(rightStart - 1) + ' ').startsWith(printerNumberText(right.answer)),
+                     qPrintable(answer));
+        } else {
+            QCOMPARE(answer, placed({{15, "Answer__________"}, {57, "Answer__________"}}));
+        }
+        QCOMPARE(lines.at(kHeadingLines + 4 * row + 3), QString());
+    }
+}
+
+void tst_Worksheets::drawOrderOfTheRows_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addRow("addition") << Subject::Addition;
+    QTest::addRow("subtraction") << Subject::Subtraction;
+    QTest::addRow("multiplication") << Subject::Multiplication;
+}
+
+void tst_Worksheets::drawOrderOfTheRows()
+{
+    QFETCH(Subject, subject);
+    // Grade 5, offset 3: draw k (0-based) yields 100 + k, so every operand names its draw.
+    ScriptedRandomSource random;
+    for (int k = 0; k < 40; ++k) {
+        random.push(drawing(100 + k, 999, 3));
+    }
+    const Worksheet sheet = buildWorksheet(subject, 5, 3, random, true);
+    QCOMPARE(random.draws(), 40);
+    for (int row = 0; row < 10; ++row) {
+        const WorksheetProblem &left = sheet.problems.at(2 * row);
+        const WorksheetProblem &right = sheet.problems.at(2 * row + 1);
+        QCOMPARE(left.first, 100.0 + 4 * row);       // a
+        QCOMPARE(right.first, 100.0 + 4 * row + 1);  // b
+        QCOMPARE(left.second, 100.0 + 4 * row + 2);  // c
+        QCOMPARE(right.second, 100.0 + 4 * row + 3); // d
+        const auto answer = [subject](double top, double bottom) {
+            return subject == Subject::Addition      ? top + bottom
+                   : subject == Subject::Subtraction ? top - bottom
+                                                     : top * bottom;
+        };
+        QCOMPARE(left.answer, answer(left.first, left.second));
+        QCOMPARE(right.answer, answer(right.first, right.second));
+    }
+}
+
+void tst_Worksheets::subtractionRule_data()
+{
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<bool>("negatives");
+    QTest::addColumn<int>("printedTop");
+    QTest::addColumn<int>("answer");
+    QTest::addRow("No, bottom larger: top becomes the sum") << 5 << 12 << false << 17 << 5;
+    QTest::addRow("No, bottom smaller: unchanged") << 12 << 5 << false << 12 << 7;
+    QTest::addRow("No, equal operands: unchanged") << 12 << 12 << false << 12 << 0;
+    QTest::addRow("No, largest operands") << 19 << 1017 << false << 1036 << 19;
+    QTest::addRow("Yes, bottom larger: negative answer") << 5 << 12 << true << 5 << -7;
+    QTest::addRow("Yes, bottom smaller") << 12 << 5 << true << 12 << 7;
+    QTest::addRow("Yes, equal operands") << 12 << 12 << true << 12 << 0;
+}
+
+void tst_Worksheets::subtractionRule()
+{
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    QFETCH(bool, negatives);
+    QFETCH(int, printedTop);
+    QFETCH(int, answer);
+    // Every row draws (top, top + 1, bottom, bottom + 1), so both sides meet the same case.
+    ScriptedRandomSource random;
+    for (int row = 0; row < 10; ++row) {
+        random.push({drawing(top, 999, 0), drawing(top + 1, 999, 0), drawing(bottom, 999, 0),
+                     drawing(bottom + 1, 999, 0)});
+    }
+    const Worksheet sheet = buildWorksheet(Subject::Subtraction, 6, 0, random, negatives);
+    QCOMPARE(random.draws(), 40);
+    for (int row = 0; row < 10; ++row) {
+        const WorksheetProblem &left = sheet.problems.at(2 * row);
+        const WorksheetProblem &right = sheet.problems.at(2 * row + 1);
+        QCOMPARE(left.first, double(printedTop));
+        QCOMPARE(left.second, double(bottom));
+        QCOMPARE(left.answer, double(answer));
+        const int rightTop = printedTop == top ? top + 1 : printedTop + 2;
+        QCOMPARE(right.first, double(rightTop));
+        QCOMPARE(right.second, double(bottom + 1));
+        QCOMPARE(right.answer, double(printedTop == top ? answer : top + 1));
+    }
+}
+
+void tst_Worksheets::subtractionAnswersStandUnderTheTopOperands()
+{
+    Worksheet sheet;
+    sheet.subject = Subject::Subtraction;
+    sheet.grade = 6;
+    for (int i = 0; i < 20; ++i) {
+        sheet.problems.append({1005, 7, 998});
+    }
+    sheet.problems[0] = {5, 12, -7};
+    const QStringList lines = textLines(renderWorksheet(sheet, true));
+    QCOMPARE(lines.at(kHeadingLines + 1), placed({{27, "- 12 "}, {68, "- 7 "}}));
+    // The minus takes the place of the leading blank, from column 30 - L(top).
+    QCOMPARE(lines.at(kHeadingLines + 2),
+             placed({{15, "Answer "}, {29, "-7 "}, {57, "Answer "}, {66, " 998 "}}));
+}
+
+void tst_Worksheets::productsAreThirtyTwoBits()
+{
+    ScriptedRandomSource random;
+    for (int k = 0; k < 40; ++k) {
+        random.push(ScriptedRandomSource::justBelowOne());
+    }
+    const Worksheet sheet = buildWorksheet(Subject::Multiplication, 6, 19, random, false);
+    QCOMPARE(sheet.problems.at(0).first, 1017.0);
+    QCOMPARE(sheet.problems.at(0).answer, 1034289.0);
+    const QStringList lines = textLines(renderWorksheet(sheet, true));
+    // Seven digits from column 30 - L(c) onwards.
+    QCOMPARE(lines.at(kHeadingLines + 2),
+             placed({{15, "Answer "}, {26, " 1034289 "}, {57, "Answer "}, {66, " 1034289 "}}));
+}
+
+void tst_Worksheets::oneLineProblems_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<double>("answer");
+    QTest::addColumn<QString>("answerText");
+    QTest::addRow("division 1 / 3") << Subject::Division << 1 << 3 << 0.333 << ".333";
+    QTest::addRow("division 12 / 4") << Subject::Division << 12 << 4 << 3.0 << "3";
+    QTest::addRow("division 2 / 3 rounds up") << Subject::Division << 2 << 3 << 0.667 << ".667";
+    QTest::addRow("division half to even down") << Subject::Division << 1 << 16 << 0.062 << ".062";
+    QTest::addRow("division exact three decimals")
+        << Subject::Division << 5 << 8 << 0.625 << ".625";
+    QTest::addRow("division 1017 / 19") << Subject::Division << 1017 << 19 << 53.526 << "53.526";
+    QTest::addRow("percent 48 of 12") << Subject::Percents << 12 << 48 << 400.0 << "400";
+    QTest::addRow("percent 12 of 48") << Subject::Percents << 48 << 12 << 25.0 << "25";
+    QTest::addRow("percent 1 of 3") << Subject::Percents << 3 << 1 << 33.3 << "33.3";
+    QTest::addRow("percent half to even down") << Subject::Percents << 400 << 49 << 12.2 << "12.2";
+    QTest::addRow("percent half to even up") << Subject::Percents << 400 << 51 << 12.8 << "12.8";
+    QTest::addRow("percent below one") << Subject::Percents << 1000 << 3 << 0.3 << ".3";
+}
+
+void tst_Worksheets::oneLineProblems()
+{
+    QFETCH(Subject, subject);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(double, answer);
+    QFETCH(QString, answerText);
+    ScriptedRandomSource random;
+    for (int i = 0; i < 20; ++i) {
+        random.push({drawing(x, 999, 0), drawing(y, 999, 0)});
+    }
+    const Worksheet sheet = buildWorksheet(subject, 5, 0, random, false);
+    QCOMPARE(random.draws(), 40);
+    for (const WorksheetProblem &problem : sheet.problems) {
+        QCOMPARE(problem.first, double(x));
+        QCOMPARE(problem.second, double(y));
+        QCOMPARE(problem.answer, answer);
+    }
+    const QStringList lines = textLines(renderWorksheet(sheet, true));
+    QVERIFY2(lines.at(kHeadingLines).endsWith(QLatin1Char(' ') + answerText),
+             qPrintable(lines.at(kHeadingLines)));
+}
+
+void tst_Worksheets::oneLineColumns_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("twentieth");
+
+    QTest::addRow("division with answers") << Subject::Division << true
+                                           << placed({{1, " 1 )"},
+                                                      {14, " 1 "},
+                                                      {17, " / "},
+                                                      {24, " 3 "},
+                                                      {29, "Answer "},
+                                                      {36, " .333 "}})
+                                           << placed({{1, " 20 )"},
+                                                      {11, " 1017 "},
+                                                      {17, " / "},
+                                                      {21, " 1017 "},
+                                                      {29, "Answer "},
+                                                      {36, " 1 "}});
+    QTest::addRow("division blank") << Subject::Division << false
+                                    << placed({{1, " 1 )"},
+                                               {14, " 1 "},
+                                               {17, " / "},
+                                               {24, " 3 "},
+                                               {29, " Answer "},
+                                               {37, " __________"}})
+                                    << placed({{1, " 20 )"},
+                                               {11, " 1017 "},
+                                               {17, " / "},
+                                               {21, " 1017 "},
+                                               {29, " Answer "},
+                                               {37, " __________"}});
+    QTest::addRow("percent with answers") << Subject::Percents << true
+                                          << placed({{1, " 1 )"},
+                                                     {14, " 1 "},
+                                                     {17, "IS WHAT PERCENT OF:"},
+                                                     {49, " 3 "},
+                                                     {52, " Answer "},
+                                                     {60, " 300 "}})
+                                          << placed({{1, " 20 )"},
+                                                     {11, " 1017 "},
+                                                     {17, "IS WHAT PERCENT OF:"},
+                                                     {46, " 1017 "},
+                                                     {52, " Answer "},
+                                                     {60, " 100 "}});
+    QTest::addRow("percent blank") << Subject::Percents << false
+                                   << placed({{1, " 1 )"},
+                                              {14, " 1 "},
+                                              {17, "IS WHAT PERCENT OF:"},
+                                              {49, " 3 "},
+                                              {52, " Answer "},
+                                              {60, " __________"}})
+                                   << placed({{1, " 20 )"},
+                                              {11, " 1017 "},
+                                              {17, "IS WHAT PERCENT OF:"},
+                                              {46, " 1017 "},
+                                              {52, " Answer "},
+                                              {60, " __________"}});
+}
+
+void tst_Worksheets::oneLineColumns()
+{
+    QFETCH(Subject, subject);
+    QFETCH(bool, answers);
+    QFETCH(QString, first);
+    QFETCH(QString, twentieth);
+    // Problem 1 is 1 and 3 (seed 1); problems 2 to 20 the largest operands of seed 20.
+    Worksheet sheet;
+    sheet.subject = subject;
+    sheet.grade = 6;
+    const bool division = subject == Subject::Division;
+    sheet.problems = {{1, 3, division ? 0.333 : 300.0}};
+    for (int i = 1; i < 20; ++i) {
+        sheet.problems.append({1017, 1017, division ? 1.0 : 100.0});
+    }
+    const QStringList lines = textLines(renderWorksheet(sheet, answers));
+    QCOMPARE(lines.size(), kHeadingLines + 40);
+    QCOMPARE(lines.at(kHeadingLines), first);
+    QCOMPARE(lines.at(kHeadingLines + 38), twentieth);
+    for (int i = 1; i <= 20; ++i) {
+        QVERIFY(lines.at(kHeadingLines + 2 * (i - 1)).startsWith(QString(" %1 )").arg(i)));
+        QCOMPARE(lines.at(kHeadingLines + 2 * i - 1), QString());
+    }
+}
+
+void tst_Worksheets::seedOffsetBounds_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<double>("operand");
+    const float top = ScriptedRandomSource::justBelowOne();
+    QTest::addRow("seed 1 grade 1 lowest") << Subject::Addition << 1 << 0 << 0.0f << 0.0;
+    QTest::addRow("seed 1 grade 1 highest") << Subject::Addition << 1 << 0 << top << 19.0;
+    QTest::addRow("seed 20 grade 6 lowest") << Subject::Addition << 6 << 19 << 0.0f << 19.0;
+    QTest::addRow("seed 20 grade 6 highest") << Subject::Addition << 6 << 19 << top << 1017.0;
+    QTest::addRow("seed 20 grade 3 highest") << Subject::Multiplication << 3 << 19 << top << 117.0;
+    QTest::addRow("seed 20 division lowest") << Subject::Division << 2 << 19 << 0.0f << 19.0;
+    QTest::addRow("seed 20 percent highest") << Subject::Percents << 6 << 19 << top << 1017.0;
+}
+
+void tst_Worksheets::seedOffsetBounds()
+{
+    QFETCH(Subject, subject);
+    QFETCH(int, grade);
+    QFETCH(int, offset);
+    QFETCH(float, r);
+    QFETCH(double, operand);
+    ScriptedRandomSource random;
+    for (int i = 0; i < 40; ++i) {
+        random.push(r);
+    }
+    const Worksheet sheet = buildWorksheet(subject, grade, offset, random, true);
+    QCOMPARE(random.draws(), 40);
+    for (const WorksheetProblem &problem : sheet.problems) {
+        QCOMPARE(problem.first, operand);
+        QCOMPARE(problem.second, operand);
+    }
+}
+
+void tst_Worksheets::zeroDivisorIsDrawnAgain_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<QList<float>>("firstDraws");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<int>("draws");
+    const float zero = 0.0f;
+    const float seven = drawing(7, 20, 0);
+    const float nine = drawing(9, 20, 0);
+    QTest::addRow("division: y 0 then 7")
+        << Subject::Division << QList<float>{nine, zero, seven} << 9.0 << 7.0 << 41;
+    QTest::addRow("division: y 0 twice")
+        << Subject::Division << QList<float>{nine, zero, zero, seven} << 9.0 << 7.0 << 42;
+    QTest::addRow("division: dividend 0 is kept")
+        << Subject::Division << QList<float>{zero, seven} << 0.0 << 7.0 << 40;
+    QTest::addRow("percent: x 0 is drawn again before y")
+        << Subject::Percents << QList<float>{zero, nine, seven} << 9.0 << 7.0 << 41;
+    QTest::addRow("percent: y 0 is kept")
+        << Subject::Percents << QList<float>{nine, zero} << 9.0 << 0.0 << 40;
+}
+
+void tst_Worksheets::zeroDivisorIsDrawnAgain()
+{
+    QFETCH(Subject, subject);
+    QFETCH(QList<float>, firstDraws);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(int, draws);
+    ScriptedRandomSource random(firstDraws);
+    for (int i = 1; i < 20; ++i) {
+        random.push({drawing(4, 20, 0), drawing(2, 20, 0)});
+    }
+    const Worksheet sheet = buildWorksheet(subject, 1, 0, random, false);
+    QCOMPARE(random.draws(), draws);
+    QCOMPARE(random.remaining(), 0);
+    QCOMPARE(sheet.problems.at(0).first, x);
+    QCOMPARE(sheet.problems.at(0).second, y);
+    QVERIFY(std::isfinite(sheet.problems.at(0).answer));
+    QCOMPARE(sheet.problems.at(1).first, 4.0);
+}
+
+void tst_Worksheets::answersAreReadAtEachAnswerLine_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<int>("reads");
+    QTest::addRow("addition") << Subject::Addition << 10;
+    QTest::addRow("subtraction") << Subject::Subtraction << 10;
+    QTest::addRow("multiplication") << Subject::Multiplication << 10;
+    QTest::addRow("division") << Subject::Division << 20;
+    QTest::addRow("percent") << Subject::Percents << 20;
+}
+
+void tst_Worksheets::answersAreReadAtEachAnswerLine()
+{
+    QFETCH(Subject, subject);
+    QFETCH(int, reads);
+    Pcg32RandomSource random;
+    const Worksheet sheet = buildWorksheet(subject, 2, 5, random, false);
+    int count = 0;
+    const PrintDocument document = renderWorksheet(sheet, [&count] { return ++count % 2 == 0; });
+    QCOMPARE(count, reads);
+    // Blank and answer copies of one sheet differ only in the answer lines.
+    const QStringList blank = textLines(renderWorksheet(sheet, false));
+    const QStringList full = textLines(renderWorksheet(sheet, true));
+    const QStringList mixed = textLines(document);
+    QCOMPARE(blank.size(), full.size());
+    int differing = 0;
+    for (qsizetype i = 0; i < blank.size(); ++i) {
+        QVERIFY(mixed.at(i) == blank.at(i) || mixed.at(i) == full.at(i));
+        differing += blank.at(i) != full.at(i);
+    }
+    QCOMPARE(differing, reads);
+}
+
+void tst_Worksheets::subjectNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("subject");
+    QTest::addRow("addition") << "addition" << int(Subject::Addition);
+    QTest::addRow("subtraction") << "subtraction" << int(Subject::Subtraction);
+    QTest::addRow("multiplication") << "multiplication" << int(Subject::Multiplication);
+    QTest::addRow("division") << "division" << int(Subject::Division);
+    QTest::addRow("percent") << "percent" << int(Subject::Percents);
+    QTest::addRow("percents") << "percents" << int(Subject::Percents);
+    QTest::addRow("capitalised is unknown") << "Addition" << -1;
+    QTest::addRow("empty") << "" << -1;
+    QTest::addRow("misspelt") << "divison" << -1;
+}
+
+void tst_Worksheets::subjectNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, subject);
+    const std::optional<Subject> parsed = subjectFromName(name);
+    QCOMPARE(parsed ? int(*parsed) : -1, subject);
+}
+
+QTEST_GUILESS_MAIN(tst_Worksheets)
+#include "tst_worksheets.moc"
