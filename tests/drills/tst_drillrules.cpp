@@ -1,0 +1,617 @@
+#include "ScriptedRandomSource.h"
+#include "drills/DrillRules.h"
+#include "platform/RandomSource.h"
+
+#include <QTest>
+#include <cmath>
+#include <type_traits>
+
+static_assert(std::is_same_v<decltype(IntegerProblem::intFirst), std::int16_t>);
+static_assert(std::is_same_v<decltype(IntegerProblem::intSecond), std::int16_t>);
+static_assert(std::is_same_v<decltype(IntegerProblem::intAnswer), std::int16_t>);
+static_assert(std::is_same_v<decltype(IntegerProblem::intSlot), std::int16_t>);
+static_assert(std::is_same_v<decltype(DoubleProblem::intSlot), std::int16_t>);
+static_assert(std::is_same_v<decltype(DoubleProblem::dblAnswer), double>);
+
+Q_DECLARE_METATYPE(GradeBand)
+
+namespace
+{
+
+// A problem of any of the five drills, in one shape for comparing.
+struct Outcome {
+    double first = 0;
+    double second = 0;
+    double answer = 0;
+    int slot = 0;
+    QString firstText;
+    QString secondText;
+    QStringList candidates;
+};
+
+Outcome outcomeOf(const ProblemCaptions &captions)
+{
+    Outcome outcome;
+    outcome.firstText = captions.first;
+    outcome.secondText = captions.second;
+    for (const QString &caption : captions.candidates) {
+        outcome.candidates.append(caption);
+    }
+    return outcome;
+}
+
+Outcome runRule(const QString &operation, const QString &grade, RandomSource &random)
+{
+    if (operation == QLatin1String("division") || operation == QLatin1String("percent")) {
+        const DoubleProblem p = operation == QLatin1String("division")
+                                    ? divisionProblem(grade, random)
+                                    : percentProblem(grade, random);
+        Outcome outcome = outcomeOf(p.captions);
+        outcome.first = p.dblFirst;
+        outcome.second = p.dblSecond;
+        outcome.answer = p.dblAnswer;
+        outcome.slot = p.intSlot;
+        return outcome;
+    }
+    IntegerRule rule = &additionProblem;
+    if (operation == QLatin1String("subtraction")) {
+        rule = &subtractionProblem;
+    } else if (operation == QLatin1String("multiplication")) {
+        rule = &multiplicationProblem;
+    }
+    const IntegerProblem p = rule(grade, random);
+    Outcome outcome = outcomeOf(p.captions);
+    outcome.first = p.intFirst;
+    outcome.second = p.intSecond;
+    outcome.answer = p.intAnswer;
+    outcome.slot = p.intSlot;
+    return outcome;
+}
+
+// A random value whose draw Int(r * k + c) is the given whole number.
+float valueFor(int wanted, int k, int c)
+{
+    const auto r = static_cast<float>((wanted - c + 0.5) / k);
+    Q_ASSERT(std::floor(static_cast<double>(r) * k + c) == wanted);
+    return r;
+}
+
+float slotValue(int slot)
+{
+    return valueFor(slot, 4, 1);
+}
+
+const QStringList kOperations = {"addition", "subtraction", "multiplication", "division",
+                                 "percent"};
+
+} // namespace
+
+class tst_DrillRules : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void gradeBands_data();
+    void gradeBands();
+    void drawCount_data();
+    void drawCount();
+    void operandBounds_data();
+    void operandBounds();
+    void slotDraw_data();
+    void slotDraw();
+    void integerCandidateTable_data();
+    void integerCandidateTable();
+    void subtraction_data();
+    void subtraction();
+    void division_data();
+    void division();
+    void percent_data();
+    void percent();
+    void noBand_data();
+    void noBand();
+    void captionMatches_data();
+    void captionMatches();
+    void propertiesOverManyDraws_data();
+    void propertiesOverManyDraws();
+    void freshSourcesGiveSameProblems();
+};
+
+void tst_DrillRules::gradeBands_data()
+{
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<GradeBand>("band");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addRow("1") << "1" << GradeBand::Grades1To2 << true;
+    QTest::addRow("2") << "2" << GradeBand::Grades1To2 << true;
+    QTest::addRow("3") << "3" << GradeBand::Grades3To4 << true;
+    QTest::addRow("4") << "4" << GradeBand::Grades3To4 << true;
+    QTest::addRow("5") << "5" << GradeBand::Grades5To6 << true;
+    QTest::addRow("6") << "6" << GradeBand::Grades5To6 << true;
+    QTest::addRow("7") << "7" << GradeBand::Grades5To6 << true;
+    QTest::addRow("4.5") << "4.5" << GradeBand::Grades5To6 << true;
+    QTest::addRow("just above 4") << "4.000001" << GradeBand::Grades5To6 << true;
+    QTest::addRow("100") << "100" << GradeBand::Grades5To6 << true;
+    QTest::addRow("0") << "0" << GradeBand::None << true;
+    QTest::addRow("negative") << "-1" << GradeBand::None << true;
+    QTest::addRow("negative 5") << "-5" << GradeBand::None << true;
+    QTest::addRow("1.5") << "1.5" << GradeBand::None << true;
+    QTest::addRow("2.5") << "2.5" << GradeBand::None << true;
+    QTest::addRow("3.5") << "3.5" << GradeBand::None << true;
+    QTest::addRow("just below 4") << "3.999999" << GradeBand::None << true;
+    QTest::addRow("2.0") << "2.0" << GradeBand::Grades1To2 << true;
+    QTest::addRow("3.0") << "3.0" << GradeBand::Grades3To4 << true;
+    QTest::addRow("leading blank 3") << " 3" << GradeBand::Grades3To4 << true;
+    QTest::addRow("trailing blank 5") << "5 " << GradeBand::Grades5To6 << true;
+    QTest::addRow("plus 2") << "+2" << GradeBand::Grades1To2 << true;
+    QTest::addRow("word two") << "two" << GradeBand::None << false;
+    QTest::addRow("3abc") << "3abc" << GradeBand::None << false;
+    QTest::addRow("empty") << "" << GradeBand::None << false;
+    QTest::addRow("inf") << "inf" << GradeBand::None << false;
+    QTest::addRow("nan") << "nan" << GradeBand::None << false;
+    QTest::addRow("overflowing numeral")
+        << QString(400, QLatin1Char('9')) << GradeBand::None << false;
+    QTest::addRow("emoji") << QString::fromUtf8("3🦊") << GradeBand::None << false;
+}
+
+void tst_DrillRules::gradeBands()
+{
+    QFETCH(QString, grade);
+    QFETCH(GradeBand, band);
+    QFETCH(bool, isNumber);
+    QCOMPARE(gradeBand(grade), band);
+    QCOMPARE(isGradeNumber(grade), isNumber);
+}
+
+void tst_DrillRules::drawCount_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("draws");
+    const QList<QPair<QString, int>> grades = {{"1", 3},   {"2", 3},   {"3", 3},   {"4", 3},
+                                               {"6", 3},   {"7", 3},   {"0", 1},   {"-2", 1},
+                                               {"1.5", 1}, {"2.5", 1}, {"3.5", 1}, {"4.5", 3}};
+    for (const QString &operation : kOperations) {
+        for (const auto &[grade, draws] : grades) {
+            QTest::addRow("%s grade %s", qPrintable(operation), qPrintable(grade))
+                << operation << grade << draws;
+        }
+    }
+}
+
+void tst_DrillRules::drawCount()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, grade);
+    QFETCH(int, draws);
+    ScriptedRandomSource random({0.5F, 0.5F, 0.5F, 0.5F});
+    runRule(operation, grade, random);
+    QCOMPARE(random.draws(), draws);
+}
+
+void tst_DrillRules::operandBounds_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<double>("operand");
+    QTest::addColumn<double>("answer");
+    const float top = ScriptedRandomSource::justBelowOne();
+    // The same r for both operands: the band's smallest or largest operand, twice.
+    QTest::addRow("addition 1-2 low") << "addition"
+                                      << "1" << 0.0F << 2.0 << 4.0;
+    QTest::addRow("addition 1-2 high") << "addition"
+                                       << "2" << top << 21.0 << 42.0;
+    QTest::addRow("addition 3-4 low") << "addition"
+                                      << "3" << 0.0F << 1.0 << 2.0;
+    QTest::addRow("addition 3-4 high") << "addition"
+                                       << "4" << top << 200.0 << 400.0;
+    QTest::addRow("addition 5-6 low") << "addition"
+                                      << "5" << 0.0F << 1.0 << 2.0;
+    QTest::addRow("addition 5-6 high") << "addition"
+                                       << "6" << top << 999.0 << 1998.0;
+    QTest::addRow("addition 4.5 high") << "addition"
+                                       << "4.5" << top << 999.0 << 1998.0;
+    QTest::addRow("subtraction 1-2 low") << "subtraction"
+                                         << "1" << 0.0F << 1.0 << 0.0;
+    QTest::addRow("subtraction 1-2 high") << "subtraction"
+                                          << "2" << top << 20.0 << 0.0;
+    QTest::addRow("subtraction 3-4 high") << "subtraction"
+                                          << "4" << top << 200.0 << 0.0;
+    QTest::addRow("subtraction 5-6 high") << "subtraction"
+                                          << "7" << top << 999.0 << 0.0;
+    QTest::addRow("multiplication 1-2 low") << "multiplication"
+                                            << "1" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("multiplication 1-2 high") << "multiplication"
+                                             << "2" << top << 9.0 << 81.0;
+    QTest::addRow("multiplication 3-4 high") << "multiplication"
+                                             << "3" << top << 99.0 << 9801.0;
+    QTest::addRow("multiplication 5-6 high") << "multiplication"
+                                             << "6" << top << 150.0 << 22500.0;
+    QTest::addRow("division 1-2 low") << "division"
+                                      << "1" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("division 1-2 high") << "division"
+                                       << "2" << top << 9.0 << 1.0;
+    QTest::addRow("division 3-4 high") << "division"
+                                       << "3" << top << 99.0 << 1.0;
+    QTest::addRow("division 5-6 high") << "division"
+                                       << "5" << top << 150.0 << 1.0;
+    QTest::addRow("percent 1-2 equal") << "percent"
+                                       << "1" << top << 9.0 << 100.0;
+    QTest::addRow("percent 3-4 equal") << "percent"
+                                       << "4" << top << 99.0 << 1.0;
+    QTest::addRow("percent 5-6 equal") << "percent"
+                                       << "100" << top << 150.0 << 1.0;
+}
+
+void tst_DrillRules::operandBounds()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, grade);
+    QFETCH(float, r);
+    QFETCH(double, operand);
+    QFETCH(double, answer);
+    ScriptedRandomSource random({r, r, 0.0F});
+    const Outcome outcome = runRule(operation, grade, random);
+    QCOMPARE(outcome.first, operand);
+    QCOMPARE(outcome.second, operand);
+    QCOMPARE(outcome.firstText, QString::number(operand));
+    QCOMPARE(outcome.secondText, QString::number(operand));
+    QCOMPARE(outcome.answer, answer);
+    QCOMPARE(outcome.slot, 1);
+    QCOMPARE(random.draws(), 3);
+}
+
+void tst_DrillRules::slotDraw_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("slot");
+    QTest::addRow("0") << 0.0F << 1;
+    QTest::addRow("just below a quarter") << std::nextafter(0.25F, 0.0F) << 1;
+    QTest::addRow("a quarter") << 0.25F << 2;
+    QTest::addRow("a half") << 0.5F << 3;
+    QTest::addRow("three quarters") << 0.75F << 4;
+    QTest::addRow("just below one") << ScriptedRandomSource::justBelowOne() << 4;
+}
+
+void tst_DrillRules::slotDraw()
+{
+    QFETCH(float, r);
+    QFETCH(int, slot);
+    for (const QString &operation : kOperations) {
+        ScriptedRandomSource random({0.5F, 0.5F, r});
+        QCOMPARE(runRule(operation, QStringLiteral("3"), random).slot, slot);
+    }
+}
+
+void tst_DrillRules::integerCandidateTable_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addRow("42 slot 1") << 42 << 1 << QList<int>{42, 62, 45, 46};
+    QTest::addRow("42 slot 2") << 42 << 2 << QList<int>{52, 42, 45, 46};
+    QTest::addRow("42 slot 3") << 42 << 3 << QList<int>{52, 44, 42, 46};
+    QTest::addRow("42 slot 4") << 42 << 4 << QList<int>{52, 44, 45, 42};
+    QTest::addRow("-145 slot 1") << -145 << 1 << QList<int>{-145, -125, -142, -141};
+    QTest::addRow("-15 slot 1") << -15 << 1 << QList<int>{-15, 5, -12, -11};
+    QTest::addRow("-3 slot 3") << -3 << 3 << QList<int>{7, -1, -3, 1};
+    QTest::addRow("0 slot 4") << 0 << 4 << QList<int>{10, 2, 3, 0};
+    QTest::addRow("22500 slot 1") << 22500 << 1 << QList<int>{22500, 22520, 22503, 22504};
+}
+
+void tst_DrillRules::integerCandidateTable()
+{
+    QFETCH(int, answer);
+    QFETCH(int, slot);
+    QFETCH(QList<int>, values);
+    const std::array<Integer, 4> candidates =
+        integerCandidates(static_cast<Integer>(answer), static_cast<Integer>(slot));
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(int(candidates[static_cast<std::size_t>(i)]), values.at(i));
+    }
+}
+
+void tst_DrillRules::subtraction_data()
+{
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("drawnFirst");
+    QTest::addColumn<int>("drawnSecond");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addRow("1-2 drawn 1 and 2 shows 10 - 2")
+        << "1" << 1 << 2 << 2 << "10"
+        << "2" << 8 << QStringList{"18", "8", "11", "12"};
+    QTest::addRow("1-2 drawn 19 and 20 shows 46 - 20")
+        << "2" << 19 << 20 << 4 << "46"
+        << "20" << 26 << QStringList{"36", "28", "29", "26"};
+    QTest::addRow("1-2 equal drawn") << "2" << 7 << 7 << 1 << "7"
+                                     << "7" << 0 << QStringList{"0", "20", "3", "4"};
+    QTest::addRow("1-2 first larger") << "1" << 20 << 1 << 3 << "20"
+                                      << "1" << 19 << QStringList{"29", "21", "19", "23"};
+    QTest::addRow("3-4 negative 5 - 150")
+        << "3" << 5 << 150 << 1 << "5"
+        << "150" << -145 << QStringList{"-145", "-125", "-142", "-141"};
+    QTest::addRow("5-6 negative 1 - 999")
+        << "6" << 1 << 999 << 2 << "1"
+        << "999" << -998 << QStringList{"-988", "-998", "-995", "-994"};
+    QTest::addRow("5-6 largest 999 - 1")
+        << "5" << 999 << 1 << 1 << "999"
+        << "1" << 998 << QStringList{"998", "1018", "1001", "1002"};
+}
+
+void tst_DrillRules::subtraction()
+{
+    QFETCH(QString, grade);
+    QFETCH(int, drawnFirst);
+    QFETCH(int, drawnSecond);
+    QFETCH(int, slot);
+    QFETCH(QString, firstText);
+    QFETCH(QString, secondText);
+    QFETCH(int, answer);
+    QFETCH(QStringList, candidates);
+    const int k = gradeBand(grade) == GradeBand::Grades1To2
+                      ? 20
+                      : (gradeBand(grade) == GradeBand::Grades3To4 ? 200 : 999);
+    ScriptedRandomSource random(
+        {valueFor(drawnFirst, k, 1), valueFor(drawnSecond, k, 1), slotValue(slot)});
+    const IntegerProblem p = subtractionProblem(grade, random);
+    QCOMPARE(p.captions.first, firstText);
+    QCOMPARE(p.captions.second, secondText);
+    QCOMPARE(int(p.intFirst), firstText.toInt());
+    QCOMPARE(int(p.intSecond), drawnSecond);
+    QCOMPARE(int(p.intAnswer), answer);
+    QCOMPARE(int(p.intSlot), slot);
+    QCOMPARE(outcomeOf(p.captions).candidates, candidates);
+    QCOMPARE(random.draws(), 3);
+}
+
+void tst_DrillRules::division_data()
+{
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("dividend");
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<double>("answer");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addRow("1/8 half to even 0.12")
+        << "1" << 1 << 8 << 2 << 0.12 << QStringList{"0.22", "0.12", "0.42", "0.52"};
+    QTest::addRow("3/8 half to even 0.38")
+        << "2" << 3 << 8 << 1 << 0.38 << QStringList{"0.38", "0.58", "0.68", "0.78"};
+    QTest::addRow("5/8 half to even 0.62")
+        << "1" << 5 << 8 << 4 << 0.62 << QStringList{"0.72", "0.82", "0.92", "0.62"};
+    QTest::addRow("7/8 half to even 0.88")
+        << "1" << 7 << 8 << 3 << 0.88 << QStringList{"0.98", "1.08", "0.88", "1.28"};
+    QTest::addRow("9/8 in slot 1")
+        << "4" << 9 << 8 << 1 << 1.12 << QStringList{"1.12", "1.32", "1.42", "1.52"};
+    QTest::addRow("9/8 in slot 2 sum 1.12 + 0.1")
+        << "4" << 9 << 8 << 2 << 1.12 << QStringList{"1.22", "1.12", "1.42", "1.52"};
+    QTest::addRow("2/3") << "1" << 2 << 3 << 1 << 0.67
+                         << QStringList{"0.67", "0.87", "0.97", "1.07"};
+    QTest::addRow("8/4") << "2" << 8 << 4 << 3 << 2.0 << QStringList{"2.1", "2.2", "2", "2.4"};
+    QTest::addRow("1/150") << "5" << 1 << 150 << 1 << 0.01
+                           << QStringList{"0.01", "0.21", "0.31", "0.41"};
+    QTest::addRow("1/99") << "3" << 1 << 99 << 4 << 0.01
+                          << QStringList{"0.11", "0.21", "0.31", "0.01"};
+    QTest::addRow("150/1 largest")
+        << "6" << 150 << 1 << 4 << 150.0 << QStringList{"150.1", "150.2", "150.3", "150"};
+}
+
+void tst_DrillRules::division()
+{
+    QFETCH(QString, grade);
+    QFETCH(int, dividend);
+    QFETCH(int, divisor);
+    QFETCH(int, slot);
+    QFETCH(double, answer);
+    QFETCH(QStringList, candidates);
+    const int k = gradeBand(grade) == GradeBand::Grades1To2
+                      ? 9
+                      : (gradeBand(grade) == GradeBand::Grades3To4 ? 99 : 150);
+    ScriptedRandomSource random(
+        {valueFor(dividend, k, 1), valueFor(divisor, k, 1), slotValue(slot)});
+    const DoubleProblem p = divisionProblem(grade, random);
+    QCOMPARE(p.dblFirst, double(dividend));
+    QCOMPARE(p.dblSecond, double(divisor));
+    QCOMPARE(p.captions.first, QString::number(dividend));
+    QCOMPARE(p.captions.second, QString::number(divisor));
+    QCOMPARE(p.dblAnswer, answer);
+    QCOMPARE(int(p.intSlot), slot);
+    QCOMPARE(outcomeOf(p.captions).candidates, candidates);
+    QVERIFY(captionMatchesAnswer(p.captions.candidates[std::size_t(slot - 1)], p.dblAnswer));
+}
+
+void tst_DrillRules::percent_data()
+{
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<double>("answer");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addRow("grade 1, 3 of 4 is 75")
+        << "1" << 4 << 3 << 2 << 75.0 << QStringList{"75.1", "75", "75.3", "75.4"};
+    QTest::addRow("grade 4, 3 of 4 is 0.75")
+        << "4" << 4 << 3 << 1 << 0.75 << QStringList{"0.75", "0.95", "1.05", "1.15"};
+    QTest::addRow("grade 3, 3 of 4 in slot 4")
+        << "3" << 4 << 3 << 4 << 0.75 << QStringList{"0.85", "0.95", "1.05", "0.75"};
+    QTest::addRow("grade 2, 33.33")
+        << "2" << 3 << 1 << 1 << 33.33 << QStringList{"33.33", "33.53", "33.63", "33.73"};
+    QTest::addRow("grade 2, 900 largest")
+        << "2" << 1 << 9 << 3 << 900.0 << QStringList{"900.1", "900.2", "900", "900.4"};
+    QTest::addRow("grade 2, 12.5")
+        << "2" << 8 << 1 << 1 << 12.5 << QStringList{"12.5", "12.7", "12.8", "12.9"};
+    QTest::addRow("grade 1, 11.11 smallest")
+        << "1" << 9 << 1 << 2 << 11.11 << QStringList{"11.21", "11.11", "11.41", "11.51"};
+    QTest::addRow("grade 1 equal, 100")
+        << "1" << 5 << 5 << 1 << 100.0 << QStringList{"100", "100.2", "100.3", "100.4"};
+    QTest::addRow("grade 3 equal, 1")
+        << "3" << 5 << 5 << 1 << 1.0 << QStringList{"1", "1.2", "1.3", "1.4"};
+    QTest::addRow("grade 5, 1 of 150 is 0.01")
+        << "5" << 150 << 1 << 1 << 0.01 << QStringList{"0.01", "0.21", "0.31", "0.41"};
+    QTest::addRow("grade 5, 150 of 1 is 150")
+        << "5" << 1 << 150 << 2 << 150.0 << QStringList{"150.1", "150", "150.3", "150.4"};
+}
+
+void tst_DrillRules::percent()
+{
+    QFETCH(QString, grade);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, slot);
+    QFETCH(double, answer);
+    QFETCH(QStringList, candidates);
+    const int k = gradeBand(grade) == GradeBand::Grades1To2
+                      ? 9
+                      : (gradeBand(grade) == GradeBand::Grades3To4 ? 99 : 150);
+    ScriptedRandomSource random({valueFor(first, k, 1), valueFor(second, k, 1), slotValue(slot)});
+    const DoubleProblem p = percentProblem(grade, random);
+    QCOMPARE(p.captions.first, QString::number(first));
+    QCOMPARE(p.captions.second, QString::number(second));
+    QCOMPARE(p.dblAnswer, answer);
+    QCOMPARE(outcomeOf(p.captions).candidates, candidates);
+    QVERIFY(captionMatchesAnswer(p.captions.candidates[std::size_t(slot - 1)], p.dblAnswer));
+}
+
+void tst_DrillRules::noBand_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addRow("addition grade 0 slot 1") << "addition"
+                                             << "0" << 1 << QStringList{"0", "20", "3", "4"};
+    QTest::addRow("subtraction grade -3 slot 2") << "subtraction"
+                                                 << "-3" << 2 << QStringList{"10", "0", "3", "4"};
+    QTest::addRow("multiplication grade 3.5 slot 3")
+        << "multiplication"
+        << "3.5" << 3 << QStringList{"10", "2", "0", "4"};
+    QTest::addRow("division grade 2.5 slot 2")
+        << "division"
+        << "2.5" << 2 << QStringList{"0.1", "0", "0.3", "0.4"};
+    QTest::addRow("percent grade 0 slot 4") << "percent"
+                                            << "0" << 4 << QStringList{"0.1", "0.2", "0.3", "0"};
+    QTest::addRow("percent grade 1.5 slot 1")
+        << "percent"
+        << "1.5" << 1 << QStringList{"0", "0.2", "0.3", "0.4"};
+}
+
+void tst_DrillRules::noBand()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, grade);
+    QFETCH(int, slot);
+    QFETCH(QStringList, candidates);
+    ScriptedRandomSource random({slotValue(slot)});
+    const Outcome outcome = runRule(operation, grade, random);
+    QCOMPARE(random.draws(), 1);
+    QCOMPARE(outcome.firstText, QString());
+    QCOMPARE(outcome.secondText, QString());
+    QCOMPARE(outcome.first, 0.0);
+    QCOMPARE(outcome.second, 0.0);
+    QCOMPARE(outcome.answer, 0.0);
+    QCOMPARE(outcome.slot, slot);
+    QCOMPARE(outcome.candidates, candidates);
+}
+
+void tst_DrillRules::captionMatches_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("answer");
+    QTest::addColumn<bool>("matches");
+    QTest::addRow("whole") << "42" << 42.0 << true;
+    QTest::addRow("same number written 42.0") << "42.0" << 42.0 << true;
+    QTest::addRow("negative") << "-145" << -145.0 << true;
+    QTest::addRow("two thirds") << "0.67" << roundHalfEven(2.0 / 3.0, 2) << true;
+    QTest::addRow("tenth step away") << "0.77" << 0.67 << false;
+    QTest::addRow("sum text reads back as rounded") << numberText(1.12 + 0.1) << 1.22 << true;
+    QTest::addRow("off by one") << "43" << 42.0 << false;
+    QTest::addRow("empty") << "" << 0.0 << false;
+    QTest::addRow("not a number") << "abc" << 0.0 << false;
+}
+
+void tst_DrillRules::captionMatches()
+{
+    QFETCH(QString, caption);
+    QFETCH(double, answer);
+    QFETCH(bool, matches);
+    QCOMPARE(captionMatchesAnswer(caption, answer), matches);
+}
+
+void tst_DrillRules::propertiesOverManyDraws_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    const QList<std::tuple<QString, QString, double, double>> rows = {
+        {"addition", "1", 2, 21},        {"addition", "4", 1, 200},
+        {"addition", "6", 1, 999},       {"subtraction", "2", 1, 46},
+        {"subtraction", "3", 1, 200},    {"subtraction", "5", 1, 999},
+        {"multiplication", "1", 1, 9},   {"multiplication", "3", 1, 99},
+        {"multiplication", "6", 1, 150}, {"division", "2", 1, 9},
+        {"division", "4", 1, 99},        {"division", "5", 1, 150},
+        {"percent", "1", 1, 9},          {"percent", "3", 1, 99},
+        {"percent", "7", 1, 150},
+    };
+    for (const auto &[operation, grade, low, high] : rows) {
+        QTest::addRow("%s grade %s", qPrintable(operation), qPrintable(grade))
+            << operation << grade << low << high;
+    }
+}
+
+void tst_DrillRules::propertiesOverManyDraws()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, grade);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    Pcg32RandomSource random;
+    double seenLow = high;
+    double seenHigh = low;
+    for (int i = 0; i < 3000; ++i) {
+        const Outcome outcome = runRule(operation, grade, random);
+        QVERIFY(outcome.slot >= 1 && outcome.slot <= 4);
+        QVERIFY(outcome.first >= low && outcome.first <= high);
+        QVERIFY(outcome.second >= low && outcome.second <= high);
+        seenLow = std::min({seenLow, outcome.first, outcome.second});
+        seenHigh = std::max({seenHigh, outcome.first, outcome.second});
+        QCOMPARE(QSet<QString>(outcome.candidates.begin(), outcome.candidates.end()).size(), 4);
+        const QString right = outcome.candidates.at(outcome.slot - 1);
+        QVERIFY2(captionMatchesAnswer(right, outcome.answer), qPrintable(right));
+        for (int k = 1; k <= 4; ++k) {
+            const double value = *parseNumber(outcome.candidates.at(k - 1));
+            QVERIFY(value >= outcome.answer);
+            QCOMPARE(captionMatchesAnswer(outcome.candidates.at(k - 1), outcome.answer),
+                     k == outcome.slot);
+        }
+    }
+    // Both ends of the range are reached, where a fixed-step draw could miss them.
+    if (operation != QLatin1String("subtraction") || grade != QLatin1String("2")) {
+        QCOMPARE(seenLow, low);
+        QCOMPARE(seenHigh, high);
+    }
+}
+
+void tst_DrillRules::freshSourcesGiveSameProblems()
+{
+    Pcg32RandomSource one;
+    Pcg32RandomSource two;
+    QStringList seen;
+    for (int i = 0; i < 50; ++i) {
+        const QString &operation = kOperations.at(i % kOperations.size());
+        const Outcome a = runRule(operation, QStringLiteral("3"), one);
+        const Outcome b = runRule(operation, QStringLiteral("3"), two);
+        QCOMPARE(a.firstText, b.firstText);
+        QCOMPARE(a.secondText, b.secondText);
+        QCOMPARE(a.candidates, b.candidates);
+        QCOMPARE(a.slot, b.slot);
+        seen.append(a.firstText);
+    }
+    // The sequence moves on from problem to problem.
+    QVERIFY(QSet<QString>(seen.begin(), seen.end()).size() > 10);
+}
+
+QTEST_GUILESS_MAIN(tst_DrillRules)
+#include "tst_drillrules.moc"
