@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
@@ -43,6 +44,11 @@ public:
 // printable area; every page after the painter's first is started with newPage().
 PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
                            const QList<PrintDocument> &documents);
+
+// The average character width as fonts defined it before it became the mean of every glyph:
+// lower-case letters and the blank weighted by their frequency in English text. Newer fonts
+// record the mean over all their glyphs, which is far wider and would spread the columns.
+double weightedAverageWidth(const QFontMetricsF &metrics);
 
 PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document);
 PrintResult writePdfFile(const QList<PrintDocument> &documents, const QString &path);

@@ -50,10 +50,20 @@ int writeText(const QList<PrintDocument> &documents)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// Scripts read standard error for this command's own messages; Qt's notes about the session
+// (no runtime directory, no session bus) are not theirs.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        writeOut(message + QLatin1Char('\n'), stderr);
+    }
+}
+
 // Painting needs fonts and a platform, never a display.
 int withPaintingApplication(int argc, char **argv, const std::function<int()> &work)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
     return work();
