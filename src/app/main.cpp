@@ -1,5 +1,4 @@
 #include "app/Program.h"
-#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/RandomSource.h"
 #include "worksheets/WorksheetCommand.h"
@@ -21,7 +20,6 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The run ends when the program says so, not when a hidden window's sibling closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
 
     Pcg32RandomSource random;
     QtDialogs dialogs;

@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,8 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
     : m_dialogs(dialogs), m_random(random), m_quit(std::move(quit))
 {
+    // Every window asks for the designed faces; the stand-ins must be known before the first.
+    installFontSubstitutes();
 }
 
 FormHost::~FormHost()
@@ -165,7 +168,6 @@ void Form::show()
         m_placed = true;
     }
     m_window->show();
-    m_window->raise();
     m_window->activateWindow();
 }
 
