@@ -1,0 +1,617 @@
+#include "DrillFixture.h"
+#include "platform/Controls.h"
+#include "worksheets/frmTeacherAide.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace
+{
+
+// One scripted problem per drill, all at grade 3 (operands Int(Rnd * k + 1)).
+struct Scripted {
+    QList<float> values;
+    QString label1;
+    QString label2;
+    QStringList candidates;
+    int slot;
+    QString answerText;
+};
+
+Scripted scriptedProblem(const QString &drill)
+{
+    const int k = drill == QLatin1String("frmAddition") || drill == QLatin1String("frmSubtraction")
+                      ? 200
+                      : 99;
+    const auto v = [k](int wanted) { return valueFor(wanted, k, 1); };
+    const auto slot = [](int s) { return valueFor(s, 4, 1); };
+    if (drill == QLatin1String("frmAddition")) {
+        return {{v(5), v(7), slot(2)}, "5", "7", {"22", "12", "15", "16"}, 2, "12"};
+    }
+    if (drill == QLatin1String("frmSubtraction")) {
+        return {{v(5), v(7), slot(1)}, "5", "7", {"-2", "18", "1", "2"}, 1, "-2"};
+    }
+    if (drill == QLatin1String("frmMultiplication")) {
+        return {{v(6), v(7), slot(3)}, "6", "7", {"52", "44", "42", "46"}, 3, "42"};
+    }
+    if (drill == QLatin1String("frmDivision")) {
+        return {{v(2), v(3), slot(4)}, "2", "3", {"0.77", "0.87", "0.97", "0.67"}, 4, "0.67"};
+    }
+    // 3 of 4: the second operand stands beside "What Percent of:", the first beside "is:".
+    return {{v(4), v(3), slot(1)}, "4", "3", {"0.75", "0.95", "1.05", "1.15"}, 1, "0.75"};
+}
+
+const QStringList kDrills = {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision",
+                             "frmPercent"};
+
+void addDrillRows()
+{
+    QTest::addColumn<QString>("drill");
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s", qPrintable(drill)) << drill;
+    }
+}
+
+QString answerField(DrillWindow &window)
+{
+    if (auto *integer = qobject_cast<IntegerDrillWindow *>(&window)) {
+        return integerText(integer->intAnswer);
+    }
+    return numberText(qobject_cast<DoubleDrillWindow *>(&window)->dblAnswer);
+}
+
+QStringList candidateTexts(const DrillWindow &window)
+{
+    QStringList texts;
+    for (int index = 1; index <= 4; ++index) {
+        texts.append(window.lblfirst(index)->text());
+    }
+    return texts;
+}
+
+int enabledCandidates(const DrillWindow &window)
+{
+    int count = 0;
+    for (int index = 1; index <= 4; ++index) {
+        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
+    }
+    return count;
+}
+
+int wrongIndex(int slot)
+{
+    return slot == 1 ? 2 : 1;
+}
+
+} // namespace
+
+class tst_DrillWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void loadShowsWelcomeAndProblem_data();
+    void loadShowsWelcomeAndProblem();
+    void rightDrop_data();
+    void rightDrop();
+    void wrongDropsThenRight_data();
+    void wrongDropsThenRight();
+    void verdictsWithoutName_data();
+    void verdictsWithoutName();
+    void nextQuestionResets_data();
+    void nextQuestionResets();
+    void dropElsewhereDoesNothing_data();
+    void dropElsewhereDoesNothing();
+    void answerBoxRefusesOtherData_data();
+    void answerBoxRefusesOtherData();
+    void gradeAskedAgainUntilNumber_data();
+    void gradeAskedAgainUntilNumber();
+    void gradeKeptAsTyped_data();
+    void gradeKeptAsTyped();
+    void hugeNameAndScripts_data();
+    void hugeNameAndScripts();
+    void firstFocusAndTabOrder_data();
+    void firstFocusAndTabOrder();
+    void menu_data();
+    void menu();
+    void endOfRun_data();
+    void endOfRun();
+    void backToMenu_data();
+    void backToMenu();
+    void printTest_data();
+    void printTest();
+};
+
+void tst_DrillWindow::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void tst_DrillWindow::loadShowsWelcomeAndProblem_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("welcome");
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s ANN", qPrintable(drill)) << drill << "ANN"
+                                                   << "Welcome ANN!   To The Sumtopia.";
+        QTest::addRow("%s no name", qPrintable(drill)) << drill << ""
+                                                       << "Welcome !   To The Sumtopia.";
+    }
+}
+
+void tst_DrillWindow::loadShowsWelcomeAndProblem()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, name);
+    QFETCH(QString, welcome);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, name, QStringLiteral("3"));
+
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.lblIntro()->text(), welcome);
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.dialogs.shown().at(0).prompt, QStringLiteral("Please Enter the Grade Level (1-6)."));
+    QCOMPARE(f.dialogs.shown().at(0).title, QStringLiteral("Grade Level"));
+    QCOMPARE(f.dialogs.shown().at(0).defaultText, QStringLiteral("1"));
+    QCOMPARE(w.strGrade, QStringLiteral("3"));
+    QCOMPARE(w.Label1()->text(), s.label1);
+    QCOMPARE(w.Label2()->text(), s.label2);
+    QCOMPARE(candidateTexts(w), s.candidates);
+    QCOMPARE(int(w.intSlot), s.slot);
+    QCOMPARE(answerField(w), s.answerText);
+    QCOMPARE(w.txtAnswer()->text(), QString());
+    QVERIFY(!w.lblWinner()->isVisible());
+    QCOMPARE(enabledCandidates(w), 4);
+    QCOMPARE(f.random.draws(), 3);
+    QCOMPARE(f.quits, 0);
+}
+
+void tst_DrillWindow::rightDrop_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::rightDrop()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QVERIFY(w.lblWinner()->isVisible());
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+    QCOMPARE(w.txtAnswer()->text(), s.answerText);
+    QCOMPARE(enabledCandidates(w), 0);
+    // The verdict grows to its text from its designed left edge, up to the window's edge.
+    const int room = w.window()->client()->width() - w.lblWinner()->x();
+    const int textWidth =
+        QFontMetrics(w.lblWinner()->font()).horizontalAdvance(QStringLiteral("CORRECT ANN"));
+    QVERIFY(w.lblWinner()->width() >= std::min(textWidth, room));
+    QVERIFY(w.lblWinner()->width() > 195 / 15);
+    QVERIFY(w.lblWinner()->geometry().right() < w.window()->client()->width());
+    // Disabled candidates take no mouse, so they cannot start another drag.
+    QVERIFY(!dragShouldStart(w.lblfirst(1)->isEnabled(), Qt::LeftButton, {0, 0}, {50, 0}, 4));
+}
+
+void tst_DrillWindow::wrongDropsThenRight_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::wrongDropsThenRight()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+        QVERIFY(w.lblWinner()->isVisible());
+        QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ANN"));
+        QCOMPARE(w.txtAnswer()->text(), QString());
+        QCOMPARE(enabledCandidates(w), 4);
+        QCOMPARE(candidateTexts(w), s.candidates);
+    }
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+    QCOMPARE(w.txtAnswer()->text(), s.answerText);
+    QCOMPARE(enabledCandidates(w), 0);
+}
+
+void tst_DrillWindow::verdictsWithoutName_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::verdictsWithoutName()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QString(), QStringLiteral("3"));
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again "));
+    // The name is read when the verdict is built, not when the window was loaded.
+    f.program.selection().strFullName = QStringLiteral("BO");
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT BO"));
+    QCOMPARE(w.lblIntro()->text(), QStringLiteral("Welcome !   To The Sumtopia."));
+}
+
+void tst_DrillWindow::nextQuestionResets_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::nextQuestionResets()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+
+    // The next problem: both operands at the top of grade 3's range, answer in slot 4.
+    const float top = ScriptedRandomSource::justBelowOne();
+    f.random.push({top, top, top});
+    QTest::mouseClick(w.window()->findChild<QPushButton *>(QStringLiteral("cmdNext")),
+                      Qt::LeftButton);
+    const QString high =
+        drill == QLatin1String("frmAddition") || drill == QLatin1String("frmSubtraction") ? "200"
+                                                                                          : "99";
+    QCOMPARE(w.Label1()->text(), high);
+    QCOMPARE(w.Label2()->text(), high);
+    QCOMPARE(int(w.intSlot), 4);
+    QCOMPARE(w.txtAnswer()->text(), QString());
+    QVERIFY(!w.lblWinner()->isVisible());
+    QCOMPARE(enabledCandidates(w), 4);
+    QVERIFY(captionMatchesAnswer(w.lblfirst(4)->text(), parseNumber(answerField(w)).value()));
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.random.draws(), 6);
+    QCOMPARE(w.strGrade, QStringLiteral("3"));
+}
+
+void tst_DrillWindow::dropElsewhereDoesNothing_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("target");
+    for (const QString &drill : kDrills) {
+        for (const char *target : {"Label1", "lblfirst1", "lblIntro", "cmdNext", "Label5"}) {
+            QTest::addRow("%s on %s", qPrintable(drill), target) << drill << target;
+        }
+    }
+}
+
+void tst_DrillWindow::dropElsewhereDoesNothing()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, target);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(drill);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    QWidget *widget = w.window()->findChild<QWidget *>(target);
+    QVERIFY(widget != nullptr);
+    const std::unique_ptr<QMimeData> data(DrillFixture::candidateData(w, s.slot));
+    QVERIFY(!DrillFixture::dropAt(w.window(), DrillFixture::centreOf(widget, w.window()), *data));
+    QVERIFY(!w.lblWinner()->isVisible());
+    QCOMPARE(w.txtAnswer()->text(), QString());
+    QCOMPARE(enabledCandidates(w), 4);
+}
+
+void tst_DrillWindow::answerBoxRefusesOtherData_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("plain text") << "text";
+    QTest::addRow("another window's candidate") << "foreign";
+    QTest::addRow("index out of range") << "index5";
+    QTest::addRow("no index") << "noindex";
+}
+
+void tst_DrillWindow::answerBoxRefusesOtherData()
+{
+    QFETCH(QString, kind);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    QMimeData data;
+    if (kind == "text") {
+        data.setText(QStringLiteral("12"));
+    } else if (kind == "foreign") {
+        data.setData(candidateMimeType(), candidatePayload(QStringLiteral("frmDivision"), 2));
+    } else if (kind == "index5") {
+        data.setData(candidateMimeType(), candidatePayload(w.name(), 5));
+    } else {
+        data.setData(candidateMimeType(), QByteArrayLiteral("frmAddition:"));
+    }
+    QVERIFY(
+        !DrillFixture::dropAt(w.window(), DrillFixture::centreOf(w.txtAnswer(), w.window()), data));
+    QCOMPARE(w.txtAnswer()->text(), QString());
+    QVERIFY(!w.lblWinner()->isVisible());
+}
+
+void tst_DrillWindow::gradeAskedAgainUntilNumber_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<bool>("ends");
+    QTest::addRow("word, then 3") << QStringList{"two", "3"} << "3" << false;
+    QTest::addRow("3abc, x, then blank-padded 3")
+        << QStringList{"3abc", "x", " 3"} << " 3" << false;
+    QTest::addRow("inf and nan are no numbers") << QStringList{"inf", "nan", "4"} << "4" << false;
+    QTest::addRow("emoji") << QStringList{QString::fromUtf8("🦊"), "1"} << "1" << false;
+    QTest::addRow("megabyte of digits")
+        << QStringList{QString(1 << 20, QLatin1Char('9')), "2"} << "2" << false;
+    QTest::addRow("megabyte of letters")
+        << QStringList{QString(1 << 20, QLatin1Char('x')), "2"} << "2" << false;
+    QTest::addRow("word, then cancel") << QStringList{"two", ""} << "" << true;
+    QTest::addRow("cancel at once") << QStringList{""} << "" << true;
+}
+
+void tst_DrillWindow::gradeAskedAgainUntilNumber()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, grade);
+    QFETCH(bool, ends);
+    DrillFixture f;
+    for (const QString &answer : answers) {
+        f.dialogs.answerInput(answer);
+    }
+    f.random.push({0.5F, 0.5F, 0.5F});
+    DrillWindow &w = f.drill(QStringLiteral("frmMultiplication"));
+    w.load();
+    QCOMPARE(f.dialogs.shown().size(), answers.size());
+    for (const ScriptedDialogs::Shown &shown : f.dialogs.shown()) {
+        QCOMPARE(shown.prompt, QStringLiteral("Please Enter the Grade Level (1-6)."));
+        QCOMPARE(shown.title, QStringLiteral("Grade Level"));
+        QCOMPARE(shown.defaultText, QStringLiteral("1"));
+    }
+    QCOMPARE(f.dialogs.pendingAnswers(), 0);
+    DrillFixture::settle();
+    if (ends) {
+        QCOMPARE(f.quits, 1);
+        QCOMPARE(f.program.loadedCount(), 0);
+        QCOMPARE(f.random.draws(), 0);
+    } else {
+        QCOMPARE(f.quits, 0);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.strGrade, grade);
+        QCOMPARE(f.random.draws(), 3);
+        QVERIFY(!w.Label1()->text().isEmpty());
+    }
+}
+
+void tst_DrillWindow::gradeKeptAsTyped_data()
+{
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<QString>("operand");
+    QTest::addColumn<int>("draws");
+    const float top = ScriptedRandomSource::justBelowOne();
+    Q_UNUSED(top)
+    QTest::addRow("blank before 3") << " 3"
+                                    << "200" << 3;
+    QTest::addRow("3.0") << "3.0"
+                         << "200" << 3;
+    QTest::addRow("+2") << "+2"
+                        << "21" << 3;
+    QTest::addRow("2.0") << "2.0"
+                         << "21" << 3;
+    QTest::addRow("7") << "7"
+                       << "999" << 3;
+    QTest::addRow("2.5 in no band") << "2.5"
+                                    << "" << 1;
+    QTest::addRow("0 in no band") << "0"
+                                  << "" << 1;
+    QTest::addRow("negative in no band") << "-4"
+                                         << "" << 1;
+}
+
+void tst_DrillWindow::gradeKeptAsTyped()
+{
+    QFETCH(QString, grade);
+    QFETCH(QString, operand);
+    QFETCH(int, draws);
+    DrillFixture f;
+    const float top = ScriptedRandomSource::justBelowOne();
+    if (draws == 3) {
+        f.random.push({top, top, 0.0F});
+    } else {
+        f.random.push(0.0F);
+    }
+    auto &w = static_cast<IntegerDrillWindow &>(
+        f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), grade));
+    QCOMPARE(w.strGrade, grade);
+    QCOMPARE(f.random.draws(), draws);
+    QCOMPARE(w.Label1()->text(), operand);
+    QCOMPARE(w.Label2()->text(), operand);
+    if (draws == 1) {
+        // No band: the candidate 0 is the right one.
+        QCOMPARE(int(w.intAnswer), 0);
+        QCOMPARE(candidateTexts(w), (QStringList{"0", "20", "3", "4"}));
+        QVERIFY(DrillFixture::dropCandidate(w, 1));
+        QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+        QCOMPARE(w.txtAnswer()->text(), QStringLiteral("0"));
+    }
+}
+
+void tst_DrillWindow::hugeNameAndScripts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addRow("megabyte name") << QString(1 << 20, QLatin1Char('A'));
+    QTest::addRow("emoji and scripts")
+        << QString::fromUtf8("MIA 🦊 ΣΟΦΊΑ ЮЛЯ عائشة");
+    QTest::addRow("blanks kept") << "  ANN LEE ";
+}
+
+void tst_DrillWindow::hugeNameAndScripts()
+{
+    QFETCH(QString, name);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmPercent"));
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmPercent"), name, QStringLiteral("3"));
+    QCOMPARE(w.lblIntro()->text(),
+             QStringLiteral("Welcome ") + name + QStringLiteral("!   To The Sumtopia."));
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ") + name);
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ") + name);
+    QVERIFY(w.lblWinner()->geometry().right() < w.window()->client()->width());
+    w.window()->repaint();
+}
+
+void tst_DrillWindow::firstFocusAndTabOrder_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QStringList>("order");
+    const QStringList buttonsFirst = {"cmdExit", "cmdBack", "cmdNext", "txtAnswer"};
+    const QStringList answerFirst = {"txtAnswer", "cmdExit", "cmdBack", "cmdNext"};
+    QTest::addRow("addition") << "frmAddition" << buttonsFirst;
+    QTest::addRow("subtraction") << "frmSubtraction" << answerFirst;
+    QTest::addRow("multiplication") << "frmMultiplication" << answerFirst;
+    QTest::addRow("division") << "frmDivision" << buttonsFirst;
+    QTest::addRow("percent") << "frmPercent" << answerFirst;
+}
+
+void tst_DrillWindow::firstFocusAndTabOrder()
+{
+    QFETCH(QString, drill);
+    QFETCH(QStringList, order);
+    DrillFixture f;
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    QWidget *focus = w.window()->focusWidget();
+    QVERIFY(focus != nullptr);
+    QCOMPARE(focus->objectName(), order.first());
+    QStringList chain;
+    QWidget *widget = focus;
+    for (int i = 0; i < 50 && chain.size() < order.size(); ++i) {
+        if (order.contains(widget->objectName()) && !chain.contains(widget->objectName())) {
+            chain.append(widget->objectName());
+        }
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(chain, order);
+}
+
+void tst_DrillWindow::menu_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::menu()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    auto *mnuTeacher = w.window()->findChild<QMenu *>(QStringLiteral("mnuTeacher"));
+    QVERIFY(mnuTeacher != nullptr);
+    QCOMPARE(mnuTeacher->title(), QStringLiteral("Teacher's Guide"));
+    QCOMPARE(mnuTeacher->actions().size(), 1);
+    QCOMPARE(mnuTeacher->actions().at(0)->objectName(), QStringLiteral("mnuTeacherPrint"));
+    QCOMPARE(mnuTeacher->actions().at(0)->text(), QStringLiteral("Print Test"));
+    QVERIFY(w.window()->menuBar()->actions().contains(mnuTeacher->menuAction()));
+}
+
+void tst_DrillWindow::endOfRun_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("how");
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s Exit", qPrintable(drill)) << drill << "exit";
+        QTest::addRow("%s title-bar close", qPrintable(drill)) << drill << "close";
+    }
+}
+
+void tst_DrillWindow::endOfRun()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, how);
+    DrillFixture f;
+    f.program.selection().load();
+    f.program.selection().hide();
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    if (how == "exit") {
+        QTest::mouseClick(w.window()->findChild<QPushButton *>(QStringLiteral("cmdExit")),
+                          Qt::LeftButton);
+    } else {
+        w.window()->close();
+    }
+    DrillFixture::settle();
+    QCOMPARE(f.quits, 1);
+    QCOMPARE(f.program.loadedCount(), 0);
+}
+
+void tst_DrillWindow::backToMenu_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::backToMenu()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    f.program.selection().load();
+    f.program.selection().hide();
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    QTest::mouseClick(w.window()->findChild<QPushButton *>(QStringLiteral("cmdBack")),
+                      Qt::LeftButton);
+    DrillFixture::settle();
+    QVERIFY(!w.isLoaded());
+    QVERIFY(w.lblfirst(1) == nullptr);
+    QVERIFY(f.program.selection().isVisible());
+    QCOMPARE(f.program.visibleCount(), 1);
+    QCOMPARE(f.quits, 0);
+
+    // Opening it again asks for the grade again and starts from the design values.
+    f.random.push(scriptedProblem(drill).values);
+    f.program.selection().hide();
+    f.dialogs.answerInput(QStringLiteral("3"));
+    w.load();
+    QCOMPARE(f.dialogs.shown().size(), 2);
+    QCOMPARE(candidateTexts(w), scriptedProblem(drill).candidates);
+    QVERIFY(!w.lblWinner()->isVisible());
+}
+
+void tst_DrillWindow::printTest_data()
+{
+    addDrillRows();
+}
+
+void tst_DrillWindow::printTest()
+{
+    QFETCH(QString, drill);
+    DrillFixture f;
+    f.program.selection().load();
+    f.program.selection().hide();
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    w.window()->findChild<QAction *>(QStringLiteral("mnuTeacherPrint"))->trigger();
+    DrillFixture::settle();
+    QVERIFY(!w.isLoaded());
+    QVERIFY(f.program.teacherAide().isVisible());
+    QVERIFY(f.program.selection().isLoaded());
+    QVERIFY(!f.program.selection().isVisible());
+    QCOMPARE(f.program.visibleCount(), 1);
+    QCOMPARE(f.quits, 0);
+}
+
+QTEST_MAIN(tst_DrillWindow)
+#include "tst_drillwindow.moc"
