@@ -20,16 +20,56 @@ namespace
 
 const QString kPrintTitle = QStringLiteral("Print Test");
 
-// Typing into a list box is no choice: the typed text stays, but no item is chosen.
-void forgetChoiceKeepingText(QComboBox *combo)
+// Typing into a list box is no choice: the typed text stays, but no item is chosen, also when
+// the edit is finished with Return or by leaving the box, where the box would otherwise choose
+// the item that has the typed text. A choice is made only from the list itself.
+class TypedTextIsNoChoice final : public QObject
 {
-    QLineEdit *edit = combo->lineEdit();
-    const QString typed = edit->text();
-    const int cursor = edit->cursorPosition();
-    combo->setCurrentIndex(-1);
-    combo->setEditText(typed);
-    edit->setCursorPosition(cursor);
-}
+public:
+    explicit TypedTextIsNoChoice(QComboBox *combo) : QObject(combo), m_combo(combo)
+    {
+        auto *edit = new QLineEdit(combo);
+        // Connected before and after the box's own handler of the finished edit.
+        connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishing = true; });
+        combo->setLineEdit(edit);
+        connect(edit, &QLineEdit::editingFinished, this, &TypedTextIsNoChoice::editFinished);
+        connect(edit, &QLineEdit::textEdited, this, &TypedTextIsNoChoice::textTyped);
+        connect(combo, &QComboBox::currentIndexChanged, this, &TypedTextIsNoChoice::indexChanged);
+    }
+
+private:
+    void textTyped()
+    {
+        m_typed = true;
+        forgetChoiceKeepingText();
+    }
+    void editFinished()
+    {
+        m_finishing = false;
+        if (m_typed) {
+            forgetChoiceKeepingText();
+        }
+    }
+    void indexChanged(int index)
+    {
+        if (index >= 0 && !m_finishing) {
+            m_typed = false;
+        }
+    }
+    void forgetChoiceKeepingText()
+    {
+        QLineEdit *edit = m_combo->lineEdit();
+        const QString typed = edit->text();
+        const int cursor = edit->cursorPosition();
+        m_combo->setCurrentIndex(-1);
+        m_combo->setEditText(typed);
+        edit->setCursorPosition(cursor);
+    }
+
+    QComboBox *m_combo;
+    bool m_typed = false;
+    bool m_finishing = false;
+};
 
 } // namespace
 
@@ -44,16 +84,13 @@ QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const QString &name, int l
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setEditable(true);
-    // Return in the edit box must not pick an item by its text, nor add one.
+    new TypedTextIsNoChoice(combo);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setDuplicatesEnabled(true);
     combo->setCompleter(nullptr);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     setBackground(combo, DesignColor::Cyan);
     placeTwips(combo, left, top, 1815, 315);
-    connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-            [combo] { forgetChoiceKeepingText(combo); });
     return combo;
 }
 

@@ -1,0 +1,627 @@
+#include "ScriptedDialogs.h"
+#include "ScriptedRandomSource.h"
+#include "app/Program.h"
+#include "app/frmSelection.h"
+#include "platform/Controls.h"
+#include "platform/RandomSource.h"
+#include "platform/TextSurface.h"
+#include "platform/Twips.h"
+#include "worksheets/Worksheets.h"
+#include "worksheets/frmTeacherAide.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace
+{
+
+// Takes the documents instead of a printer, and notes the request state at the moment of
+// printing, which Cleanup resets afterwards.
+class RecordingPrintTarget final : public PrintTarget
+{
+public:
+    explicit RecordingPrintTarget(frmTeacherAide &aide) : m_aide(aide) {}
+
+    bool hasDefaultPrinter() const override { return printerPresent; }
+    PrintResult printOnDefaultPrinter(const PrintDocument &document) override
+    {
+        statesAtPrint.append({m_aide.intGrade, m_aide.intSeed});
+        printed.append(document);
+        return result;
+    }
+    PrintResult savePdf(const QList<PrintDocument> &documents, const QString &path) override
+    {
+        savedPaths.append(path);
+        saved.append(documents);
+        return result;
+    }
+
+    bool printerPresent = true;
+    PrintResult result = PrintResult::success();
+    QList<PrintDocument> printed;
+    QList<PrintDocument> saved;
+    QStringList savedPaths;
+    QList<QPair<int, int>> statesAtPrint;
+
+private:
+    frmTeacherAide &m_aide;
+};
+
+struct Fixture {
+    explicit Fixture(RandomSource &source) : random(source) { aide().setPrintTarget(&target); }
+
+    ScriptedDialogs dialogs;
+    RandomSource &random;
+    int quits = 0;
+    Program program{dialogs, random, [this] { ++quits; }};
+    RecordingPrintTarget target{program.teacherAide()};
+
+    frmTeacherAide &aide() const { return program.teacherAide(); }
+    template <typename T> T *child(const char *name) const
+    {
+        return aide().window() ? aide().window()->findChild<T *>(QString::fromLatin1(name))
+                               : nullptr;
+    }
+    void choose(const char *combo, int index) const
+    {
+        QComboBox *box = child<QComboBox>(combo);
+        box->setCurrentIndex(index);
+    }
+    void submit() const { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
+    // The widget that has, or would have, the keyboard focus in the window.
+    QWidget *focused() const { return aide().window()->focusWidget(); }
+};
+
+QStringList shownMessages(const ScriptedDialogs &dialogs)
+{
+    QStringList result;
+    for (const ScriptedDialogs::Shown &shown : dialogs.shown()) {
+        result.append(shown.kind + ": " + shown.prompt + " / " + shown.title);
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_TeacherAide : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void controls_data();
+    void controls();
+    void window();
+    void comboItems_data();
+    void comboItems();
+    void stateAtLoad();
+    void tabOrder();
+    void submitChecks_data();
+    void submitChecks();
+    void typedTextIsNoChoice();
+    void requestState_data();
+    void requestState();
+    void printsTheCoreWorksheet_data();
+    void printsTheCoreWorksheet();
+    void subtractionQuestion_data();
+    void subtractionQuestion();
+    void secondSubmitPrintsOtherProblems();
+    void noPrinterOffersPdf_data();
+    void noPrinterOffersPdf();
+    void printerFailureIsReported();
+    void exitBringsMenuBack_data();
+    void exitBringsMenuBack();
+    void reloadStartsFresh();
+};
+
+void tst_TeacherAide::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("right");
+
+    QTest::addRow("Label1") << "Label1"
+                            << "This Form is Designed to Aid You in the Creation of a Test."
+                            << QRect(413, 420, 6855, 375) << 12.0 << false;
+    QTest::addRow("Label2")
+        << "Label2"
+        << "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: "
+        << QRect(360, 1020, 4995, 495) << 9.75 << false;
+    QTest::addRow("Label3") << "Label3"
+                            << "Enter Grade Level: (1 - 6):" << QRect(2940, 1860, 2415, 495) << 9.75
+                            << true;
+    QTest::addRow("Label4") << "Label4"
+                            << "Seed for Generator to insure originality (1-20):"
+                            << QRect(1260, 2700, 4095, 495) << 9.75 << true;
+    QTest::addRow("cboSubject") << "cboSubject"
+                                << "" << QRect(5400, 1080, 1815, 315) << 8.25 << false;
+    QTest::addRow("cboGrade") << "cboGrade"
+                              << "" << QRect(5400, 1920, 1815, 315) << 8.25 << false;
+    QTest::addRow("cboSeed") << "cboSeed"
+                             << "" << QRect(5400, 2760, 1815, 315) << 8.25 << false;
+    QTest::addRow("Frame1") << "Frame1"
+                            << "Would you like a copy of the test with answers?"
+                            << QRect(413, 3420, 4455, 615) << 8.25 << false;
+    QTest::addRow("optYes") << "optYes"
+                            << "Yes" << QRect(240, 240, 855, 255) << 8.25 << false;
+    QTest::addRow("optNo") << "optNo"
+                           << "No" << QRect(2760, 240, 975, 255) << 8.25 << false;
+    QTest::addRow("cmdSubmit") << "cmdSubmit"
+                               << "Submit" << QRect(653, 4260, 1215, 495) << 8.25 << false;
+    QTest::addRow("cmdExit") << "cmdExit"
+                             << "Exit" << QRect(5453, 4260, 1215, 495) << 8.25 << false;
+}
+
+void tst_TeacherAide::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(double, points);
+    QFETCH(bool, right);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    QWidget *widget = f.aide().window()->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(widget->font().pixelSize(), designFont(points).pixelSize());
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(bool(label->alignment() & Qt::AlignRight), right);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        QCOMPARE(button->text(), caption);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        QCOMPARE(frame->title(), caption);
+    }
+    const QColor colour = qobject_cast<QPushButton *>(widget) ? bgrColor(DesignColor::LightPink)
+                                                              : bgrColor(DesignColor::Cyan);
+    QCOMPARE(widget->palette().color(widget->backgroundRole()), colour);
+}
+
+void tst_TeacherAide::window()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    FormWindow *window = f.aide().window();
+    QCOMPARE(window->windowTitle(), QString("Teachers Aide"));
+    QCOMPARE(window->client()->size(), QSize(twipsToPixels(7560), twipsToPixels(5175)));
+    QCOMPARE(window->client()->palette().color(QPalette::Window), bgrColor(DesignColor::Cyan));
+    QCOMPARE(f.child<QGroupBox>("Frame1")->toolTip(),
+             QString("Due to the nature of a random generator, it will only perform one or the "
+                     "other"));
+    QCOMPARE(f.child<QRadioButton>("optYes")->parentWidget(), f.child<QGroupBox>("Frame1"));
+    QCOMPARE(f.child<QRadioButton>("optNo")->parentWidget(), f.child<QGroupBox>("Frame1"));
+}
+
+void tst_TeacherAide::comboItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("items");
+    QTest::addRow("subjects") << "cboSubject"
+                              << QStringList{"Addition", "Subtraction", "Division",
+                                             "Multiplication", "Percents"};
+    QTest::addRow("grades, the first with a tab")
+        << "cboGrade" << QStringList{"1\t", "2", "3", "4", "5", "6"};
+    QStringList seeds;
+    for (int i = 1; i <= 20; ++i) {
+        seeds.append(QString::number(i));
+    }
+    QTest::addRow("seeds filled at load") << "cboSeed" << seeds;
+}
+
+void tst_TeacherAide::comboItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, items);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    auto *combo = f.aide().window()->findChild<QComboBox *>(name);
+    QStringList actual;
+    for (int i = 0; i < combo->count(); ++i) {
+        actual.append(combo->itemText(i));
+    }
+    QCOMPARE(actual, items);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->currentIndex(), -1);
+}
+
+void tst_TeacherAide::stateAtLoad()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    QVERIFY(f.aide().isVisible());
+    QVERIFY(f.child<QRadioButton>("optNo")->isChecked());
+    QVERIFY(!f.child<QRadioButton>("optYes")->isChecked());
+    QVERIFY(QTest::qWaitForWindowActive(f.aide().window()));
+    QCOMPARE(f.focused(), f.child<QComboBox>("cboSubject"));
+    QCOMPARE(int(f.aide().intGrade), 0);
+    QCOMPARE(int(f.aide().intSeed), 0);
+}
+
+void tst_TeacherAide::tabOrder()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    const QStringList order{"cmdSubmit",  "optYes",   "optNo",  "cmdExit",
+                            "cboSubject", "cboGrade", "cboSeed"};
+    QList<QWidget *> widgets;
+    for (const QString &name : order) {
+        widgets.append(f.aide().window()->findChild<QWidget *>(name));
+    }
+    QStringList chain;
+    QWidget *widget = widgets.first();
+    for (int step = 0; step < 200 && chain.size() < order.size(); ++step) {
+        if (widgets.contains(widget) && !chain.contains(widget->objectName())) {
+            chain.append(widget->objectName());
+        }
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(chain, order);
+}
+
+void tst_TeacherAide::submitChecks_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("focus");
+
+    const QString subjectMessage = "message: Please Select A Subject / Subject";
+    const QString gradeMessage = "message: Please Enter A Grade Level / Grade";
+    const QString seedMessage = "message: Please enter seed from 1 to 20 / Seed";
+    QTest::addRow("nothing chosen")
+        << -1 << -1 << -1 << QStringList{subjectMessage, gradeMessage, seedMessage} << "cboSeed";
+    QTest::addRow("no subject") << -1 << 2 << 3 << QStringList{subjectMessage} << "cboSubject";
+    QTest::addRow("no grade") << 0 << -1 << 3 << QStringList{gradeMessage} << "cboGrade";
+    QTest::addRow("no seed") << 0 << 2 << -1 << QStringList{seedMessage} << "cboSeed";
+    QTest::addRow("no subject, no grade")
+        << -1 << -1 << 5 << QStringList{subjectMessage, gradeMessage} << "cboGrade";
+    QTest::addRow("no subject, no seed")
+        << -1 << 1 << -1 << QStringList{subjectMessage, seedMessage} << "cboSeed";
+    QTest::addRow("no grade, no seed")
+        << 4 << -1 << -1 << QStringList{gradeMessage, seedMessage} << "cboSeed";
+    QTest::addRow("all chosen") << 0 << 0 << 0 << QStringList{} << "";
+}
+
+void tst_TeacherAide::submitChecks()
+{
+    QFETCH(int, subject);
+    QFETCH(int, grade);
+    QFETCH(int, seed);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, focus);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", subject);
+    f.choose("cboGrade", grade);
+    f.choose("cboSeed", seed);
+    f.child<QPushButton>("cmdSubmit")->setFocus();
+    for (int i = 0; i < messages.size(); ++i) {
+        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    }
+    f.submit();
+    QCOMPARE(shownMessages(f.dialogs), messages);
+    for (const ScriptedDialogs::Shown &shown : f.dialogs.shown()) {
+        QCOMPARE(shown.buttons, Dialogs::Buttons::Ok);
+    }
+    QCOMPARE(f.target.printed.size(), messages.isEmpty() ? 1 : 0);
+    if (!focus.isEmpty()) {
+        QCOMPARE(f.focused(), f.child<QWidget>(qPrintable(focus)));
+    }
+    QVERIFY(f.aide().isLoaded());
+}
+
+void tst_TeacherAide::typedTextIsNoChoice()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 1);
+    f.choose("cboGrade", 2);
+    f.choose("cboSeed", 3);
+    QComboBox *subject = f.child<QComboBox>("cboSubject");
+    subject->lineEdit()->selectAll();
+    QTest::keyClicks(subject->lineEdit(), "Addition");
+    QCOMPARE(subject->currentIndex(), -1);
+    QCOMPARE(subject->currentText(), QString("Addition"));
+    QTest::keyClick(subject->lineEdit(), Qt::Key_Return);
+    QCOMPARE(subject->currentIndex(), -1);
+    QCOMPARE(subject->currentText(), QString("Addition"));
+    QCOMPARE(subject->count(), 5);
+    // Leaving the box by the mouse does not turn the text into a choice either.
+    QTest::mouseClick(f.child<QRadioButton>("optYes"), Qt::LeftButton);
+    QCOMPARE(subject->currentIndex(), -1);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    f.submit();
+    QCOMPARE(shownMessages(f.dialogs), QStringList{"message: Please Select A Subject / Subject"});
+    QVERIFY(f.target.printed.isEmpty());
+
+    // Choosing from the list after typing is a choice again.
+    subject->setFocus();
+    QTest::keyClick(subject, Qt::Key_Down);
+    QVERIFY(subject->currentIndex() >= 0);
+    const int chosen = subject->currentIndex();
+    QTest::mouseClick(f.child<QRadioButton>("optNo"), Qt::LeftButton);
+    QCOMPARE(subject->currentIndex(), chosen);
+    f.submit();
+    QCOMPARE(f.target.printed.size(), 1);
+}
+
+void tst_TeacherAide::requestState_data()
+{
+    QTest::addColumn<int>("gradeIndex");
+    QTest::addColumn<int>("seedIndex");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<int>("offset");
+    QTest::addRow("grade item with a tab, seed 1") << 0 << 0 << 1 << 0;
+    QTest::addRow("grade 6, seed 20") << 5 << 19 << 6 << 19;
+    QTest::addRow("grade 3, seed 7") << 2 << 6 << 3 << 6;
+}
+
+void tst_TeacherAide::requestState()
+{
+    QFETCH(int, gradeIndex);
+    QFETCH(int, seedIndex);
+    QFETCH(int, grade);
+    QFETCH(int, offset);
+    ScriptedRandomSource random;
+    for (int i = 0; i < 40; ++i) {
+        random.push(0.0f);
+    }
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 0);
+    f.choose("cboGrade", gradeIndex);
+    f.choose("cboSeed", seedIndex);
+    f.submit();
+    QCOMPARE(f.target.statesAtPrint, (QList<QPair<int, int>>{{grade, offset}}));
+    QCOMPARE(random.draws(), 40);
+    // Cleanup after the print; the lists keep their choices.
+    QCOMPARE(int(f.aide().intGrade), 0);
+    QCOMPARE(int(f.aide().intSeed), 0);
+    QCOMPARE(f.child<QComboBox>("cboGrade")->currentIndex(), gradeIndex);
+    QCOMPARE(f.child<QComboBox>("cboSeed")->currentIndex(), seedIndex);
+    // Every operand drawn from r = 0 is the seed offset.
+    const QStringList lines = textLines(f.target.printed.at(0));
+    QVERIFY2(lines.at(8).endsWith(QString(" %1").arg(offset)), qPrintable(lines.at(8)));
+}
+
+void tst_TeacherAide::printsTheCoreWorksheet_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<bool>("answers");
+    for (int subject = 0; subject < 5; ++subject) {
+        if (subject == int(Subject::Subtraction)) {
+            continue;
+        }
+        QTest::addRow("subject %d blank", subject) << subject << false;
+        QTest::addRow("subject %d answers", subject) << subject << true;
+    }
+}
+
+void tst_TeacherAide::printsTheCoreWorksheet()
+{
+    QFETCH(int, subject);
+    QFETCH(bool, answers);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", subject);
+    f.choose("cboGrade", 3);
+    f.choose("cboSeed", 4);
+    if (answers) {
+        QTest::mouseClick(f.child<QRadioButton>("optYes"), Qt::LeftButton);
+    }
+    f.submit();
+    QCOMPARE(f.target.printed.size(), 1);
+    Pcg32RandomSource fresh;
+    const PrintDocument expected =
+        renderWorksheet(buildWorksheet(Subject(subject), 4, 4, fresh, false), answers);
+    QCOMPARE(textLines(f.target.printed.at(0)), textLines(expected));
+    QVERIFY(f.target.printed.at(0) == expected);
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void tst_TeacherAide::subtractionQuestion_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("answers");
+    QTest::addRow("Yes, blank") << true << false;
+    QTest::addRow("No, blank") << false << false;
+    QTest::addRow("Yes, answers") << true << true;
+    QTest::addRow("No, answers") << false << true;
+}
+
+void tst_TeacherAide::subtractionQuestion()
+{
+    QFETCH(bool, yes);
+    QFETCH(bool, answers);
+    // Row 1 draws a = 5, b = 12, c = 12, d = 5 at grade 5, seed 1.
+    ScriptedRandomSource random;
+    const auto r = [](int value) { return float((value + 0.5) / 999); };
+    for (int row = 0; row < 10; ++row) {
+        random.push({r(5), r(12), r(12), r(5)});
+    }
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 1);
+    f.choose("cboGrade", 4);
+    f.choose("cboSeed", 0);
+    f.child<QRadioButton>(answers ? "optYes" : "optNo")->setChecked(true);
+    f.dialogs.answerMessage(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    f.submit();
+    QCOMPARE(shownMessages(f.dialogs),
+             QStringList{"message: Do You Want Negative Answers Mixed In? / Subtraction"});
+    QCOMPARE(f.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(f.target.printed.size(), 1);
+    const QStringList lines = textLines(f.target.printed.at(0));
+    QCOMPARE(lines.at(6), QString("Subtract the following numbers"));
+    QVERIFY2(lines.at(8).startsWith(yes ? " 1 )                         5"
+                                        : " 1 )                        17"),
+             qPrintable(lines.at(8)));
+    if (answers) {
+        QVERIFY2(lines.at(10).mid(14).startsWith(yes ? "Answer        -7" : "Answer        5"),
+                 qPrintable(lines.at(10)));
+    } else {
+        QVERIFY(!lines.at(10).contains('-'));
+    }
+}
+
+void tst_TeacherAide::secondSubmitPrintsOtherProblems()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 0);
+    f.choose("cboGrade", 5);
+    f.choose("cboSeed", 0);
+    f.submit();
+    f.submit();
+    QCOMPARE(f.target.printed.size(), 2);
+    QVERIFY(textLines(f.target.printed.at(0)) != textLines(f.target.printed.at(1)));
+    QCOMPARE(textLines(f.target.printed.at(0)).mid(0, 8),
+             textLines(f.target.printed.at(1)).mid(0, 8));
+}
+
+void tst_TeacherAide::noPrinterOffersPdf_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("saveOk");
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<QStringList>("after");
+    QTest::addRow("saved") << "/tmp/sheet.pdf" << true << "/tmp/sheet.pdf"
+                           << QStringList{"message: The worksheet was saved as /tmp/sheet.pdf. / "
+                                          "Print Test"};
+    QTest::addRow("suffix added") << "/tmp/sheet" << true << "/tmp/sheet.pdf"
+                                  << QStringList{"message: The worksheet was saved as "
+                                                 "/tmp/sheet.pdf. / Print Test"};
+    QTest::addRow("cancelled") << "" << true << "" << QStringList{};
+    QTest::addRow("save failed") << "/tmp/sheet.pdf" << false << "/tmp/sheet.pdf"
+                                 << QStringList{"message: The worksheet was not saved. disk full / "
+                                                "Print Test"};
+}
+
+void tst_TeacherAide::noPrinterOffersPdf()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, saveOk);
+    QFETCH(QString, savedAs);
+    QFETCH(QStringList, after);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.target.printerPresent = false;
+    if (!saveOk) {
+        f.target.result = PrintResult::failure("disk full");
+    }
+    f.aide().load();
+    f.choose("cboSubject", 2);
+    f.choose("cboGrade", 1);
+    f.choose("cboSeed", 1);
+    f.dialogs.answerSave(path);
+    if (!after.isEmpty()) {
+        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    }
+    f.submit();
+    QCOMPARE(f.dialogs.shown().size(), after.size() + 1);
+    const ScriptedDialogs::Shown &save = f.dialogs.shown().at(0);
+    QCOMPARE(save.kind, QString("save"));
+    QCOMPARE(save.title,
+             QString("No printer is set up, so the worksheet can be saved as a PDF file instead"));
+    QVERIFY(save.defaultText.endsWith("worksheet.pdf"));
+    QCOMPARE(shownMessages(f.dialogs).mid(1), after);
+    QVERIFY(f.target.printed.isEmpty());
+    QCOMPARE(f.target.savedPaths, savedAs.isEmpty() ? QStringList{} : QStringList{savedAs});
+    QCOMPARE(f.target.saved.size(), savedAs.isEmpty() ? 0 : 1);
+    QCOMPARE(int(f.aide().intGrade), 0);
+    QVERIFY(f.aide().isVisible());
+}
+
+void tst_TeacherAide::printerFailureIsReported()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.target.result = PrintResult::failure("The printer \"Q\" failed to take the job.");
+    f.aide().load();
+    f.choose("cboSubject", 3);
+    f.choose("cboGrade", 1);
+    f.choose("cboSeed", 1);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    f.submit();
+    QCOMPARE(shownMessages(f.dialogs),
+             QStringList{"message: The worksheet was not printed. The printer \"Q\" failed to "
+                         "take the job. / Print Test"});
+    QVERIFY(f.aide().isVisible());
+    QCOMPARE(f.quits, 0);
+    QVERIFY(!f.program.hasEnded());
+}
+
+void tst_TeacherAide::exitBringsMenuBack_data()
+{
+    QTest::addColumn<bool>("menuLoaded");
+    QTest::addColumn<bool>("titleBar");
+    QTest::addRow("Exit, menu unloaded") << false << false;
+    QTest::addRow("Exit, menu hidden") << true << false;
+    QTest::addRow("title bar, menu unloaded") << false << true;
+    QTest::addRow("title bar, menu hidden") << true << true;
+}
+
+void tst_TeacherAide::exitBringsMenuBack()
+{
+    QFETCH(bool, menuLoaded);
+    QFETCH(bool, titleBar);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    QLineEdit *nameBox = nullptr;
+    if (menuLoaded) {
+        f.program.selection().show();
+        nameBox = f.program.selection().txtFirstName();
+        nameBox->setText("ann");
+        f.program.selection().hide();
+    }
+    f.aide().load();
+    QVERIFY(f.aide().isVisible());
+    if (titleBar) {
+        f.aide().window()->close();
+    } else {
+        QTest::mouseClick(f.child<QPushButton>("cmdExit"), Qt::LeftButton);
+    }
+    QVERIFY(!f.aide().isLoaded());
+    QVERIFY(f.program.selection().isVisible());
+    QCOMPARE(f.program.visibleCount(), 1);
+    if (menuLoaded) {
+        QCOMPARE(f.program.selection().txtFirstName(), nameBox);
+        QCOMPARE(nameBox->text(), QString("ann"));
+    } else {
+        QVERIFY(f.program.selection().txtFirstName()->text().isEmpty());
+    }
+    QCOMPARE(f.quits, 0);
+}
+
+void tst_TeacherAide::reloadStartsFresh()
+{
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 2);
+    f.child<QRadioButton>("optYes")->setChecked(true);
+    QTest::mouseClick(f.child<QPushButton>("cmdExit"), Qt::LeftButton);
+    f.aide().load();
+    QCOMPARE(f.child<QComboBox>("cboSubject")->currentIndex(), -1);
+    QVERIFY(f.child<QRadioButton>("optNo")->isChecked());
+    QCOMPARE(f.child<QComboBox>("cboSeed")->count(), 20);
+}
+
+QTEST_MAIN(tst_TeacherAide)
+#include "tst_teacheraide.moc"
