@@ -1,0 +1,488 @@
+#include "DrillFixture.h"
+#include "platform/Controls.h"
+#include "platform/Twips.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+// The drill windows as built from their layout tables: positions, sizes, lines, fonts, colours,
+// and whether every caption fits its box at the window's fonts.
+class tst_DrillLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void geometry_data();
+    void geometry();
+    void lines_data();
+    void lines();
+    void window_data();
+    void window();
+    void fixedCaptions_data();
+    void fixedCaptions();
+    void captionsFit_data();
+    void captionsFit();
+    void colours_data();
+    void colours();
+    void controlsOfEachWindow_data();
+    void controlsOfEachWindow();
+
+private:
+    // A loaded drill of a fresh run, kept for one test function's row.
+    std::unique_ptr<DrillFixture> m_fixture;
+    DrillWindow &load(const QString &drill);
+};
+
+void tst_DrillLayout::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+DrillWindow &tst_DrillLayout::load(const QString &drill)
+{
+    m_fixture = std::make_unique<DrillFixture>();
+    m_fixture->random.push({0.5F, 0.5F, 0.5F});
+    return m_fixture->open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+}
+
+void tst_DrillLayout::geometry_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height
+    QTest::addRow("addition lblIntro") << "frmAddition"
+                                       << "lblIntro" << QRect(233, 158, 7215, 495);
+    QTest::addRow("addition Label4") << "frmAddition"
+                                     << "Label4" << QRect(233, 758, 6975, 255);
+    QTest::addRow("addition Label1") << "frmAddition"
+                                     << "Label1" << QRect(2873, 1118, 1215, 375);
+    QTest::addRow("addition Label3") << "frmAddition"
+                                     << "Label3" << QRect(2033, 1478, 495, 495);
+    QTest::addRow("addition Label2") << "frmAddition"
+                                     << "Label2" << QRect(2873, 1598, 1215, 375);
+    QTest::addRow("addition Label5") << "frmAddition"
+                                     << "Label5" << QRect(2033, 2198, 495, 495);
+    QTest::addRow("addition txtAnswer") << "frmAddition"
+                                        << "txtAnswer" << QRect(2873, 2198, 1215, 480);
+    QTest::addRow("addition lblfirst1") << "frmAddition"
+                                        << "lblfirst1" << QRect(353, 3038, 1215, 495);
+    QTest::addRow("addition lblfirst2") << "frmAddition"
+                                        << "lblfirst2" << QRect(1913, 3038, 1215, 495);
+    QTest::addRow("addition lblfirst3") << "frmAddition"
+                                        << "lblfirst3" << QRect(3833, 3038, 1215, 495);
+    QTest::addRow("addition lblfirst4") << "frmAddition"
+                                        << "lblfirst4" << QRect(5753, 3038, 1215, 495);
+    QTest::addRow("addition cmdExit") << "frmAddition"
+                                      << "cmdExit" << QRect(113, 4118, 1215, 615);
+    QTest::addRow("addition cmdNext") << "frmAddition"
+                                      << "cmdNext" << QRect(3116, 4080, 1215, 615);
+    QTest::addRow("addition cmdBack") << "frmAddition"
+                                      << "cmdBack" << QRect(6120, 4118, 1215, 615);
+
+    QTest::addRow("subtraction Label3") << "frmSubtraction"
+                                        << "Label3" << QRect(1913, 1478, 495, 495);
+    QTest::addRow("subtraction Label1") << "frmSubtraction"
+                                        << "Label1" << QRect(2753, 1118, 1215, 375);
+    QTest::addRow("subtraction Label2") << "frmSubtraction"
+                                        << "Label2" << QRect(2753, 1598, 1215, 375);
+    QTest::addRow("subtraction txtAnswer") << "frmSubtraction"
+                                           << "txtAnswer" << QRect(2753, 2198, 1215, 480);
+    QTest::addRow("subtraction Label5") << "frmSubtraction"
+                                        << "Label5" << QRect(1913, 2198, 495, 495);
+    QTest::addRow("subtraction lblfirst1") << "frmSubtraction"
+                                           << "lblfirst1" << QRect(233, 3038, 1215, 495);
+    QTest::addRow("subtraction lblfirst4") << "frmSubtraction"
+                                           << "lblfirst4" << QRect(5633, 3038, 1215, 495);
+    QTest::addRow("subtraction lblIntro") << "frmSubtraction"
+                                          << "lblIntro" << QRect(113, 158, 7215, 495);
+    QTest::addRow("subtraction Label4") << "frmSubtraction"
+                                        << "Label4" << QRect(113, 758, 6975, 255);
+    QTest::addRow("subtraction cmdNext") << "frmSubtraction"
+                                         << "cmdNext" << QRect(3116, 4118, 1215, 615);
+
+    QTest::addRow("multiplication Label3") << "frmMultiplication"
+                                           << "Label3" << QRect(2033, 1478, 495, 495);
+    QTest::addRow("multiplication cmdNext") << "frmMultiplication"
+                                            << "cmdNext" << QRect(3116, 4118, 1215, 615);
+    QTest::addRow("multiplication lblfirst3") << "frmMultiplication"
+                                              << "lblfirst3" << QRect(3833, 3038, 1215, 495);
+
+    QTest::addRow("division Label2") << "frmDivision"
+                                     << "Label2" << QRect(1433, 1658, 1215, 375);
+    QTest::addRow("division Label1") << "frmDivision"
+                                     << "Label1" << QRect(3473, 1658, 1215, 375);
+    QTest::addRow("division Label5") << "frmDivision"
+                                     << "Label5" << QRect(1913, 2258, 495, 495);
+    QTest::addRow("division txtAnswer") << "frmDivision"
+                                        << "txtAnswer" << QRect(2753, 2258, 1215, 480);
+    QTest::addRow("division lblfirst2") << "frmDivision"
+                                        << "lblfirst2" << QRect(1793, 3098, 1215, 495);
+    QTest::addRow("division lblIntro") << "frmDivision"
+                                       << "lblIntro" << QRect(113, 218, 7215, 495);
+    QTest::addRow("division Label4") << "frmDivision"
+                                     << "Label4" << QRect(113, 818, 6975, 255);
+    QTest::addRow("division cmdExit") << "frmDivision"
+                                      << "cmdExit" << QRect(233, 4058, 1215, 615);
+    QTest::addRow("division cmdNext") << "frmDivision"
+                                      << "cmdNext" << QRect(3176, 4058, 1215, 615);
+    QTest::addRow("division cmdBack") << "frmDivision"
+                                      << "cmdBack" << QRect(6120, 4080, 1215, 615);
+
+    QTest::addRow("percent Label3") << "frmPercent"
+                                    << "Label3" << QRect(1433, 1320, 2175, 375);
+    QTest::addRow("percent Label2") << "frmPercent"
+                                    << "Label2" << QRect(3713, 1320, 1215, 375);
+    QTest::addRow("percent Label6") << "frmPercent"
+                                    << "Label6" << QRect(3113, 1800, 375, 375);
+    QTest::addRow("percent Label1") << "frmPercent"
+                                    << "Label1" << QRect(3713, 1800, 1215, 375);
+    QTest::addRow("percent Label5") << "frmPercent"
+                                    << "Label5" << QRect(2153, 2400, 1455, 375);
+    QTest::addRow("percent txtAnswer") << "frmPercent"
+                                       << "txtAnswer" << QRect(3713, 2400, 1215, 480);
+    QTest::addRow("percent lblfirst3") << "frmPercent"
+                                       << "lblfirst3" << QRect(3713, 3240, 1215, 495);
+    QTest::addRow("percent lblIntro") << "frmPercent"
+                                      << "lblIntro" << QRect(113, 360, 7215, 495);
+    QTest::addRow("percent Label4") << "frmPercent"
+                                    << "Label4" << QRect(113, 960, 6975, 255);
+    QTest::addRow("percent cmdExit") << "frmPercent"
+                                     << "cmdExit" << QRect(233, 4440, 1215, 615);
+    QTest::addRow("percent cmdNext") << "frmPercent"
+                                     << "cmdNext" << QRect(3176, 4440, 1215, 615);
+    QTest::addRow("percent cmdBack") << "frmPercent"
+                                     << "cmdBack" << QRect(6120, 4440, 1215, 615);
+}
+
+void tst_DrillLayout::geometry()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    DrillWindow &w = load(drill);
+    QWidget *widget = w.window()->client()->findChild<QWidget *>(control);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->geometry(),
+             twipsRect(twips.left(), twips.top(), twips.width(), twips.height()));
+}
+
+void tst_DrillLayout::lines_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QLine>("twips");
+    QTest::addRow("addition Line1") << "frmAddition"
+                                    << "Line1" << QLine(1673, 2078, 4073, 2078);
+    QTest::addRow("subtraction Line1") << "frmSubtraction"
+                                       << "Line1" << QLine(1553, 2078, 3953, 2078);
+    QTest::addRow("multiplication Line1") << "frmMultiplication"
+                                          << "Line1" << QLine(1673, 2078, 4073, 2078);
+    QTest::addRow("division Line1") << "frmDivision"
+                                    << "Line1" << QLine(1433, 2138, 4913, 2138);
+    QTest::addRow("division bracket upright") << "frmDivision"
+                                              << "Line2" << QLine(3233, 2018, 3233, 1418);
+    QTest::addRow("division bracket bar") << "frmDivision"
+                                          << "Line3" << QLine(4913, 1418, 3233, 1418);
+    QTest::addRow("division bracket foot") << "frmDivision"
+                                           << "Line4" << QLine(2993, 1778, 3233, 2018);
+    QTest::addRow("percent Line1") << "frmPercent"
+                                   << "Line1" << QLine(1433, 2280, 5033, 2280);
+}
+
+void tst_DrillLayout::lines()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, name);
+    QFETCH(QLine, twips);
+    DrillWindow &w = load(drill);
+    auto *line = w.window()->client()->findChild<DrawnLine *>(name);
+    QVERIFY(line != nullptr);
+    QCOMPARE(line->line(), twipsLine(twips.x1(), twips.y1(), twips.x2(), twips.y2()));
+    // A line never takes the mouse, so it cannot hide the answer box from a drop.
+    QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+void tst_DrillLayout::window_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("clientTwips");
+    QTest::addRow("addition") << "frmAddition"
+                              << "Addition" << QSize(7560, 4890);
+    QTest::addRow("subtraction") << "frmSubtraction"
+                                 << "Subtraction" << QSize(7560, 4890);
+    QTest::addRow("multiplication") << "frmMultiplication"
+                                    << "Multiplication" << QSize(7560, 4890);
+    QTest::addRow("division") << "frmDivision"
+                              << "Division" << QSize(7560, 4890);
+    QTest::addRow("percent taller") << "frmPercent"
+                                    << "Percent" << QSize(7560, 5175);
+}
+
+void tst_DrillLayout::window()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, caption);
+    QFETCH(QSize, clientTwips);
+    DrillWindow &w = load(drill);
+    QCOMPARE(w.window()->windowTitle(), caption);
+    QCOMPARE(w.window()->client()->size(),
+             QSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())));
+    // The menu bar stands above the client area, not over it.
+    QVERIFY(w.window()->client()->y() >= w.window()->menuBar()->height());
+}
+
+void tst_DrillLayout::fixedCaptions_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addRow("addition sign") << "frmAddition"
+                                   << "Label3"
+                                   << "+" << 32;
+    QTest::addRow("addition equals") << "frmAddition"
+                                     << "Label5"
+                                     << "=" << 32;
+    QTest::addRow("addition instruction")
+        << "frmAddition"
+        << "Label4"
+        << "Add the two numbers together, then drag the correct answer  to the total box." << 13;
+    QTest::addRow("subtraction sign") << "frmSubtraction"
+                                      << "Label3"
+                                      << "-" << 32;
+    QTest::addRow("subtraction instruction")
+        << "frmSubtraction"
+        << "Label4"
+        << "Subtract the two numbers, then drag the correct answer  to the total box." << 13;
+    QTest::addRow("multiplication sign") << "frmMultiplication"
+                                         << "Label3"
+                                         << "X" << 32;
+    QTest::addRow("multiplication instruction")
+        << "frmMultiplication"
+        << "Label4"
+        << "Multiply the two numbers together, then drag the correct answer  to the total box."
+        << 13;
+    QTest::addRow("division equals") << "frmDivision"
+                                     << "Label5"
+                                     << "=" << 32;
+    QTest::addRow("division instruction")
+        << "frmDivision"
+        << "Label4"
+        << "Divide the two numbers , then drag the correct answer  to the total box." << 13;
+    QTest::addRow("percent question") << "frmPercent"
+                                      << "Label3"
+                                      << "What Percent of:" << 18;
+    QTest::addRow("percent is") << "frmPercent"
+                                << "Label6"
+                                << "is:" << 18;
+    QTest::addRow("percent answer") << "frmPercent"
+                                    << "Label5"
+                                    << "Answer =" << 18;
+    QTest::addRow("percent instruction")
+        << "frmPercent"
+        << "Label4"
+        << "Divide the two numbers , then drag the correct answer  to the total box." << 13;
+    QTest::addRow("exit") << "frmAddition"
+                          << "cmdExit"
+                          << "Exit" << 11;
+    QTest::addRow("next") << "frmPercent"
+                          << "cmdNext"
+                          << "Next Question" << 11;
+    QTest::addRow("back") << "frmDivision"
+                          << "cmdBack"
+                          << "Back to Menu" << 11;
+    QTest::addRow("operand font") << "frmAddition"
+                                  << "Label1"
+                                  << "" << 18;
+    QTest::addRow("candidate font") << "frmSubtraction"
+                                    << "lblfirst2"
+                                    << "" << 18;
+    QTest::addRow("verdict font") << "frmMultiplication"
+                                  << "lblWinner"
+                                  << "" << 32;
+    QTest::addRow("welcome font") << "frmDivision"
+                                  << "lblIntro"
+                                  << "Welcome ANN!   To The Sumtopia." << 18;
+}
+
+void tst_DrillLayout::fixedCaptions()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(int, pixelSize);
+    DrillWindow &w = load(drill);
+    QWidget *widget = w.window()->client()->findChild<QWidget *>(control);
+    QVERIFY(widget != nullptr);
+    // "*" stands for a caption that the problem writes.
+    if (caption == QLatin1String("*")) {
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), caption);
+    } else {
+        QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), caption);
+    }
+    QCOMPARE(widget->font().pixelSize(), pixelSize);
+}
+
+void tst_DrillLayout::captionsFit_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    // Every fixed caption, at the font the window gives it.
+    const QList<QPair<QString, QString>> drills = {{"frmAddition", "Label3"},
+                                                   {"frmSubtraction", "Label3"},
+                                                   {"frmMultiplication", "Label3"},
+                                                   {"frmDivision", ""},
+                                                   {"frmPercent", "Label3"}};
+    for (const auto &[drill, sign] : drills) {
+        QStringList controls = {"Label4", "Label5", "cmdExit", "cmdNext", "cmdBack"};
+        if (!sign.isEmpty()) {
+            controls.append(sign);
+        }
+        if (drill == QLatin1String("frmPercent")) {
+            controls.append(QStringLiteral("Label6"));
+        }
+        for (const QString &control : std::as_const(controls)) {
+            QTest::addRow("%s %s", qPrintable(drill), qPrintable(control))
+                << drill << control << QString();
+        }
+    }
+    // The widest texts the program writes into fixed-width boxes.
+    QTest::addRow("welcome without name") << "frmAddition"
+                                          << "lblIntro"
+                                          << "Welcome !   To The Sumtopia.";
+    QTest::addRow("largest product candidate") << "frmMultiplication"
+                                               << "lblfirst2"
+                                               << "22520";
+    QTest::addRow("largest product operand box") << "frmMultiplication"
+                                                 << "Label1"
+                                                 << "150";
+    QTest::addRow("most negative difference") << "frmSubtraction"
+                                              << "lblfirst1"
+                                              << "-998";
+    QTest::addRow("most negative answer box") << "frmSubtraction"
+                                              << "txtAnswer"
+                                              << "-998";
+    QTest::addRow("largest percent candidate") << "frmPercent"
+                                               << "lblfirst4"
+                                               << "900.4";
+    QTest::addRow("widest percent answer") << "frmPercent"
+                                           << "txtAnswer"
+                                           << "33.33";
+    QTest::addRow("division candidate") << "frmDivision"
+                                        << "lblfirst3"
+                                        << "150.4";
+}
+
+void tst_DrillLayout::captionsFit()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    DrillWindow &w = load(drill);
+    QWidget *widget = w.window()->client()->findChild<QWidget *>(control);
+    QVERIFY(widget != nullptr);
+    int room = widget->contentsRect().width();
+    if (caption.isEmpty()) {
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            caption = label->text();
+        } else {
+            caption = qobject_cast<QPushButton *>(widget)->text();
+            room -= 4; // the button's bevel
+        }
+    }
+    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+        room = box->contentsRect().width() - 6; // the frame and the text margins
+    }
+    QVERIFY(!caption.isEmpty());
+    const int width = QFontMetrics(widget->font()).horizontalAdvance(caption);
+    QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" needs %2 px, the box has %3 px in %4")
+                                           .arg(caption)
+                                           .arg(width)
+                                           .arg(room)
+                                           .arg(QFontInfo(widget->font()).family())));
+}
+
+void tst_DrillLayout::colours_data()
+{
+    QTest::addColumn<QString>("drill");
+    for (const char *drill :
+         {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision", "frmPercent"}) {
+        QTest::addRow("%s", drill) << drill;
+    }
+}
+
+void tst_DrillLayout::colours()
+{
+    QFETCH(QString, drill);
+    DrillWindow &w = load(drill);
+    QWidget *client = w.window()->client();
+    const QColor cyan = bgrColor(DesignColor::Cyan);
+    QCOMPARE(cyan, QColor(0, 255, 255));
+    QCOMPARE(client->palette().color(QPalette::Window), cyan);
+    for (QWidget *widget :
+         {static_cast<QWidget *>(w.Label1()), static_cast<QWidget *>(w.Label2()),
+          static_cast<QWidget *>(w.lblfirst(1)), static_cast<QWidget *>(w.lblfirst(4))}) {
+        QCOMPARE(widget->palette().color(QPalette::Window), cyan);
+        QCOMPARE(static_cast<QLabel *>(widget)->frameShape(), QFrame::Panel);
+        QVERIFY(static_cast<QLabel *>(widget)->alignment() & Qt::AlignRight);
+    }
+    QCOMPARE(w.txtAnswer()->palette().color(QPalette::Base), cyan);
+    QVERIFY(w.txtAnswer()->alignment() & Qt::AlignRight);
+    QVERIFY(w.txtAnswer()->acceptDrops());
+    QCOMPARE(w.lblWinner()->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
+    QCOMPARE(w.lblWinner()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(w.lblWinner()->isHidden());
+    QVERIFY(!w.lblIntro()->autoFillBackground());
+    QCOMPARE(client->findChild<QPushButton *>(QStringLiteral("cmdNext"))
+                 ->palette()
+                 .color(QPalette::Button),
+             QColor(0xFF, 0xC0, 0xFF));
+    // Only the answer box takes drops.
+    for (const QWidget *widget : client->findChildren<QWidget *>()) {
+        QCOMPARE(widget->acceptDrops(), widget == w.txtAnswer());
+    }
+    QVERIFY(!w.window()->acceptDrops());
+    QVERIFY(!client->acceptDrops());
+}
+
+void tst_DrillLayout::controlsOfEachWindow_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    QTest::addRow("addition") << "frmAddition" << QStringList{"Label3", "Label5", "Line1"}
+                              << QStringList{"Label6", "Line2", "Line3", "Line4"};
+    QTest::addRow("division bracket, no operator label")
+        << "frmDivision" << QStringList{"Label5", "Line1", "Line2", "Line3", "Line4"}
+        << QStringList{"Label3", "Label6"};
+    QTest::addRow("percent question words")
+        << "frmPercent" << QStringList{"Label3", "Label5", "Label6", "Line1"}
+        << QStringList{"Line2", "Line3", "Line4"};
+}
+
+void tst_DrillLayout::controlsOfEachWindow()
+{
+    QFETCH(QString, drill);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    DrillWindow &w = load(drill);
+    for (const QString &name : present) {
+        QVERIFY2(w.window()->findChild<QWidget *>(name) != nullptr, qPrintable(name));
+    }
+    for (const QString &name : absent) {
+        QVERIFY2(w.window()->findChild<QWidget *>(name) == nullptr, qPrintable(name));
+    }
+    for (int index = 1; index <= 4; ++index) {
+        QCOMPARE(w.lblfirst(index)->objectName(), QStringLiteral("lblfirst%1").arg(index));
+        QCOMPARE(w.lblfirst(index)->property("index").toInt(), index);
+    }
+}
+
+QTEST_MAIN(tst_DrillLayout)
+#include "tst_drilllayout.moc"
