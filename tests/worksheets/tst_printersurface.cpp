@@ -1,0 +1,159 @@
+#include "platform/Controls.h"
+#include "platform/PrinterSurface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+PrintDocument linesDocument(int count)
+{
+    PrintDocument document;
+    document.setFontName("Times New Roman");
+    document.setFontSize(12);
+    for (int i = 1; i <= count; ++i) {
+        document.print(PrintLine().number(i).text(")", PrintSeparator::Zone).text("line"));
+    }
+    document.endDocument();
+    return document;
+}
+
+int pageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    return static_cast<int>(text.count(page));
+}
+
+} // namespace
+
+class tst_PrinterSurface : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void averageWidthOfTheSerifFace_data();
+    void averageWidthOfTheSerifFace();
+    void pdfPages_data();
+    void pdfPages();
+    void pdfLeavesNoTemporaryFile();
+    void unwritablePdfPathIsReported_data();
+    void unwritablePdfPathIsReported();
+    void printerToFile();
+    void printerThatCannotStartIsReported();
+};
+
+void tst_PrinterSurface::averageWidthOfTheSerifFace_data()
+{
+    QTest::addColumn<double>("points");
+    QTest::addRow("12 pt") << 12.0;
+    QTest::addRow("14 pt") << 14.0;
+}
+
+void tst_PrinterSurface::averageWidthOfTheSerifFace()
+{
+    QFETCH(double, points);
+    QFont font("Times New Roman");
+    font.setPointSizeF(points);
+    const QFontMetricsF metrics(font);
+    const double em = points * 96.0 / 72.0;
+    // The serif face the set-up installs is metric-compatible with the designed one, whose
+    // average character width is 821/2048 of the em.
+    const double average = weightedAverageWidth(metrics);
+    QVERIFY2(qAbs(average / em - 821.0 / 2048.0) < 0.01, qPrintable(QString::number(average / em)));
+    QVERIFY(average < metrics.averageCharWidth());
+}
+
+void tst_PrinterSurface::pdfPages_data()
+{
+    QTest::addColumn<QList<int>>("lineCounts");
+    QTest::addColumn<int>("pages");
+    QTest::addRow("one short document") << QList<int>{5} << 1;
+    QTest::addRow("two documents, a page each") << QList<int>{5, 5} << 2;
+    QTest::addRow("a long document continues") << QList<int>{120} << 3;
+    QTest::addRow("three worksheets' length") << QList<int>{48, 48, 48} << 3;
+}
+
+void tst_PrinterSurface::pdfPages()
+{
+    QFETCH(QList<int>, lineCounts);
+    QFETCH(int, pages);
+    QTemporaryDir dir;
+    QList<PrintDocument> documents;
+    for (int count : lineCounts) {
+        documents.append(linesDocument(count));
+    }
+    const QString path = dir.filePath("sheets.pdf");
+    const PrintResult result = writePdfFile(documents, path);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(pageCount(path), pages);
+}
+
+void tst_PrinterSurface::pdfLeavesNoTemporaryFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    QVERIFY(writePdfFile({linesDocument(3)}, path).ok);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
+void tst_PrinterSurface::unwritablePdfPathIsReported_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addRow("missing folder") << "no/such/folder/sheet.pdf";
+    QTest::addRow("a folder") << "folder";
+}
+
+void tst_PrinterSurface::unwritablePdfPathIsReported()
+{
+    QFETCH(QString, relative);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QString path = dir.filePath(relative);
+    const PrintResult result = writePdfFile({linesDocument(3)}, path);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(relative), qPrintable(result.error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+void tst_PrinterSurface::printerToFile()
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    const PrintResult result = printDocumentOn(printer, linesDocument(10));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(pageCount(dir.filePath("printed.pdf")), 1);
+}
+
+void tst_PrinterSurface::printerThatCannotStartIsReported()
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("missing/printed.pdf"));
+    const PrintResult result = printDocumentOn(printer, linesDocument(10));
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+}
+
+QTEST_MAIN(tst_PrinterSurface)
+#include "tst_printersurface.moc"
