@@ -1,0 +1,195 @@
+#include "platform/DragDrop.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+// The candidate label's automatic drag and the answer box's drop, without a drill window.
+class tst_DragDrop : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void dragShouldStart_data();
+    void dragShouldStart();
+    void candidateIndex_data();
+    void candidateIndex();
+    void labelCarriesOnlyItsCandidate();
+    void answerBox_data();
+    void answerBox();
+    void mouseDragStartsOnlyFromEnabledLabel_data();
+    void mouseDragStartsOnlyFromEnabledLabel();
+};
+
+void tst_DragDrop::dragShouldStart_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QPoint>("moved");
+    QTest::addColumn<bool>("starts");
+    QTest::addRow("enabled, moved the distance")
+        << true << int(Qt::LeftButton) << QPoint(10, 0) << true;
+    QTest::addRow("enabled, moved beyond diagonally")
+        << true << int(Qt::LeftButton) << QPoint(7, 7) << true;
+    QTest::addRow("enabled, moved short") << true << int(Qt::LeftButton) << QPoint(5, 4) << false;
+    QTest::addRow("enabled, not moved") << true << int(Qt::LeftButton) << QPoint(0, 0) << false;
+    QTest::addRow("disabled") << false << int(Qt::LeftButton) << QPoint(40, 0) << false;
+    QTest::addRow("right button") << true << int(Qt::RightButton) << QPoint(40, 0) << false;
+    QTest::addRow("no button") << true << int(Qt::NoButton) << QPoint(40, 0) << false;
+}
+
+void tst_DragDrop::dragShouldStart()
+{
+    QFETCH(bool, enabled);
+    QFETCH(int, buttons);
+    QFETCH(QPoint, moved);
+    QFETCH(bool, starts);
+    const QPoint press(20, 10);
+    QCOMPARE(::dragShouldStart(enabled, Qt::MouseButtons(buttons), press, press + moved, 10),
+             starts);
+}
+
+void tst_DragDrop::candidateIndex_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<bool>("privateType");
+    QTest::addColumn<int>("index");
+    QTest::addRow("own window, 1") << candidatePayload("frmAddition", 1) << true << 1;
+    QTest::addRow("own window, 4") << candidatePayload("frmAddition", 4) << true << 4;
+    QTest::addRow("other window") << candidatePayload("frmAdditionX", 2) << true << 0;
+    QTest::addRow("prefix of a name") << candidatePayload("frmAdd", 2) << true << 0;
+    QTest::addRow("index 0") << candidatePayload("frmAddition", 0) << true << 0;
+    QTest::addRow("index 5") << candidatePayload("frmAddition", 5) << true << 0;
+    QTest::addRow("garbage") << QByteArray("frmAddition:two") << true << 0;
+    QTest::addRow("as plain text") << candidatePayload("frmAddition", 2) << false << 0;
+}
+
+void tst_DragDrop::candidateIndex()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(bool, privateType);
+    QFETCH(int, index);
+    QMimeData data;
+    if (privateType) {
+        data.setData(candidateMimeType(), payload);
+    } else {
+        data.setText(QString::fromUtf8(payload));
+    }
+    QCOMPARE(::candidateIndex(&data, QStringLiteral("frmAddition")), index);
+    QCOMPARE(::candidateIndex(nullptr, QStringLiteral("frmAddition")), 0);
+}
+
+void tst_DragDrop::labelCarriesOnlyItsCandidate()
+{
+    QWidget parent;
+    CandidateLabel label(&parent, QStringLiteral("frmDivision"), 3);
+    label.setText(QStringLiteral("0.67"));
+    const std::unique_ptr<QMimeData> data(label.dragData());
+    QCOMPARE(data->formats(), QStringList{candidateMimeType()});
+    QVERIFY(!data->hasText());
+    QCOMPARE(::candidateIndex(data.get(), QStringLiteral("frmDivision")), 3);
+    QCOMPARE(label.index(), 3);
+}
+
+void tst_DragDrop::answerBox_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("index");
+    QTest::addRow("own candidate") << "own" << true << 2;
+    QTest::addRow("plain text") << "text" << false << 0;
+    QTest::addRow("another window's candidate") << "foreign" << false << 0;
+}
+
+void tst_DragDrop::answerBox()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, accepted);
+    QFETCH(int, index);
+    QWidget parent;
+    AnswerBox box(&parent, QStringLiteral("frmPercent"));
+    box.resize(80, 30);
+    QCOMPARE(box.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QVERIFY(box.acceptDrops());
+    QSignalSpy dropped(&box, &AnswerBox::candidateDropped);
+    QMimeData data;
+    if (kind == "own") {
+        data.setData(candidateMimeType(), candidatePayload(QStringLiteral("frmPercent"), 2));
+    } else if (kind == "text") {
+        data.setText(QStringLiteral("75"));
+    } else {
+        data.setData(candidateMimeType(), candidatePayload(QStringLiteral("frmDivision"), 2));
+    }
+    const QPoint pos(40, 15);
+    QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&box, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDragMoveEvent move(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&box, &move);
+    QCOMPARE(move.isAccepted(), accepted);
+    // Even a drop that skipped the enter step is refused unless it is a candidate.
+    QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&box, &drop);
+    QCOMPARE(drop.isAccepted(), accepted);
+    QCOMPARE(dropped.size(), accepted ? 1 : 0);
+    if (accepted) {
+        QCOMPARE(dropped.at(0).at(0).toInt(), index);
+    }
+    // The box never takes the dragged text itself; the window decides what it shows.
+    QCOMPARE(box.text(), QString());
+}
+
+void tst_DragDrop::mouseDragStartsOnlyFromEnabledLabel_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("distance");
+    QTest::addColumn<bool>("starts");
+    const int far = QApplication::startDragDistance() + 5;
+    QTest::addRow("enabled, moved far") << true << far << true;
+    QTest::addRow("enabled, moved short") << true << 1 << false;
+    QTest::addRow("disabled, moved far") << false << far << false;
+}
+
+void tst_DragDrop::mouseDragStartsOnlyFromEnabledLabel()
+{
+    QFETCH(bool, enabled);
+    QFETCH(int, distance);
+    QFETCH(bool, starts);
+    QWidget window;
+    window.resize(200, 100);
+    auto *label = new CandidateLabel(&window, QStringLiteral("frmAddition"), 1);
+    label->setText(QStringLiteral("12"));
+    label->setGeometry(10, 10, 80, 30);
+    label->setEnabled(enabled);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // A started drag runs until the button is let go; let it go from inside the drag's loop.
+    bool sawDrag = false;
+    QTimer release;
+    release.setInterval(20);
+    connect(&release, &QTimer::timeout, label, [&] {
+        if (label->findChild<QDrag *>() != nullptr) {
+            sawDrag = true;
+        }
+        QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, QPoint(20 + distance, 15));
+    });
+    release.start();
+    QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
+    QMouseEvent move(QEvent::MouseMove, QPointF(20 + distance, 15),
+                     label->mapToGlobal(QPointF(20 + distance, 15)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(label, &move);
+    sawDrag = sawDrag || label->findChild<QDrag *>() != nullptr;
+    release.stop();
+    QCOMPARE(sawDrag, starts);
+    // The label is not moved by dragging it.
+    QCOMPARE(label->geometry(), QRect(10, 10, 80, 30));
+}
+
+QTEST_MAIN(tst_DragDrop)
+#include "tst_dragdrop.moc"
