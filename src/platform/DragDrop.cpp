@@ -54,8 +54,9 @@ QMimeData *CandidateLabel::dragData() const
 
 void CandidateLabel::mousePressEvent(QMouseEvent *event)
 {
+    // Taken here, so the moves that follow come to this label and not to its parent.
     m_pressPos = event->position().toPoint();
-    QLabel::mousePressEvent(event);
+    event->accept();
 }
 
 void CandidateLabel::mouseMoveEvent(QMouseEvent *event)

@@ -210,6 +210,24 @@ void tst_DrillRules::operandBounds_data()
                                        << "6" << top << 999.0 << 1998.0;
     QTest::addRow("addition 4.5 high") << "addition"
                                        << "4.5" << top << 999.0 << 1998.0;
+    QTest::addRow("subtraction 3-4 low") << "subtraction"
+                                         << "3" << 0.0F << 1.0 << 0.0;
+    QTest::addRow("subtraction 5-6 low") << "subtraction"
+                                         << "5" << 0.0F << 1.0 << 0.0;
+    QTest::addRow("multiplication 3-4 low") << "multiplication"
+                                            << "4" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("multiplication 5-6 low") << "multiplication"
+                                            << "5" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("division 3-4 low") << "division"
+                                      << "4" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("division 5-6 low") << "division"
+                                      << "7" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("percent 1-2 low") << "percent"
+                                     << "2" << 0.0F << 1.0 << 100.0;
+    QTest::addRow("percent 3-4 low") << "percent"
+                                     << "3" << 0.0F << 1.0 << 1.0;
+    QTest::addRow("percent 5-6 low") << "percent"
+                                     << "6" << 0.0F << 1.0 << 1.0;
     QTest::addRow("subtraction 1-2 low") << "subtraction"
                                          << "1" << 0.0F << 1.0 << 0.0;
     QTest::addRow("subtraction 1-2 high") << "subtraction"

@@ -112,6 +112,8 @@ private Q_SLOTS:
     void gradeAskedAgainUntilNumber();
     void gradeKeptAsTyped_data();
     void gradeKeptAsTyped();
+    void openedFromMenu();
+    void typingIntoAnswerBoxChangesNothing();
     void hugeNameAndScripts_data();
     void hugeNameAndScripts();
     void firstFocusAndTabOrder_data();
@@ -400,8 +402,6 @@ void tst_DrillWindow::gradeKeptAsTyped_data()
     QTest::addColumn<QString>("grade");
     QTest::addColumn<QString>("operand");
     QTest::addColumn<int>("draws");
-    const float top = ScriptedRandomSource::justBelowOne();
-    Q_UNUSED(top)
     QTest::addRow("blank before 3") << " 3"
                                     << "200" << 3;
     QTest::addRow("3.0") << "3.0"
@@ -446,6 +446,40 @@ void tst_DrillWindow::gradeKeptAsTyped()
         QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
         QCOMPARE(w.txtAnswer()->text(), QStringLiteral("0"));
     }
+}
+
+void tst_DrillWindow::openedFromMenu()
+{
+    DrillFixture f;
+    f.program.selection().load();
+    f.program.selection().txtFirstName()->setText(QStringLiteral("ann"));
+    f.dialogs.answerInput(QStringLiteral("3"));
+    f.random.push(scriptedProblem(QStringLiteral("frmDivision")).values);
+    QTest::mouseClick(f.program.selection().window()->findChild<QPushButton *>("cmdDivision"),
+                      Qt::LeftButton);
+    DrillWindow &w = f.drill(QStringLiteral("frmDivision"));
+    QVERIFY(w.isVisible());
+    QVERIFY(!f.program.selection().isVisible());
+    QCOMPARE(w.lblIntro()->text(), QStringLiteral("Welcome ANN!   To The Sumtopia."));
+    QVERIFY(DrillFixture::dropCandidate(w, 4));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+    QCOMPARE(w.txtAnswer()->text(), QStringLiteral("0.67"));
+}
+
+void tst_DrillWindow::typingIntoAnswerBoxChangesNothing()
+{
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    f.random.push(s.values);
+    auto &w = static_cast<IntegerDrillWindow &>(
+        f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), QStringLiteral("3")));
+    QTest::keyClicks(w.txtAnswer(), s.answerText);
+    QCOMPARE(w.txtAnswer()->text(), s.answerText);
+    QVERIFY(!w.lblWinner()->isVisible());
+    QCOMPARE(enabledCandidates(w), 4);
+    QCOMPARE(int(w.intAnswer), 12);
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ANN"));
 }
 
 void tst_DrillWindow::hugeNameAndScripts_data()
