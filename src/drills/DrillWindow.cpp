@@ -270,6 +270,9 @@ void DrillWindow::showVerdict(const QString &text)
     const int designed = twipsToPixels(m_layout.control(QStringLiteral("lblWinner")).width);
     const int wanted = metrics.horizontalAdvance(text.left(512)) + frame;
     m_lblWinner->resize(std::max(designed, std::min(wanted, room)), m_lblWinner->height());
+    // Cut at the edge, the verdict keeps its beginning in view rather than its middle.
+    m_lblWinner->setAlignment(wanted > room ? Qt::AlignLeft | Qt::AlignTop
+                                            : Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void DrillWindow::cmdNext_Click()
