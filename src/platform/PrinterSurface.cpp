@@ -42,8 +42,9 @@ namespace
 class DeviceMeasure final : public TextMeasure
 {
 public:
+    // Until the document sets a font, the printer's serif face at 12 pt.
     explicit DeviceMeasure(QPaintDevice &device)
-        : m_device(device), m_metrics(printerFont(QString(), 12.0), &device)
+        : m_device(device), m_metrics(printerFont(QStringLiteral("Times New Roman"), 12.0), &device)
     {
         m_average = weightedAverageWidth(m_metrics);
     }
@@ -76,6 +77,9 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
     DeviceMeasure measure(device);
     const double pageHeight = printableHeight(device);
     bool firstPage = true;
+    QString fontName;
+    double fontSize = -1.0;
+    double ascent = 0.0;
     for (const PrintDocument &document : documents) {
         const PlacedDocument placed = layOutDocument(document, measure, pageHeight);
         for (const PlacedPage &page : placed.pages) {
@@ -85,10 +89,14 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
             firstPage = false;
             for (const PlacedLine &line : page.lines) {
                 for (const PlacedRun &run : line.runs) {
-                    const QFont font = printerFont(run.fontName, run.fontSize);
-                    painter.setFont(font);
-                    const QFontMetricsF metrics(font, &device);
-                    painter.drawText(QPointF(run.x, line.y + metrics.ascent()), run.text);
+                    if (run.fontName != fontName || run.fontSize != fontSize) {
+                        fontName = run.fontName;
+                        fontSize = run.fontSize;
+                        const QFont font = printerFont(fontName, fontSize);
+                        painter.setFont(font);
+                        ascent = QFontMetricsF(font, &device).ascent();
+                    }
+                    painter.drawText(QPointF(run.x, line.y + ascent), run.text);
                 }
             }
         }
