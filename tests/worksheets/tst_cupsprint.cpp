@@ -26,6 +26,7 @@ public:
 private slots:
     void initTestCase();
     void submitPrintsOneJob();
+    void commandPrintsOneJobPerSheet();
     void cleanupTestCase() { stopServer(); }
 
 private:
@@ -204,6 +205,19 @@ void tst_CupsPrint::submitPrintsOneJob()
     QCOMPARE(printed.at(0), QString("NAME:__________________"));
     QCOMPARE(printed.at(2), QString("Addthefollowingnumbers"));
     QCOMPARE(out.entryList({"*.pdf"}, QDir::Files).size(), 1);
+}
+
+void tst_CupsPrint::commandPrintsOneJobPerSheet()
+{
+    const QDir out(m_root.filePath("out"));
+    const int before = static_cast<int>(out.entryList({"*.pdf"}, QDir::Files).size());
+    QString output;
+    QVERIFY(run(QStringLiteral(SUMTOPIA_EXECUTABLE),
+                {"--worksheet", "division", "--grade", "2", "--seed", "3", "--count", "2"},
+                &output));
+    QVERIFY2(output.isEmpty(), qPrintable(output));
+    QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 2,
+                              qPrintable(serverLog()), 40000);
 }
 
 void tst_CupsPrint::stopServer()
