@@ -1,6 +1,7 @@
 #include "drills/DrillLayout.h"
 
 #include <QtGlobal>
+#include <algorithm>
 
 const DrillControl &DrillLayout::control(const QString &name) const
 {
@@ -217,4 +218,32 @@ const DrillLayout &percentLayout()
         },
     };
     return layout;
+}
+
+QRect verdictRoom(const DrillLayout &layout)
+{
+    int left = 0;
+    for (const DrillControl &row : layout.controls) {
+        const bool problem =
+            row.name.startsWith(QLatin1String("Label")) && row.name != QLatin1String("Label4");
+        if (problem || row.name == QLatin1String("txtAnswer")) {
+            left = std::max(left, row.left + row.width);
+        }
+    }
+    for (const DrillLine &line : layout.lines) {
+        left = std::max({left, line.x1, line.x2});
+    }
+    const DrillControl &instruction = layout.control(QStringLiteral("Label4"));
+    const int top = instruction.top + instruction.height;
+    const int bottom = layout.control(candidateName(1)).top;
+    return QRect(QPoint(left, top), QPoint(layout.clientWidth - 1, bottom - 1));
+}
+
+QRect placeVerdict(const QRect &designed, const QSize &needed, const QRect &room)
+{
+    const int width = std::min(needed.width(), room.width());
+    const int height = std::min(needed.height(), room.height());
+    const int x = std::clamp(designed.x(), room.left(), room.right() + 1 - width);
+    const int y = std::clamp(designed.y(), room.top(), room.bottom() + 1 - height);
+    return QRect(x, y, width, height);
 }

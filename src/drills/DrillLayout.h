@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 // The designed screens of the five drill windows, in twips as designed, so each table can be
@@ -56,3 +57,11 @@ QString candidateName(int index);
 // How a control's caption is aligned: operands, answer and candidates to the right, the
 // instruction and the fixed signs centred, the welcome line and the verdict as designed.
 CaptionAlign captionAlign(const QString &name);
+
+// The free area, in twips, where the verdict may stand: right of the problem, below the
+// instruction and above the candidates.
+QRect verdictRoom(const DrillLayout &layout);
+
+// Where the verdict goes once its text needs `needed`: at its designed place when it fits, else
+// moved left and up within `room` just enough, and cut to the room when even that is too small.
+QRect placeVerdict(const QRect &designed, const QSize &needed, const QRect &room);

@@ -19,6 +19,11 @@
 namespace
 {
 
+// Pixels kept free between the verdict and the problem, the instruction and the candidates.
+constexpr int kVerdictGap = 4;
+// The verdict's type never gets smaller than 12 points.
+constexpr int kVerdictSmallestPixels = 16;
+
 Qt::Alignment alignmentFor(const QString &name)
 {
     switch (captionAlign(name)) {
@@ -97,9 +102,7 @@ void DrillWindow::buildScreen(FormWindow &window)
         m_lblfirst[static_cast<std::size_t>(index - 1)] = label;
     }
 
-    // The verdict sizes itself to its text, so it is kept on one line.
     m_lblWinner = makeDesignLabel(client, m_layout.control(QStringLiteral("lblWinner")));
-    m_lblWinner->setWordWrap(false);
     setBackground(m_lblWinner, DesignColor::LightBlue);
     QPalette verdictPalette = m_lblWinner->palette();
     verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
@@ -262,17 +265,35 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
 void DrillWindow::showVerdict(const QString &text)
 {
     m_lblWinner->setText(text);
-    // The label grows to its text from its designed left edge, but not past the window's edge.
-    // A prefix is enough to measure: any text wider than the room left is cut at the edge.
-    const QFontMetrics metrics(m_lblWinner->font());
+    // The verdict wraps at its blanks and grows to its text; when its designed place is too small
+    // it moves left and up into the free area beside the problem, and only when a long name
+    // still does not fit there does its type get smaller, so the child always reads it whole.
+    const DrillControl &row = m_layout.control(QStringLiteral("lblWinner"));
+    const QRect designed = twipsRect(row.left, row.top, row.width, row.height);
+    const QRect free = verdictRoom(m_layout);
+    const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
+                           .adjusted(kVerdictGap, kVerdictGap, -kVerdictGap, -kVerdictGap);
     const int frame = 2 * m_lblWinner->frameWidth() + 2 * m_lblWinner->margin() + 4;
-    const int room = m_lblWinner->parentWidget()->width() - m_lblWinner->x();
-    const int designed = twipsToPixels(m_layout.control(QStringLiteral("lblWinner")).width);
-    const int wanted = metrics.horizontalAdvance(text.left(512)) + frame;
-    m_lblWinner->resize(std::max(designed, std::min(wanted, room)), m_lblWinner->height());
-    // Cut at the edge, the verdict keeps its beginning in view rather than its middle.
-    m_lblWinner->setAlignment(wanted > room ? Qt::AlignLeft | Qt::AlignTop
-                                            : Qt::AlignHCenter | Qt::AlignTop);
+    // A prefix is enough to measure: anything longer is cut at the room's edge anyway.
+    const QString sample = text.left(4096);
+    QFont font = designFont(row.points);
+    QSize needed;
+    for (int pixels = font.pixelSize(); pixels >= kVerdictSmallestPixels; pixels -= 2) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const int width =
+            std::clamp(metrics.horizontalAdvance(sample) + frame, designed.width(), room.width());
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, width - frame, 1 << 20), Qt::TextWordWrap, sample);
+        needed = QSize(width, std::max(designed.height(), wrapped.height() + frame));
+        if (wrapped.width() + frame <= room.width() && needed.height() <= room.height()) {
+            break;
+        }
+    }
+    m_lblWinner->setFont(font);
+    m_lblWinner->setWordWrap(true);
+    m_lblWinner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lblWinner->setGeometry(placeVerdict(designed, needed, room));
 }
 
 void DrillWindow::cmdNext_Click()

@@ -15,6 +15,10 @@ class tst_DrillLayout : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void verdictRoom_data();
+    void verdictRoom();
+    void placeVerdict_data();
+    void placeVerdict();
     void geometry_data();
     void geometry();
     void lines_data();
@@ -480,6 +484,67 @@ void tst_DrillLayout::controlsOfEachWindow()
         QCOMPARE(w.lblfirst(index)->objectName(), QStringLiteral("lblfirst%1").arg(index));
         QCOMPARE(w.lblfirst(index)->property("index").toInt(), index);
     }
+}
+
+void tst_DrillLayout::verdictRoom_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QRect>("room");
+    // Right of the operands, answer box and rules; below the instruction; above the candidates.
+    QTest::addRow("addition") << "frmAddition" << QRect(QPoint(4088, 1013), QPoint(7559, 3037));
+    QTest::addRow("subtraction") << "frmSubtraction"
+                                 << QRect(QPoint(3968, 1013), QPoint(7559, 3037));
+    QTest::addRow("multiplication")
+        << "frmMultiplication" << QRect(QPoint(4088, 1013), QPoint(7559, 3037));
+    QTest::addRow("division") << "frmDivision" << QRect(QPoint(4913, 1073), QPoint(7559, 3097));
+    QTest::addRow("percent") << "frmPercent" << QRect(QPoint(5033, 1215), QPoint(7559, 3239));
+}
+
+void tst_DrillLayout::verdictRoom()
+{
+    QFETCH(QString, drill);
+    QFETCH(QRect, room);
+    const QList<const DrillLayout *> layouts = {&additionLayout(), &subtractionLayout(),
+                                                &multiplicationLayout(), &divisionLayout(),
+                                                &percentLayout()};
+    for (const DrillLayout *layout : layouts) {
+        if (layout->formName == drill) {
+            QCOMPARE(::verdictRoom(*layout), room);
+            return;
+        }
+    }
+    QFAIL("no such layout");
+}
+
+void tst_DrillLayout::placeVerdict_data()
+{
+    QTest::addColumn<QRect>("designed");
+    QTest::addColumn<QSize>("needed");
+    QTest::addColumn<QRect>("room");
+    QTest::addColumn<QRect>("placed");
+    const QRect room(270, 70, 230, 130);
+    const QRect designed(375, 83, 13, 37);
+    QTest::addRow("fits at its place")
+        << designed << QSize(100, 37) << room << QRect(375, 83, 100, 37);
+    QTest::addRow("too wide moves left")
+        << designed << QSize(200, 37) << room << QRect(300, 83, 200, 37);
+    QTest::addRow("exactly the room's width")
+        << designed << QSize(230, 37) << room << QRect(270, 83, 230, 37);
+    QTest::addRow("wider than the room is cut")
+        << designed << QSize(400, 37) << room << QRect(270, 83, 230, 37);
+    QTest::addRow("too tall moves up")
+        << designed << QSize(100, 120) << room << QRect(375, 80, 100, 120);
+    QTest::addRow("taller than the room is cut")
+        << designed << QSize(100, 300) << room << QRect(375, 70, 100, 130);
+}
+
+void tst_DrillLayout::placeVerdict()
+{
+    QFETCH(QRect, designed);
+    QFETCH(QSize, needed);
+    QFETCH(QRect, room);
+    QFETCH(QRect, placed);
+    QCOMPARE(::placeVerdict(designed, needed, room), placed);
 }
 
 QTEST_MAIN(tst_DrillLayout)
