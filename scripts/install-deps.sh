@@ -10,7 +10,7 @@ packages=(
     cups cups-client printer-driver-cups-pdf poppler-utils
 )
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(xvfb xauth x11-utils time)
+    packages+=(xvfb xauth libxcb1-dev)
 fi
 
 missing=()
