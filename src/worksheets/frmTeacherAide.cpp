@@ -4,7 +4,6 @@
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
-#include "platform/Twips.h"
 
 #include <QComboBox>
 #include <QDir>
