@@ -2,6 +2,7 @@
 
 #include "platform/RandomSource.h"
 
+#include <cstdint>
 #include <optional>
 
 GradeBand gradeBand(const QString &gradeText)
@@ -23,9 +24,9 @@ GradeBand gradeBand(const QString &gradeText)
     return GradeBand::None;
 }
 
-bool isGradeNumber(const QString &gradeText)
+bool isGradeInBand(const QString &gradeText)
 {
-    return parseNumber(gradeText).has_value();
+    return gradeBand(gradeText) != GradeBand::None;
 }
 
 namespace
@@ -161,7 +162,8 @@ DoubleProblem divisionProblem(const QString &gradeText, RandomSource &random)
 {
     DoubleProblem problem;
     if (drawDoubleOperands(problem, gradeText, random)) {
-        problem.dblAnswer = roundHalfEven(problem.dblFirst / problem.dblSecond, 2);
+        problem.dblAnswer = roundedQuotient(static_cast<std::int64_t>(problem.dblFirst),
+                                            static_cast<std::int64_t>(problem.dblSecond), 2);
     }
     finishDoubleProblem(problem, random);
     return problem;
@@ -170,14 +172,11 @@ DoubleProblem divisionProblem(const QString &gradeText, RandomSource &random)
 DoubleProblem percentProblem(const QString &gradeText, RandomSource &random)
 {
     DoubleProblem problem;
-    const GradeBand band = gradeBand(gradeText);
     if (drawDoubleOperands(problem, gradeText, random)) {
-        // The youngest answer in per cent; from grade 3 the answer is the plain quotient.
-        double quotient = problem.dblSecond / problem.dblFirst;
-        if (band == GradeBand::Grades1To2) {
-            quotient *= 100.0;
-        }
-        problem.dblAnswer = roundHalfEven(quotient, 2);
+        // The question reads "What Percent of:" the second operand "is:" the first, in every
+        // band, so the answer is the first as a percentage of the second.
+        problem.dblAnswer = roundedQuotient(static_cast<std::int64_t>(problem.dblFirst) * 100,
+                                            static_cast<std::int64_t>(problem.dblSecond), 2);
     }
     finishDoubleProblem(problem, random);
     return problem;

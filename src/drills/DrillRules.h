@@ -16,8 +16,9 @@ enum class GradeBand { None, Grades1To2, Grades3To4, Grades5To6 };
 
 GradeBand gradeBand(const QString &gradeText);
 
-// Whether the grade prompt's answer can be used as a grade at all.
-bool isGradeNumber(const QString &gradeText);
+// Whether the grade prompt's answer makes a problem: a number in one of the bands. Text that is no
+// number, and numbers in no band, make none.
+bool isGradeInBand(const QString &gradeText);
 
 // What a problem shows: the two operand captions (empty when the grade is in no band) and the
 // four candidate captions, index 0 standing for lblfirst(1).

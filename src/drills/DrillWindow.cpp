@@ -194,10 +194,10 @@ void DrillWindow::Form_Load()
     show();
     m_lblIntro->setText(QStringLiteral("Welcome ") + m_program.selection().strFullName +
                         QStringLiteral("!  ") + QStringLiteral(" To The Sumtopia."));
-    // A grade that reads as no number cannot be sorted into a band, so the question is asked
-    // again until it is answered with a number, or cancelled.
+    // A grade that is no number, or a number in no band (0, 2.5), has no operands to draw, so the
+    // question is asked again until it is answered with a grade in a band, or cancelled.
     strGrade = askGrade();
-    while (!strGrade.isEmpty() && !isGradeNumber(strGrade)) {
+    while (!strGrade.isEmpty() && !isGradeInBand(strGrade)) {
         strGrade = askGrade();
     }
     if (strGrade.isEmpty()) {

@@ -48,8 +48,13 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {
+    // Return, Escape and Backspace produce characters too (carriage return, escape, backspace);
+    // keys such as Shift or F5 produce none.
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint()) {
+    const auto producesCharacter = [](QChar c) {
+        return c.isPrint() || c == QLatin1Char('\r') || c == QChar(0x1B) || c == QLatin1Char('\b');
+    };
+    if (!text.isEmpty() && producesCharacter(text.at(0))) {
         m_form.Form_KeyPress(text.at(0));
         return;
     }

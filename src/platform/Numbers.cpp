@@ -1,10 +1,13 @@
 #include "platform/Numbers.h"
 
+#include <QByteArray>
 #include <QRegularExpression>
 #include <QtGlobal>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <string_view>
+#include <system_error>
 
 Integer toInteger(int value)
 {
@@ -15,7 +18,10 @@ Integer toInteger(int value)
 
 QString integerText(int value)
 {
-    return QString::number(value);
+    char buffer[16];
+    const std::to_chars_result end = std::to_chars(buffer, buffer + sizeof buffer, value);
+    Q_ASSERT(end.ec == std::errc());
+    return QString::fromLatin1(buffer, end.ptr - buffer);
 }
 
 namespace
@@ -29,14 +35,23 @@ QString plainMagnitude(double value)
     if (magnitude == 0.0) {
         return QStringLiteral("0");
     }
+    // Scientific form with 15 significant digits, d.dddddddddddddde[+-]XX; to_chars writes a
+    // point whatever the C locale says, where the printf family would write a comma in much of
+    // Europe.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
-    // buffer: d.dddddddddddddde[+-]XX
-    const QString text = QString::fromLatin1(buffer);
-    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
-    QString digits = text.left(ePos);
+    const std::to_chars_result end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    Q_ASSERT(end.ec == std::errc());
+    const std::string_view text(buffer, static_cast<std::size_t>(end.ptr - buffer));
+    const std::size_t ePos = text.find('e');
+    QString digits = QString::fromLatin1(text.data(), static_cast<qsizetype>(ePos));
     digits.remove(QLatin1Char('.'));
-    const int exponent = text.mid(ePos + 1).toInt();
+    std::string_view exponentText = text.substr(ePos + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) {
         digits.chop(1);
     }
@@ -71,27 +86,45 @@ std::optional<double> parseNumber(const QString &text)
     if (!match.hasMatch()) {
         return std::nullopt;
     }
-    bool ok = false;
-    const double value = match.captured(1).toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
+    // The pattern admits ASCII only, and from_chars reads a point whatever the locale says.
+    QByteArray numeral = match.captured(1).toLatin1();
+    if (numeral.startsWith('+')) {
+        numeral.remove(0, 1);
+    }
+    double value = 0.0;
+    const char *last = numeral.constData() + numeral.size();
+    const std::from_chars_result end = std::from_chars(numeral.constData(), last, value);
+    if (end.ec != std::errc() || end.ptr != last || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
 }
 
-double roundHalfEven(double value, int decimals)
+double roundedQuotient(std::int64_t numerator, std::int64_t denominator, int decimals)
 {
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = value * scale;
-    const double lower = std::floor(scaled);
-    const double fraction = scaled - lower;
-    double whole = lower;
-    if (fraction > 0.5) {
-        whole = lower + 1.0;
-    } else if (fraction == 0.5) {
-        whole = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+    Q_ASSERT(denominator != 0);
+    Q_ASSERT(decimals >= 0 && decimals <= 6);
+    // Whole-number arithmetic on the exact fraction: the double of a quotient such as 322 / 160
+    // lies a hair off the half, so rounding the double would judge 2.0125 as above it.
+    std::uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) {
+        scale *= 10;
     }
-    return whole / scale;
+    const bool negative = (numerator < 0) != (denominator < 0);
+    const std::uint64_t top = static_cast<std::uint64_t>(numerator < 0 ? -numerator : numerator);
+    const std::uint64_t bottom =
+        static_cast<std::uint64_t>(denominator < 0 ? -denominator : denominator);
+    Q_ASSERT(top <= (std::uint64_t{1} << 53) / scale);
+    const std::uint64_t scaled = top * scale;
+    std::uint64_t whole = scaled / bottom;
+    const std::uint64_t twiceRest = 2 * (scaled % bottom);
+    if (twiceRest > bottom || (twiceRest == bottom && whole % 2 == 1)) {
+        ++whole;
+    }
+    // Both parts are exact in a double, and one correctly rounded division gives the double
+    // nearest the decimal, whose 15-digit text is that decimal again.
+    const double value = static_cast<double>(whole) / static_cast<double>(scale);
+    return negative && whole != 0 ? -value : value;
 }
 
 QString printerNumberText(double value)

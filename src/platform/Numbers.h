@@ -24,9 +24,10 @@ QString numberText(double value);
 // (".5" and "3." count), optional blanks. Anything else, or a non-finite value, is no number.
 std::optional<double> parseNumber(const QString &text);
 
-// Nearest value with the given number of decimals, an exact half going to the even neighbour.
-// The value is scaled by 10^decimals first, so a half is judged on the scaled double.
-double roundHalfEven(double value, int decimals);
+// numerator / denominator rounded to the given number of decimals (0 to 6), an exact half going
+// to the even neighbour, judged on the exact fraction; the result is the double nearest that
+// decimal. The denominator is not 0, and |numerator| stays below 2^53 / 10^decimals.
+double roundedQuotient(std::int64_t numerator, std::int64_t denominator, int decimals);
 
 // The printer's number form: a blank (0 or more) or a minus, the shortest digits of the
 // magnitude without the zero before the point, then one blank: " 7 ", "-12 ", " .25 ".

@@ -115,15 +115,13 @@ void buildLineProblems(Worksheet &sheet, RandomSource &random)
     const int offset = sheet.seedOffset;
     for (int i = 0; i < kWorksheetProblems; ++i) {
         WorksheetProblem problem;
-        if (sheet.subject == Subject::Division) {
-            problem.first = drawWhole(random, range, offset);
-            problem.second = drawDivisor(random, range, offset);
-            problem.answer = roundHalfEven(problem.first / problem.second, 3);
-        } else {
-            problem.first = drawDivisor(random, range, offset);
-            problem.second = drawWhole(random, range, offset);
-            problem.answer = roundHalfEven(problem.second / problem.first * 100.0, 1);
-        }
+        // Both sheets divide x by y: the percent line asks what percent of y x is.
+        problem.first = drawWhole(random, range, offset);
+        problem.second = drawDivisor(random, range, offset);
+        const auto x = static_cast<std::int64_t>(problem.first);
+        const auto y = static_cast<std::int64_t>(problem.second);
+        problem.answer = sheet.subject == Subject::Division ? roundedQuotient(x, y, 3)
+                                                            : roundedQuotient(x * 100, y, 1);
         sheet.problems.append(problem);
     }
 }

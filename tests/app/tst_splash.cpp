@@ -127,6 +127,10 @@ void tst_Splash::keyOrBareFrameClickEndsTheRun_data()
     QTest::addColumn<QString>("how");
     QTest::addRow("letter key") << "key";
     QTest::addRow("digit key") << "digit";
+    QTest::addRow("Return key, a carriage return") << "return";
+    QTest::addRow("Enter key on the keypad") << "enter";
+    QTest::addRow("Escape key") << "escape";
+    QTest::addRow("Backspace key") << "backspace";
     QTest::addRow("click on bare frame") << "frame";
     QTest::addRow("title-bar close") << "close";
 }
@@ -141,6 +145,14 @@ void tst_Splash::keyOrBareFrameClickEndsTheRun()
         QTest::keyClick(window, Qt::Key_A);
     } else if (how == "digit") {
         QTest::keyClick(window, Qt::Key_5);
+    } else if (how == "return") {
+        QTest::keyClick(window, Qt::Key_Return);
+    } else if (how == "enter") {
+        QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+    } else if (how == "escape") {
+        QTest::keyClick(window, Qt::Key_Escape);
+    } else if (how == "backspace") {
+        QTest::keyClick(window, Qt::Key_Backspace);
     } else if (how == "frame") {
         ClickFrame *frame = f.program.splash().Frame1();
         const QPoint bare(frame->width() - 20, frame->height() / 2 + 40);

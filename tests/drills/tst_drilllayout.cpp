@@ -372,10 +372,14 @@ void tst_DrillLayout::captionsFit_data()
                                               << "-998";
     QTest::addRow("largest percent candidate") << "frmPercent"
                                                << "lblfirst4"
-                                               << "900.4";
+                                               << "15000.4";
+    // 149 of 3 is 4966.67: the most digits a percent answer has.
+    QTest::addRow("widest percent candidate") << "frmPercent"
+                                              << "lblfirst3"
+                                              << "4966.97";
     QTest::addRow("widest percent answer") << "frmPercent"
                                            << "txtAnswer"
-                                           << "33.33";
+                                           << "4966.67";
     QTest::addRow("division candidate") << "frmDivision"
                                         << "lblfirst3"
                                         << "150.4";

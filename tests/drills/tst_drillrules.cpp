@@ -119,46 +119,42 @@ void tst_DrillRules::gradeBands_data()
 {
     QTest::addColumn<QString>("grade");
     QTest::addColumn<GradeBand>("band");
-    QTest::addColumn<bool>("isNumber");
-    QTest::addRow("1") << "1" << GradeBand::Grades1To2 << true;
-    QTest::addRow("2") << "2" << GradeBand::Grades1To2 << true;
-    QTest::addRow("3") << "3" << GradeBand::Grades3To4 << true;
-    QTest::addRow("4") << "4" << GradeBand::Grades3To4 << true;
-    QTest::addRow("5") << "5" << GradeBand::Grades5To6 << true;
-    QTest::addRow("6") << "6" << GradeBand::Grades5To6 << true;
-    QTest::addRow("7") << "7" << GradeBand::Grades5To6 << true;
-    QTest::addRow("4.5") << "4.5" << GradeBand::Grades5To6 << true;
-    QTest::addRow("just above 4") << "4.000001" << GradeBand::Grades5To6 << true;
-    QTest::addRow("100") << "100" << GradeBand::Grades5To6 << true;
-    QTest::addRow("0") << "0" << GradeBand::None << true;
-    QTest::addRow("negative") << "-1" << GradeBand::None << true;
-    QTest::addRow("negative 5") << "-5" << GradeBand::None << true;
-    QTest::addRow("1.5") << "1.5" << GradeBand::None << true;
-    QTest::addRow("2.5") << "2.5" << GradeBand::None << true;
-    QTest::addRow("3.5") << "3.5" << GradeBand::None << true;
-    QTest::addRow("just below 4") << "3.999999" << GradeBand::None << true;
-    QTest::addRow("2.0") << "2.0" << GradeBand::Grades1To2 << true;
-    QTest::addRow("3.0") << "3.0" << GradeBand::Grades3To4 << true;
-    QTest::addRow("leading blank 3") << " 3" << GradeBand::Grades3To4 << true;
-    QTest::addRow("trailing blank 5") << "5 " << GradeBand::Grades5To6 << true;
-    QTest::addRow("plus 2") << "+2" << GradeBand::Grades1To2 << true;
-    QTest::addRow("word two") << "two" << GradeBand::None << false;
-    QTest::addRow("3abc") << "3abc" << GradeBand::None << false;
-    QTest::addRow("empty") << "" << GradeBand::None << false;
-    QTest::addRow("inf") << "inf" << GradeBand::None << false;
-    QTest::addRow("nan") << "nan" << GradeBand::None << false;
-    QTest::addRow("overflowing numeral")
-        << QString(400, QLatin1Char('9')) << GradeBand::None << false;
-    QTest::addRow("emoji") << QString::fromUtf8("3🦊") << GradeBand::None << false;
+    QTest::addRow("1") << "1" << GradeBand::Grades1To2;
+    QTest::addRow("2") << "2" << GradeBand::Grades1To2;
+    QTest::addRow("3") << "3" << GradeBand::Grades3To4;
+    QTest::addRow("4") << "4" << GradeBand::Grades3To4;
+    QTest::addRow("5") << "5" << GradeBand::Grades5To6;
+    QTest::addRow("6") << "6" << GradeBand::Grades5To6;
+    QTest::addRow("7") << "7" << GradeBand::Grades5To6;
+    QTest::addRow("4.5") << "4.5" << GradeBand::Grades5To6;
+    QTest::addRow("just above 4") << "4.000001" << GradeBand::Grades5To6;
+    QTest::addRow("100") << "100" << GradeBand::Grades5To6;
+    QTest::addRow("0") << "0" << GradeBand::None;
+    QTest::addRow("negative") << "-1" << GradeBand::None;
+    QTest::addRow("negative 5") << "-5" << GradeBand::None;
+    QTest::addRow("1.5") << "1.5" << GradeBand::None;
+    QTest::addRow("2.5") << "2.5" << GradeBand::None;
+    QTest::addRow("3.5") << "3.5" << GradeBand::None;
+    QTest::addRow("just below 4") << "3.999999" << GradeBand::None;
+    QTest::addRow("2.0") << "2.0" << GradeBand::Grades1To2;
+    QTest::addRow("3.0") << "3.0" << GradeBand::Grades3To4;
+    QTest::addRow("leading blank 3") << " 3" << GradeBand::Grades3To4;
+    QTest::addRow("trailing blank 5") << "5 " << GradeBand::Grades5To6;
+    QTest::addRow("plus 2") << "+2" << GradeBand::Grades1To2;
+    QTest::addRow("word two") << "two" << GradeBand::None;
+    QTest::addRow("3abc") << "3abc" << GradeBand::None;
+    QTest::addRow("empty") << "" << GradeBand::None;
+    QTest::addRow("inf") << "inf" << GradeBand::None;
+    QTest::addRow("nan") << "nan" << GradeBand::None;
+    QTest::addRow("overflowing numeral") << QString(400, QLatin1Char('9')) << GradeBand::None;
+    QTest::addRow("emoji") << QString::fromUtf8("3🦊") << GradeBand::None;
 }
 
 void tst_DrillRules::gradeBands()
 {
     QFETCH(QString, grade);
     QFETCH(GradeBand, band);
-    QFETCH(bool, isNumber);
     QCOMPARE(gradeBand(grade), band);
-    QCOMPARE(isGradeNumber(grade), isNumber);
 }
 
 void tst_DrillRules::drawCount_data()
@@ -225,9 +221,9 @@ void tst_DrillRules::operandBounds_data()
     QTest::addRow("percent 1-2 low") << "percent"
                                      << "2" << 0.0F << 1.0 << 100.0;
     QTest::addRow("percent 3-4 low") << "percent"
-                                     << "3" << 0.0F << 1.0 << 1.0;
+                                     << "3" << 0.0F << 1.0 << 100.0;
     QTest::addRow("percent 5-6 low") << "percent"
-                                     << "6" << 0.0F << 1.0 << 1.0;
+                                     << "6" << 0.0F << 1.0 << 100.0;
     QTest::addRow("subtraction 1-2 low") << "subtraction"
                                          << "1" << 0.0F << 1.0 << 0.0;
     QTest::addRow("subtraction 1-2 high") << "subtraction"
@@ -255,9 +251,9 @@ void tst_DrillRules::operandBounds_data()
     QTest::addRow("percent 1-2 equal") << "percent"
                                        << "1" << top << 9.0 << 100.0;
     QTest::addRow("percent 3-4 equal") << "percent"
-                                       << "4" << top << 99.0 << 1.0;
+                                       << "4" << top << 99.0 << 100.0;
     QTest::addRow("percent 5-6 equal") << "percent"
-                                       << "100" << top << 150.0 << 1.0;
+                                       << "100" << top << 150.0 << 100.0;
 }
 
 void tst_DrillRules::operandBounds()
@@ -442,6 +438,8 @@ void tst_DrillRules::division()
 
 void tst_DrillRules::percent_data()
 {
+    // first stands beside "is:", second beside "What Percent of:"; the answer is first as a
+    // percentage of second in every band.
     QTest::addColumn<QString>("grade");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -449,27 +447,45 @@ void tst_DrillRules::percent_data()
     QTest::addColumn<double>("answer");
     QTest::addColumn<QStringList>("candidates");
     QTest::addRow("grade 1, 3 of 4 is 75")
-        << "1" << 4 << 3 << 2 << 75.0 << QStringList{"75.1", "75", "75.3", "75.4"};
-    QTest::addRow("grade 4, 3 of 4 is 0.75")
-        << "4" << 4 << 3 << 1 << 0.75 << QStringList{"0.75", "0.95", "1.05", "1.15"};
-    QTest::addRow("grade 3, 3 of 4 in slot 4")
-        << "3" << 4 << 3 << 4 << 0.75 << QStringList{"0.85", "0.95", "1.05", "0.75"};
-    QTest::addRow("grade 2, 33.33")
-        << "2" << 3 << 1 << 1 << 33.33 << QStringList{"33.33", "33.53", "33.63", "33.73"};
-    QTest::addRow("grade 2, 900 largest")
-        << "2" << 1 << 9 << 3 << 900.0 << QStringList{"900.1", "900.2", "900", "900.4"};
-    QTest::addRow("grade 2, 12.5")
-        << "2" << 8 << 1 << 1 << 12.5 << QStringList{"12.5", "12.7", "12.8", "12.9"};
-    QTest::addRow("grade 1, 11.11 smallest")
-        << "1" << 9 << 1 << 2 << 11.11 << QStringList{"11.21", "11.11", "11.41", "11.51"};
+        << "1" << 3 << 4 << 2 << 75.0 << QStringList{"75.1", "75", "75.3", "75.4"};
+    QTest::addRow("grade 3, 3 of 4 is 75")
+        << "3" << 3 << 4 << 1 << 75.0 << QStringList{"75", "75.2", "75.3", "75.4"};
+    QTest::addRow("grade 5, 3 of 4 is 75")
+        << "5" << 3 << 4 << 4 << 75.0 << QStringList{"75.1", "75.2", "75.3", "75"};
+    QTest::addRow("grade 2, 4 of 3 is 133.33")
+        << "2" << 4 << 3 << 1 << 133.33 << QStringList{"133.33", "133.53", "133.63", "133.73"};
+    QTest::addRow("grade 4, 4 of 3 is 133.33")
+        << "4" << 4 << 3 << 3 << 133.33 << QStringList{"133.43", "133.53", "133.33", "133.73"};
+    QTest::addRow("grade 6, 4 of 3 is 133.33")
+        << "6" << 4 << 3 << 2 << 133.33 << QStringList{"133.43", "133.33", "133.63", "133.73"};
+    QTest::addRow("grade 5, 150 of 1 is 15000")
+        << "5" << 150 << 1 << 1 << 15000.0 << QStringList{"15000", "15000.2", "15000.3", "15000.4"};
+    QTest::addRow("grade 7, 150 of 1 is 15000")
+        << "7" << 150 << 1 << 3 << 15000.0 << QStringList{"15000.1", "15000.2", "15000", "15000.4"};
+    QTest::addRow("grade 5, 1 of 150 is 0.67")
+        << "5" << 1 << 150 << 1 << 0.67 << QStringList{"0.67", "0.87", "0.97", "1.07"};
+    QTest::addRow("grade 100, 1 of 150 is 0.67")
+        << "100" << 1 << 150 << 4 << 0.67 << QStringList{"0.77", "0.87", "0.97", "0.67"};
+    QTest::addRow("grade 3, 1 of 99 is 1.01")
+        << "3" << 1 << 99 << 1 << 1.01 << QStringList{"1.01", "1.21", "1.31", "1.41"};
+    QTest::addRow("grade 2, 1 of 3 is 33.33")
+        << "2" << 1 << 3 << 1 << 33.33 << QStringList{"33.33", "33.53", "33.63", "33.73"};
+    QTest::addRow("grade 2, 9 of 1 is 900")
+        << "2" << 9 << 1 << 3 << 900.0 << QStringList{"900.1", "900.2", "900", "900.4"};
+    QTest::addRow("grade 2, 1 of 8 is 12.5")
+        << "2" << 1 << 8 << 1 << 12.5 << QStringList{"12.5", "12.7", "12.8", "12.9"};
+    QTest::addRow("grade 1, 1 of 9 is 11.11")
+        << "1" << 1 << 9 << 2 << 11.11 << QStringList{"11.21", "11.11", "11.41", "11.51"};
     QTest::addRow("grade 1 equal, 100")
         << "1" << 5 << 5 << 1 << 100.0 << QStringList{"100", "100.2", "100.3", "100.4"};
-    QTest::addRow("grade 3 equal, 1")
-        << "3" << 5 << 5 << 1 << 1.0 << QStringList{"1", "1.2", "1.3", "1.4"};
-    QTest::addRow("grade 5, 1 of 150 is 0.01")
-        << "5" << 150 << 1 << 1 << 0.01 << QStringList{"0.01", "0.21", "0.31", "0.41"};
-    QTest::addRow("grade 5, 150 of 1 is 150")
-        << "5" << 1 << 150 << 2 << 150.0 << QStringList{"150.1", "150", "150.3", "150.4"};
+    QTest::addRow("grade 3 equal, 100")
+        << "3" << 5 << 5 << 1 << 100.0 << QStringList{"100", "100.2", "100.3", "100.4"};
+    QTest::addRow("grade 4, 51 of 80 is 63.75")
+        << "4" << 51 << 80 << 1 << 63.75 << QStringList{"63.75", "63.95", "64.05", "64.15"};
+    QTest::addRow("grade 3, 1 of 32 is 3.125, half to even 3.12")
+        << "3" << 1 << 32 << 1 << 3.12 << QStringList{"3.12", "3.32", "3.42", "3.52"};
+    QTest::addRow("grade 5, 3 of 32 is 9.375, half to even 9.38")
+        << "5" << 3 << 32 << 2 << 9.38 << QStringList{"9.48", "9.38", "9.68", "9.78"};
 }
 
 void tst_DrillRules::percent()
@@ -485,9 +501,13 @@ void tst_DrillRules::percent()
                       : (gradeBand(grade) == GradeBand::Grades3To4 ? 99 : 150);
     ScriptedRandomSource random({valueFor(first, k, 1), valueFor(second, k, 1), slotValue(slot)});
     const DoubleProblem p = percentProblem(grade, random);
+    QCOMPARE(p.dblFirst, double(first));
+    QCOMPARE(p.dblSecond, double(second));
     QCOMPARE(p.captions.first, QString::number(first));
     QCOMPARE(p.captions.second, QString::number(second));
     QCOMPARE(p.dblAnswer, answer);
+    QCOMPARE(int(p.intSlot), slot);
+    QCOMPARE(random.draws(), 3);
     QCOMPARE(outcomeOf(p.captions).candidates, candidates);
     QVERIFY(captionMatchesAnswer(p.captions.candidates[std::size_t(slot - 1)], p.dblAnswer));
 }
@@ -541,7 +561,7 @@ void tst_DrillRules::captionMatches_data()
     QTest::addRow("whole") << "42" << 42.0 << true;
     QTest::addRow("same number written 42.0") << "42.0" << 42.0 << true;
     QTest::addRow("negative") << "-145" << -145.0 << true;
-    QTest::addRow("two thirds") << "0.67" << roundHalfEven(2.0 / 3.0, 2) << true;
+    QTest::addRow("two thirds") << "0.67" << roundedQuotient(2, 3, 2) << true;
     QTest::addRow("tenth step away") << "0.77" << 0.67 << false;
     QTest::addRow("sum text reads back as rounded") << numberText(1.12 + 0.1) << 1.22 << true;
     QTest::addRow("off by one") << "43" << 42.0 << false;

@@ -12,8 +12,8 @@ private Q_SLOTS:
     void numberTextReadsBack();
     void parseNumber_data();
     void parseNumber();
-    void roundHalfEven_data();
-    void roundHalfEven();
+    void roundedQuotient_data();
+    void roundedQuotient();
     void printerNumberText_data();
     void printerNumberText();
     void integerText_data();
@@ -110,36 +110,54 @@ void tst_Numbers::parseNumber()
     }
 }
 
-void tst_Numbers::roundHalfEven_data()
+void tst_Numbers::roundedQuotient_data()
 {
-    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("numerator");
+    QTest::addColumn<qint64>("denominator");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<double>("rounded");
-    QTest::addRow("1/8 to hundredths") << 1.0 / 8 << 2 << 0.12;
-    QTest::addRow("3/8 to hundredths") << 3.0 / 8 << 2 << 0.38;
-    QTest::addRow("5/8 to hundredths") << 5.0 / 8 << 2 << 0.62;
-    QTest::addRow("7/8 to hundredths") << 7.0 / 8 << 2 << 0.88;
-    QTest::addRow("9/8 to hundredths") << 9.0 / 8 << 2 << 1.12;
-    QTest::addRow("2/3 to hundredths") << 2.0 / 3 << 2 << 0.67;
-    QTest::addRow("1/150 to hundredths") << 1.0 / 150 << 2 << 0.01;
-    QTest::addRow("1/3 to thousandths") << 1.0 / 3 << 3 << 0.333;
-    QTest::addRow("0.0625 to thousandths") << 0.0625 << 3 << 0.062;
-    QTest::addRow("12.25 to tenths") << 12.25 << 1 << 12.2;
-    QTest::addRow("12.75 half goes up to even") << 12.75 << 1 << 12.8;
-    QTest::addRow("100/3 to tenths") << 100.0 / 3 << 1 << 33.3;
-    QTest::addRow("whole stays") << 3.0 << 3 << 3.0;
-    QTest::addRow("half to even down") << 2.5 << 0 << 2.0;
-    QTest::addRow("half to even up") << 3.5 << 0 << 4.0;
-    QTest::addRow("negative half") << -2.5 << 0 << -2.0;
-    QTest::addRow("just above half") << 0.5000001 << 0 << 1.0;
+    QTest::addColumn<QString>("printed");
+    QTest::addRow("1/8 to hundredths") << 1LL << 8LL << 2 << 0.12 << ".12";
+    QTest::addRow("3/8 to hundredths") << 3LL << 8LL << 2 << 0.38 << ".38";
+    QTest::addRow("5/8 to hundredths") << 5LL << 8LL << 2 << 0.62 << ".62";
+    QTest::addRow("7/8 to hundredths") << 7LL << 8LL << 2 << 0.88 << ".88";
+    QTest::addRow("9/8 to hundredths") << 9LL << 8LL << 2 << 1.12 << "1.12";
+    QTest::addRow("2/3 to hundredths") << 2LL << 3LL << 2 << 0.67 << ".67";
+    QTest::addRow("1/150 to hundredths") << 1LL << 150LL << 2 << 0.01 << ".01";
+    QTest::addRow("23/40 = 0.575 half to even") << 23LL << 40LL << 2 << 0.58 << ".58";
+    QTest::addRow("49/40 = 1.225 half to even") << 49LL << 40LL << 2 << 1.22 << "1.22";
+    QTest::addRow("322/160 = 2.0125 to 2.012") << 322LL << 160LL << 3 << 2.012 << "2.012";
+    QTest::addRow("161/80 = 2.0125 to 2.012") << 161LL << 80LL << 3 << 2.012 << "2.012";
+    QTest::addRow("51 of 80 = 63.75 per cent to 63.8") << 5100LL << 80LL << 1 << 63.8 << "63.8";
+    QTest::addRow("49 of 80 = 61.25 per cent to 61.2") << 4900LL << 80LL << 1 << 61.2 << "61.2";
+    QTest::addRow("0.0625 to .062") << 1LL << 16LL << 3 << 0.062 << ".062";
+    QTest::addRow("12.25 to 12.2") << 1225LL << 100LL << 1 << 12.2 << "12.2";
+    QTest::addRow("12.75 half up to even") << 1275LL << 100LL << 1 << 12.8 << "12.8";
+    QTest::addRow("1/3 to thousandths") << 1LL << 3LL << 3 << 0.333 << ".333";
+    QTest::addRow("100/3 to tenths") << 100LL << 3LL << 1 << 33.3 << "33.3";
+    QTest::addRow("whole stays") << 12LL << 4LL << 3 << 3.0 << "3";
+    QTest::addRow("zero numerator") << 0LL << 7LL << 1 << 0.0 << "0";
+    QTest::addRow("half to even down") << 5LL << 2LL << 0 << 2.0 << "2";
+    QTest::addRow("half to even up") << 7LL << 2LL << 0 << 4.0 << "4";
+    QTest::addRow("negative half") << -5LL << 2LL << 0 << -2.0 << "-2";
+    QTest::addRow("negative denominator") << 7LL << -8LL << 2 << -0.88 << "-.88";
+    QTest::addRow("just above half") << 5000001LL << 10000000LL << 0 << 1.0 << "1";
+    QTest::addRow("just below half") << 4999999LL << 10000000LL << 0 << 0.0 << "0";
+    QTest::addRow("largest percent drill") << 15000LL << 1LL << 2 << 15000.0 << "15000";
 }
 
-void tst_Numbers::roundHalfEven()
+void tst_Numbers::roundedQuotient()
 {
-    QFETCH(double, value);
+    QFETCH(qint64, numerator);
+    QFETCH(qint64, denominator);
     QFETCH(int, decimals);
     QFETCH(double, rounded);
-    QCOMPARE(::roundHalfEven(value, decimals), rounded);
+    QFETCH(QString, printed);
+    const double value = ::roundedQuotient(numerator, denominator, decimals);
+    QCOMPARE(value, rounded);
+    QCOMPARE(::printerNumberText(value).trimmed(), printed);
+    // The screen text reads back as the very same double.
+    QCOMPARE(*::parseNumber(::numberText(value)), value);
 }
 
 void tst_Numbers::printerNumberText_data()

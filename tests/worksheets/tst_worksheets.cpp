@@ -378,12 +378,26 @@ void tst_Worksheets::oneLineProblems_data()
     QTest::addRow("division exact three decimals")
         << Subject::Division << 5 << 8 << 0.625 << ".625";
     QTest::addRow("division 1017 / 19") << Subject::Division << 1017 << 19 << 53.526 << "53.526";
-    QTest::addRow("percent 48 of 12") << Subject::Percents << 12 << 48 << 400.0 << "400";
-    QTest::addRow("percent 12 of 48") << Subject::Percents << 48 << 12 << 25.0 << "25";
-    QTest::addRow("percent 1 of 3") << Subject::Percents << 3 << 1 << 33.3 << "33.3";
-    QTest::addRow("percent half to even down") << Subject::Percents << 400 << 49 << 12.2 << "12.2";
-    QTest::addRow("percent half to even up") << Subject::Percents << 400 << 51 << 12.8 << "12.8";
-    QTest::addRow("percent below one") << Subject::Percents << 1000 << 3 << 0.3 << ".3";
+    QTest::addRow("division 322 / 160 half to even 2.012")
+        << Subject::Division << 322 << 160 << 2.012 << "2.012";
+    QTest::addRow("division 161 / 80 half to even 2.012")
+        << Subject::Division << 161 << 80 << 2.012 << "2.012";
+    QTest::addRow("division 3 / 8 half to even up .375 stays")
+        << Subject::Division << 3 << 8 << 0.375 << ".375";
+    QTest::addRow("percent 12 is 25 of 48") << Subject::Percents << 12 << 48 << 25.0 << "25";
+    QTest::addRow("percent 48 is 400 of 12") << Subject::Percents << 48 << 12 << 400.0 << "400";
+    QTest::addRow("percent 3 is 300 of 1") << Subject::Percents << 3 << 1 << 300.0 << "300";
+    QTest::addRow("percent 1 is 33.3 of 3") << Subject::Percents << 1 << 3 << 33.3 << "33.3";
+    QTest::addRow("percent 51 of 80 half to even 63.8")
+        << Subject::Percents << 51 << 80 << 63.8 << "63.8";
+    QTest::addRow("percent 49 of 80 half to even 61.2")
+        << Subject::Percents << 49 << 80 << 61.2 << "61.2";
+    QTest::addRow("percent 49 of 400 half to even 12.2")
+        << Subject::Percents << 49 << 400 << 12.2 << "12.2";
+    QTest::addRow("percent 51 of 400 half to even 12.8")
+        << Subject::Percents << 51 << 400 << 12.8 << "12.8";
+    QTest::addRow("percent below one") << Subject::Percents << 3 << 998 << 0.3 << ".3";
+    QTest::addRow("percent 0 of 7") << Subject::Percents << 0 << 7 << 0.0 << "0";
 }
 
 void tst_Worksheets::oneLineProblems()
@@ -448,7 +462,7 @@ void tst_Worksheets::oneLineColumns_data()
                                                      {17, "IS WHAT PERCENT OF:"},
                                                      {49, " 3 "},
                                                      {52, " Answer "},
-                                                     {60, " 300 "}})
+                                                     {60, " 33.3 "}})
                                           << placed({{1, " 20 )"},
                                                      {11, " 1017 "},
                                                      {17, "IS WHAT PERCENT OF:"},
@@ -481,7 +495,7 @@ void tst_Worksheets::oneLineColumns()
     sheet.subject = subject;
     sheet.grade = 6;
     const bool division = subject == Subject::Division;
-    sheet.problems = {{1, 3, division ? 0.333 : 300.0}};
+    sheet.problems = {{1, 3, division ? 0.333 : 33.3}};
     for (int i = 1; i < 20; ++i) {
         sheet.problems.append({1017, 1017, division ? 1.0 : 100.0});
     }
@@ -538,19 +552,22 @@ void tst_Worksheets::zeroDivisorIsDrawnAgain_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
     QTest::addColumn<int>("draws");
+    QTest::addColumn<double>("answer");
     const float zero = 0.0f;
     const float seven = drawing(7, 20, 0);
     const float nine = drawing(9, 20, 0);
     QTest::addRow("division: y 0 then 7")
-        << Subject::Division << QList<float>{nine, zero, seven} << 9.0 << 7.0 << 41;
+        << Subject::Division << QList<float>{nine, zero, seven} << 9.0 << 7.0 << 41 << 1.286;
     QTest::addRow("division: y 0 twice")
-        << Subject::Division << QList<float>{nine, zero, zero, seven} << 9.0 << 7.0 << 42;
+        << Subject::Division << QList<float>{nine, zero, zero, seven} << 9.0 << 7.0 << 42 << 1.286;
     QTest::addRow("division: dividend 0 is kept")
-        << Subject::Division << QList<float>{zero, seven} << 0.0 << 7.0 << 40;
-    QTest::addRow("percent: x 0 is drawn again before y")
-        << Subject::Percents << QList<float>{zero, nine, seven} << 9.0 << 7.0 << 41;
-    QTest::addRow("percent: y 0 is kept")
-        << Subject::Percents << QList<float>{nine, zero} << 9.0 << 0.0 << 40;
+        << Subject::Division << QList<float>{zero, seven} << 0.0 << 7.0 << 40 << 0.0;
+    QTest::addRow("percent: y 0 then 7")
+        << Subject::Percents << QList<float>{nine, zero, seven} << 9.0 << 7.0 << 41 << 128.6;
+    QTest::addRow("percent: y 0 twice")
+        << Subject::Percents << QList<float>{nine, zero, zero, seven} << 9.0 << 7.0 << 42 << 128.6;
+    QTest::addRow("percent: x 0 is kept")
+        << Subject::Percents << QList<float>{zero, seven} << 0.0 << 7.0 << 40 << 0.0;
 }
 
 void tst_Worksheets::zeroDivisorIsDrawnAgain()
@@ -560,6 +577,7 @@ void tst_Worksheets::zeroDivisorIsDrawnAgain()
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(int, draws);
+    QFETCH(double, answer);
     ScriptedRandomSource random(firstDraws);
     for (int i = 1; i < 20; ++i) {
         random.push({drawing(4, 20, 0), drawing(2, 20, 0)});
@@ -569,7 +587,7 @@ void tst_Worksheets::zeroDivisorIsDrawnAgain()
     QCOMPARE(random.remaining(), 0);
     QCOMPARE(sheet.problems.at(0).first, x);
     QCOMPARE(sheet.problems.at(0).second, y);
-    QVERIFY(std::isfinite(sheet.problems.at(0).answer));
+    QCOMPARE(sheet.problems.at(0).answer, answer);
     QCOMPARE(sheet.problems.at(1).first, 4.0);
 }
 
