@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation
     cups cups-client printer-driver-cups-pdf poppler-utils
+    locales
 )
 if [[ "${1:-}" == "--bench" ]]; then
     packages+=(xvfb xauth libxcb1-dev)

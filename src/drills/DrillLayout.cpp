@@ -1,5 +1,7 @@
 #include "drills/DrillLayout.h"
 
+#include "platform/Numbers.h"
+
 #include <QtGlobal>
 #include <algorithm>
 
@@ -26,7 +28,7 @@ bool DrillLayout::hasControl(const QString &name) const
 QString candidateName(int index)
 {
     Q_ASSERT(index >= 1 && index <= 4);
-    return QStringLiteral("lblfirst") + QString::number(index);
+    return QStringLiteral("lblfirst") + integerText(index);
 }
 
 CaptionAlign captionAlign(const QString &name)

@@ -1,5 +1,7 @@
 #include "platform/DragDrop.h"
 
+#include "platform/Numbers.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -15,7 +17,7 @@ QString candidateMimeType()
 
 QByteArray candidatePayload(const QString &windowName, int index)
 {
-    return (windowName + QLatin1Char(':') + QString::number(index)).toUtf8();
+    return (windowName + QLatin1Char(':') + integerText(index)).toUtf8();
 }
 
 int candidateIndex(const QMimeData *data, const QString &windowName)

@@ -4,6 +4,7 @@
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -173,7 +174,7 @@ void frmTeacherAide::Form_Load()
     m_optNo->setChecked(true);
     m_cboSubject->setFocus();
     for (int seed = 1; seed <= 20; ++seed) {
-        m_cboSeed->addItem(QString::number(seed));
+        m_cboSeed->addItem(integerText(seed));
     }
     // The first item added to an empty list becomes current; the teacher has chosen nothing.
     m_cboSeed->setCurrentIndex(-1);
