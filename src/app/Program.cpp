@@ -12,16 +12,52 @@
 Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
     : FormHost(dialogs, random, std::move(quit)), m_splash(std::make_unique<frmSplash>(*this)),
       m_selection(std::make_unique<frmSelection>(*this)),
-      m_addition(std::make_unique<frmAddition>(*this)),
-      m_subtraction(std::make_unique<frmSubtraction>(*this)),
-      m_multiplication(std::make_unique<frmMultiplication>(*this)),
-      m_division(std::make_unique<frmDivision>(*this)),
-      m_percent(std::make_unique<frmPercent>(*this)),
+      m_addition(std::make_unique<frmAddition>(*this, m_selection->strFullName)),
+      m_subtraction(std::make_unique<frmSubtraction>(*this, m_selection->strFullName)),
+      m_multiplication(std::make_unique<frmMultiplication>(*this, m_selection->strFullName)),
+      m_division(std::make_unique<frmDivision>(*this, m_selection->strFullName)),
+      m_percent(std::make_unique<frmPercent>(*this, m_selection->strFullName)),
       m_teacherAide(std::make_unique<frmTeacherAide>(*this))
 {
+    frmSelection *menu = m_selection.get();
+    frmTeacherAide *teacherAide = m_teacherAide.get();
+    const auto showMenu = [menu] { menu->show(); };
+    const auto openTeacherAide = [teacherAide] { teacherAide->load(); };
+
+    QObject::connect(m_splash.get(), &frmSplash::menuRequested, menu, showMenu);
+    QObject::connect(menu, &frmSelection::drillRequested, menu,
+                     [this](Category category) { drill(category).load(); });
+    QObject::connect(menu, &frmSelection::printTestRequested, menu, openTeacherAide);
+    for (DrillWindow *window : {static_cast<DrillWindow *>(m_addition.get()),
+                                static_cast<DrillWindow *>(m_subtraction.get()),
+                                static_cast<DrillWindow *>(m_multiplication.get()),
+                                static_cast<DrillWindow *>(m_division.get()),
+                                static_cast<DrillWindow *>(m_percent.get())}) {
+        QObject::connect(window, &DrillWindow::backRequested, menu, showMenu);
+        QObject::connect(window, &DrillWindow::printTestRequested, menu, openTeacherAide);
+    }
+    // Loading an unloaded menu shows it through its Form_Load; a hidden one is only shown.
+    QObject::connect(teacherAide, &frmTeacherAide::exitRequested, menu, showMenu);
 }
 
 Program::~Program() = default;
+
+Form &Program::drill(Category category) const
+{
+    switch (category) {
+    case Category::Addition:
+        return *m_addition;
+    case Category::Subtraction:
+        return *m_subtraction;
+    case Category::Multiplication:
+        return *m_multiplication;
+    case Category::Division:
+        return *m_division;
+    case Category::Percent:
+        break;
+    }
+    return *m_percent;
+}
 
 void Program::start()
 {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/frmSelection.h"
 #include "platform/Form.h"
 
 #include <memory>
 
 class frmSplash;
-class frmSelection;
 class frmAddition;
 class frmSubtraction;
 class frmMultiplication;
@@ -14,7 +14,9 @@ class frmPercent;
 class frmTeacherAide;
 
 // One run of the program: owns the eight forms, each of which lives for the whole run, and
-// reaches the shared dialogs and random source. Tests build one with scripted doubles.
+// reaches the shared dialogs and random source. It is the one place that knows every window:
+// the windows ask to go somewhere through their signals, and the way is wired here. Tests build
+// one with scripted doubles.
 class Program final : public FormHost
 {
 public:
@@ -32,6 +34,8 @@ public:
 
     // The run starts with the splash: loaded, shown, its timer running.
     void start();
+
+    Form &drill(Category category) const;
 
 private:
     std::unique_ptr<frmSplash> m_splash;

@@ -1,13 +1,6 @@
 #include "app/frmSelection.h"
 
-#include "app/Program.h"
-#include "drills/frmAddition.h"
-#include "drills/frmDivision.h"
-#include "drills/frmMultiplication.h"
-#include "drills/frmPercent.h"
-#include "drills/frmSubtraction.h"
 #include "platform/Controls.h"
-#include "worksheets/frmTeacherAide.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,66 +8,103 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
+#include <map>
 
-frmSelection::frmSelection(Program &program)
-    : Form(program, QStringLiteral("frmSelection")), m_program(program)
+const QList<SelectionControl> &selectionControls()
 {
+    using R = SelectionRole;
+    constexpr CaptionAlign L = CaptionAlign::Left;
+    constexpr CaptionAlign C = CaptionAlign::Centre;
+    static const QList<SelectionControl> rows = {
+        // role, name, caption, left, top, width, height, points, tab index, alignment
+        {R::Heading, "Label1", "Sumtopia:  Choose Your Category Please", 360, 240, 6735, 495, 13.5,
+         7, L},
+        {R::Prompt, "Label3", "Enter Your First Name:", 420, 960, 1695, 495, 8.25, 9, L},
+        {R::Name, "txtFirstName", "", 2213, 960, 2775, 555, 18, 0, L},
+        {R::Addition, "cmdAddition", "Addition", 293, 1958, 1695, 975, 12, 2, C},
+        {R::Subtraction, "cmdSubtraction", "Subtraction", 2933, 1958, 1695, 975, 12, 3, C},
+        {R::Multiplication, "cmdMultiplication", "Multiplication", 5573, 1958, 1695, 975, 12, 4, C},
+        {R::Division, "cmdDivision", "Division", 293, 3158, 1695, 975, 12, 5, C},
+        {R::Percent, "cmdPercent", "Percent", 5640, 3120, 1695, 975, 12, 6, C},
+        {R::Quit, "cmdQuit", "Exit", 3120, 3600, 1215, 495, 8.25, 1, C},
+    };
+    return rows;
 }
+
+frmSelection::frmSelection(FormHost &host) : Form(host, QStringLiteral("frmSelection")) {}
 
 void frmSelection::buildScreen(FormWindow &window)
 {
+    using Handler = void (frmSelection::*)();
+    static const std::map<SelectionRole, Handler> handlers = {
+        {SelectionRole::Addition, &frmSelection::cmdAddition_Click},
+        {SelectionRole::Subtraction, &frmSelection::cmdSubtraction_Click},
+        {SelectionRole::Multiplication, &frmSelection::cmdMultiplication_Click},
+        {SelectionRole::Division, &frmSelection::cmdDivision_Click},
+        {SelectionRole::Percent, &frmSelection::cmdPercent_Click},
+        {SelectionRole::Quit, &frmSelection::cmdQuit_Click},
+    };
+
     window.setWindowTitle(QStringLiteral("Math Application Choices"));
     window.setClientSizeTwips(7560, 4890);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
 
-    QLabel *label1 = makeLabel(client, QStringLiteral("Label1"),
-                               QStringLiteral("Sumtopia:  Choose Your Category Please"), 360, 240,
-                               6735, 495, 13.5);
-    setSingleBorder(label1);
-    setTransparent(label1);
-    QLabel *label3 = makeLabel(client, QStringLiteral("Label3"),
-                               QStringLiteral("Enter Your First Name:"), 420, 960, 1695, 495, 8.25);
-    setBackground(label3, DesignColor::Cyan);
-
-    m_txtFirstName = new QLineEdit(client);
-    m_txtFirstName->setObjectName(QStringLiteral("txtFirstName"));
-    m_txtFirstName->setFont(designFont(18));
-    setBackground(m_txtFirstName, DesignColor::Cyan);
-    placeTwips(m_txtFirstName, 2213, 960, 2775, 555);
-
-    QPushButton *cmdAddition = makeButton(client, QStringLiteral("cmdAddition"),
-                                          QStringLiteral("Addition"), 293, 1958, 1695, 975, 12);
-    QPushButton *cmdSubtraction =
-        makeButton(client, QStringLiteral("cmdSubtraction"), QStringLiteral("Subtraction"), 2933,
-                   1958, 1695, 975, 12);
-    QPushButton *cmdMultiplication =
-        makeButton(client, QStringLiteral("cmdMultiplication"), QStringLiteral("Multiplication"),
-                   5573, 1958, 1695, 975, 12);
-    QPushButton *cmdDivision = makeButton(client, QStringLiteral("cmdDivision"),
-                                          QStringLiteral("Division"), 293, 3158, 1695, 975, 12);
-    QPushButton *cmdPercent = makeButton(client, QStringLiteral("cmdPercent"),
-                                         QStringLiteral("Percent"), 5640, 3120, 1695, 975, 12);
-    QPushButton *cmdQuit = makeButton(client, QStringLiteral("cmdQuit"), QStringLiteral("Exit"),
-                                      3120, 3600, 1215, 495);
+    // Only the name box and the buttons take the focus; the labels' tab indexes order nothing.
+    QList<QPair<int, QWidget *>> focusable;
+    for (const SelectionControl &row : selectionControls()) {
+        switch (row.role) {
+        case SelectionRole::Heading: {
+            QLabel *label = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
+                                      row.height, row.points, alignmentFor(row.align));
+            setSingleBorder(label);
+            setTransparent(label);
+            break;
+        }
+        case SelectionRole::Prompt:
+            setBackground(makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
+                                    row.height, row.points, alignmentFor(row.align)),
+                          DesignColor::Cyan);
+            break;
+        case SelectionRole::Name:
+            m_txtFirstName = new QLineEdit(client);
+            m_txtFirstName->setObjectName(row.name);
+            m_txtFirstName->setFont(designFont(row.points));
+            setBackground(m_txtFirstName, DesignColor::Cyan);
+            placeTwips(m_txtFirstName, row.left, row.top, row.width, row.height);
+            focusable.append({row.tabIndex, m_txtFirstName.data()});
+            break;
+        case SelectionRole::Addition:
+        case SelectionRole::Subtraction:
+        case SelectionRole::Multiplication:
+        case SelectionRole::Division:
+        case SelectionRole::Percent:
+        case SelectionRole::Quit: {
+            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
+                                             row.width, row.height, row.points);
+            connect(button, &QPushButton::clicked, this, handlers.at(row.role));
+            focusable.append({row.tabIndex, button});
+            break;
+        }
+        }
+    }
 
     QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
     QAction *mnuTeacherPrint = mnuTeacher->addAction(QStringLiteral("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
-
-    setTabOrder({m_txtFirstName, cmdQuit, cmdAddition, cmdSubtraction, cmdMultiplication,
-                 cmdDivision, cmdPercent});
-    m_txtFirstName->setFocus();
-
-    connect(cmdAddition, &QPushButton::clicked, this, &frmSelection::cmdAddition_Click);
-    connect(cmdSubtraction, &QPushButton::clicked, this, &frmSelection::cmdSubtraction_Click);
-    connect(cmdMultiplication, &QPushButton::clicked, this, &frmSelection::cmdMultiplication_Click);
-    connect(cmdDivision, &QPushButton::clicked, this, &frmSelection::cmdDivision_Click);
-    connect(cmdPercent, &QPushButton::clicked, this, &frmSelection::cmdPercent_Click);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmSelection::cmdQuit_Click);
     connect(mnuTeacherPrint, &QAction::triggered, this, &frmSelection::mnuTeacherPrint_Click);
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QWidget *> order;
+    for (const auto &entry : std::as_const(focusable)) {
+        order.append(entry.second);
+    }
+    setTabOrder(order);
+    order.first()->setFocus();
 }
 
 void frmSelection::screenUnloaded()
@@ -100,47 +130,47 @@ void frmSelection::FirstName()
     strFullName = text.toUpper();
 }
 
-void frmSelection::openDrill(Form &drill)
+void frmSelection::openDrill(Category category)
 {
     FirstName();
     hide();
-    drill.load();
+    Q_EMIT drillRequested(category);
 }
 
 void frmSelection::cmdAddition_Click()
 {
-    openDrill(m_program.addition());
+    openDrill(Category::Addition);
 }
 
 void frmSelection::cmdSubtraction_Click()
 {
-    openDrill(m_program.subtraction());
+    openDrill(Category::Subtraction);
 }
 
 void frmSelection::cmdMultiplication_Click()
 {
-    openDrill(m_program.multiplication());
+    openDrill(Category::Multiplication);
 }
 
 void frmSelection::cmdDivision_Click()
 {
-    openDrill(m_program.division());
+    openDrill(Category::Division);
 }
 
 void frmSelection::cmdPercent_Click()
 {
-    openDrill(m_program.percent());
+    openDrill(Category::Percent);
 }
 
 void frmSelection::cmdQuit_Click()
 {
-    m_program.endProgram();
+    host().endProgram();
 }
 
 void frmSelection::mnuTeacherPrint_Click()
 {
     unload();
-    m_program.teacherAide().load();
+    Q_EMIT printTestRequested();
 }
 
 void frmSelection::titleBarClose()

@@ -1,20 +1,52 @@
 #pragma once
 
+#include "platform/CaptionAlign.h"
 #include "platform/Form.h"
 
 #include <QLineEdit>
+#include <QList>
 #include <QPointer>
 #include <QString>
 
-class Program;
+// The five categories the menu offers, each opening its drill window.
+enum class Category { Addition, Subtraction, Multiplication, Division, Percent };
 
-// The main menu: takes the child's first name and opens the drills and the test request window.
-// It owns the stored name, which outlives its screen.
+// What a control on the menu is for; the window builds, keeps and connects it by its role.
+enum class SelectionRole {
+    Heading,  // Label1, bordered, on a transparent background
+    Prompt,   // Label3
+    Name,     // txtFirstName
+    Addition, // the five category buttons
+    Subtraction,
+    Multiplication,
+    Division,
+    Percent,
+    Quit, // cmdQuit, "Exit"
+};
+
+struct SelectionControl {
+    SelectionRole role;
+    QString name;
+    QString caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    double points;
+    int tabIndex; // position in the tab order; 0 has the focus when the window opens
+    CaptionAlign align;
+};
+
+// The menu's controls, in twips as designed.
+const QList<SelectionControl> &selectionControls();
+
+// The main menu: takes the child's first name and asks for the drills and the test request
+// window. It owns the stored name, which outlives its screen.
 class frmSelection final : public Form
 {
     Q_OBJECT
 public:
-    explicit frmSelection(Program &program);
+    explicit frmSelection(FormHost &host);
 
     // The child's first name in upper case, as last taken from the name box; empty until then.
     QString strFullName;
@@ -31,6 +63,12 @@ public:
 
     QLineEdit *txtFirstName() const { return m_txtFirstName; }
 
+Q_SIGNALS:
+    // A category button: the name is stored and the menu hidden; the drill is wanted.
+    void drillRequested(Category category);
+    // "Print Test": the menu is unloaded; the test request window is wanted.
+    void printTestRequested();
+
 protected:
     void buildScreen(FormWindow &window) override;
     void screenUnloaded() override;
@@ -38,8 +76,7 @@ protected:
     void titleBarClose() override;
 
 private:
-    void openDrill(Form &drill);
+    void openDrill(Category category);
 
-    Program &m_program;
     QPointer<QLineEdit> m_txtFirstName;
 };

@@ -1,7 +1,5 @@
 #include "app/frmSplash.h"
 
-#include "app/Program.h"
-#include "app/frmSelection.h"
 #include "platform/Controls.h"
 
 #include <QLabel>
@@ -12,9 +10,33 @@
 
 namespace
 {
+
 const QString kTitle = QStringLiteral("Sumtopia");
 const QString kArial = QStringLiteral("Arial");
+
 } // namespace
+
+const QList<SplashControl> &splashControls()
+{
+    // Positions are the frame's own, as designed. Every label is Arial.
+    using R = SplashRole;
+    constexpr CaptionAlign L = CaptionAlign::Left;
+    constexpr CaptionAlign C = CaptionAlign::Centre;
+    static const QList<SplashControl> rows = {
+        // role, name, caption, left, top, width, height, points, bold, alignment
+        {R::Text, "lblLicenseTo", "Licensed for use in classrooms and at home", 120, 240, 6855, 255,
+         8.25, false, CaptionAlign::Right},
+        {R::Logo, "imgLogo", "", 360, 720, 480, 480, 0, false, L},
+        {R::Title, "lblProductName", "", 480, 2040, 6435, 765, 32.25, true, C},
+        {R::Text, "lblCopyright", "Copyright \u00A9 2026", 4680, 4080, 2415, 255, 8.25, false, L},
+        {R::Text, "lblCompany", "The Sumtopia Team", 4680, 4320, 2415, 255, 8.25, false, L},
+        {R::Text, "lblWarning",
+         "Warning: This is a math application for grades 1-6, the weak at heart should not "
+         "attempt.",
+         240, 4800, 6855, 195, 8.25, false, L},
+    };
+    return rows;
+}
 
 bool ClickFrame::isBare(const QPoint &position) const
 {
@@ -60,10 +82,7 @@ QPixmap sumtopiaLogo()
     return pixmap;
 }
 
-frmSplash::frmSplash(Program &program)
-    : Form(program, QStringLiteral("frmSplash")), m_program(program)
-{
-}
+frmSplash::frmSplash(FormHost &host) : Form(host, QStringLiteral("frmSplash")) {}
 
 void frmSplash::buildScreen(FormWindow &window)
 {
@@ -80,33 +99,22 @@ void frmSplash::buildScreen(FormWindow &window)
     setBackground(m_frame1, DesignColor::Cyan);
     placeTwips(m_frame1, 0, 60, 7545, 5115);
 
-    const auto arialLabel = [this](const QString &name, const QString &caption, int left, int top,
-                                   int width, int height, double points, bool bold,
-                                   Qt::Alignment alignment) {
-        QLabel *label =
-            makeLabel(m_frame1, name, caption, left, top, width, height, points, alignment);
-        label->setFont(designFont(points, bold, kArial));
+    for (const SplashControl &row : splashControls()) {
+        if (row.role == SplashRole::Logo) {
+            auto *imgLogo = new QLabel(m_frame1);
+            imgLogo->setObjectName(row.name);
+            imgLogo->setPixmap(sumtopiaLogo());
+            placeTwips(imgLogo, row.left, row.top, row.width, row.height);
+            continue;
+        }
+        QLabel *label = makeLabel(m_frame1, row.name, row.caption, row.left, row.top, row.width,
+                                  row.height, row.points, alignmentFor(row.align));
+        label->setFont(designFont(row.points, row.bold, kArial));
         setBackground(label, DesignColor::Cyan);
-        return label;
-    };
-    // Positions are the frame's own, as designed.
-    arialLabel(QStringLiteral("lblLicenseTo"),
-               QStringLiteral("Licensed for use in classrooms and at home"), 120, 240, 6855, 255,
-               8.25, false, Qt::AlignRight | Qt::AlignTop);
-    auto *imgLogo = new QLabel(m_frame1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(sumtopiaLogo());
-    placeTwips(imgLogo, 360, 720, 480, 480);
-    m_lblProductName = arialLabel(QStringLiteral("lblProductName"), QString(), 480, 2040, 6435, 765,
-                                  32.25, true, Qt::AlignHCenter | Qt::AlignTop);
-    arialLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright \u00A9 2026"), 4680, 4080,
-               2415, 255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
-    arialLabel(QStringLiteral("lblCompany"), QStringLiteral("The Sumtopia Team"), 4680, 4320, 2415,
-               255, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
-    arialLabel(QStringLiteral("lblWarning"),
-               QStringLiteral("Warning: This is a math application for grades 1-6, the weak at "
-                              "heart should not attempt."),
-               240, 4800, 6855, 195, 8.25, false, Qt::AlignLeft | Qt::AlignTop);
+        if (row.role == SplashRole::Title) {
+            m_lblProductName = label;
+        }
+    }
 
     // A precise timer: a coarse one may fire up to 5% early, and the splash must stand its time.
     m_timer1 = new QTimer(&window);
@@ -134,7 +142,7 @@ void frmSplash::Form_Load()
 void frmSplash::Timer1_Timer()
 {
     hide();
-    m_program.selection().show();
+    Q_EMIT menuRequested();
     if (m_timer1 != nullptr) {
         m_timer1->stop();
     }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/CaptionAlign.h"
 #include "platform/Form.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
-
-class Program;
 
 // A frame that reports a click only when it lands on the frame itself, not on a child.
 class ClickFrame final : public QFrame
@@ -36,7 +35,7 @@ class frmSplash final : public Form
 public:
     static constexpr int kTimerInterval = 3000;
 
-    explicit frmSplash(Program &program);
+    explicit frmSplash(FormHost &host);
 
     QLabel *lblProductName() const { return m_lblProductName; }
     QTimer *Timer1() const { return m_timer1; }
@@ -44,6 +43,10 @@ public:
 
     void Timer1_Timer();
     void Frame1_Click();
+
+Q_SIGNALS:
+    // The splash has stood its time and is hidden; the menu is wanted.
+    void menuRequested();
 
 protected:
     void buildScreen(FormWindow &window) override;
@@ -53,11 +56,29 @@ protected:
     void titleBarClose() override;
 
 private:
-    Program &m_program;
     QPointer<ClickFrame> m_frame1;
     QPointer<QLabel> m_lblProductName;
     QPointer<QTimer> m_timer1;
 };
+
+// What a control on the splash is: a line of text, the title that Form_Load writes, or the logo.
+enum class SplashRole { Text, Title, Logo };
+
+struct SplashControl {
+    SplashRole role;
+    QString name;
+    QString caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    double points;
+    bool bold;
+    CaptionAlign align;
+};
+
+// The splash's controls inside its frame, in twips as designed.
+const QList<SplashControl> &splashControls();
 
 // The 32 by 32 logo, painted rather than loaded so start-up reads no file.
 QPixmap sumtopiaLogo();

@@ -1,50 +1,37 @@
 #include "drills/DrillLayout.h"
 
-#include "platform/Numbers.h"
-
 #include <QtGlobal>
 #include <algorithm>
 
-const DrillControl &DrillLayout::control(const QString &name) const
+const DrillControl &DrillLayout::control(DrillRole role) const
 {
     for (const DrillControl &row : controls) {
-        if (row.name == name) {
+        if (row.role == role) {
             return row;
         }
     }
-    qFatal("drill layout %s has no control %s", qPrintable(formName), qPrintable(name));
-}
-
-bool DrillLayout::hasControl(const QString &name) const
-{
-    for (const DrillControl &row : controls) {
-        if (row.name == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
-QString candidateName(int index)
-{
-    Q_ASSERT(index >= 1 && index <= 4);
-    return QStringLiteral("lblfirst") + integerText(index);
-}
-
-CaptionAlign captionAlign(const QString &name)
-{
-    if (name == QLatin1String("lblIntro")) {
-        return CaptionAlign::Left;
-    }
-    if (name == QLatin1String("Label1") || name == QLatin1String("Label2") ||
-        name == QLatin1String("txtAnswer") || name.startsWith(QLatin1String("lblfirst"))) {
-        return CaptionAlign::Right;
-    }
-    return CaptionAlign::Centre;
+    qFatal("drill layout %s has no control of role %d", qPrintable(formName),
+           static_cast<int>(role));
 }
 
 namespace
 {
+
+// Short names, so each row fits one line and reads like the design.
+constexpr DrillRole Welcome = DrillRole::Welcome;
+constexpr DrillRole Instruction = DrillRole::Instruction;
+constexpr DrillRole First = DrillRole::First;
+constexpr DrillRole Second = DrillRole::Second;
+constexpr DrillRole Sign = DrillRole::Sign;
+constexpr DrillRole Answer = DrillRole::Answer;
+constexpr DrillRole Verdict = DrillRole::Verdict;
+constexpr DrillRole Candidate = DrillRole::Candidate;
+constexpr DrillRole Exit = DrillRole::Exit;
+constexpr DrillRole Next = DrillRole::Next;
+constexpr DrillRole Back = DrillRole::Back;
+constexpr CaptionAlign L = CaptionAlign::Left;
+constexpr CaptionAlign C = CaptionAlign::Centre;
+constexpr CaptionAlign R = CaptionAlign::Right;
 
 const QString kAddInstruction =
     QStringLiteral("Add the two numbers together, then drag the correct answer  to the total box.");
@@ -68,22 +55,22 @@ const DrillLayout &additionLayout()
         7560,
         4890,
         {
-            // name, caption, left, top, width, height, points, tab index
-            {"lblIntro", "", 233, 158, 7215, 495, 13.5, 3},
-            {"Label4", kAddInstruction, 233, 758, 6975, 255, 9.75, 7},
-            {"Label1", "", 2873, 1118, 1215, 375, 13.5, 4},
-            {"Label3", "+", 2033, 1478, 495, 495, 24, 6},
-            {"Label2", "", 2873, 1598, 1215, 375, 13.5, 5},
-            {"Label5", "=", 2033, 2198, 495, 495, 24, 8},
-            {"txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 13},
-            {"lblWinner", "", 5633, 1238, 195, 555, 24, 14},
-            {"lblfirst1", "", 353, 3038, 1215, 495, 13.5, 9},
-            {"lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 10},
-            {"lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 11},
-            {"lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 12},
-            {"cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 0},
-            {"cmdNext", "Next Question", 3116, 4080, 1215, 615, kDrillDefaultPoints, 2},
-            {"cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 1},
+            // role, name, caption, left, top, width, height, points, tab index, alignment
+            {Welcome, "lblIntro", "", 233, 158, 7215, 495, 13.5, 3, L},
+            {Instruction, "Label4", kAddInstruction, 233, 758, 6975, 255, 9.75, 7, C},
+            {First, "Label1", "", 2873, 1118, 1215, 375, 13.5, 4, R},
+            {Sign, "Label3", "+", 2033, 1478, 495, 495, 24, 6, C},
+            {Second, "Label2", "", 2873, 1598, 1215, 375, 13.5, 5, R},
+            {Sign, "Label5", "=", 2033, 2198, 495, 495, 24, 8, C},
+            {Answer, "txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 13, R},
+            {Verdict, "lblWinner", "", 5633, 1238, 195, 555, 24, 14, C},
+            {Candidate, "lblfirst1", "", 353, 3038, 1215, 495, 13.5, 9, R},
+            {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 10, R},
+            {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 11, R},
+            {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 12, R},
+            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 0, C},
+            {Next, "cmdNext", "Next Question", 3116, 4080, 1215, 615, kDrillDefaultPoints, 2, C},
+            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078},
@@ -100,21 +87,21 @@ const DrillLayout &subtractionLayout()
         7560,
         4890,
         {
-            {"lblIntro", "", 113, 158, 7215, 495, 13.5, 4},
-            {"Label4", kSubtractInstruction, 113, 758, 6975, 255, 9.75, 8},
-            {"Label1", "", 2753, 1118, 1215, 375, 13.5, 5},
-            {"Label3", "-", 1913, 1478, 495, 495, 24, 7},
-            {"Label2", "", 2753, 1598, 1215, 375, 13.5, 6},
-            {"Label5", "=", 1913, 2198, 495, 495, 24, 9},
-            {"txtAnswer", "", 2753, 2198, 1215, 480, 13.5, 0},
-            {"lblWinner", "", 5738, 1238, 195, 555, 24, 14},
-            {"lblfirst1", "", 233, 3038, 1215, 495, 13.5, 10},
-            {"lblfirst2", "", 1793, 3038, 1215, 495, 13.5, 11},
-            {"lblfirst3", "", 3713, 3038, 1215, 495, 13.5, 12},
-            {"lblfirst4", "", 5633, 3038, 1215, 495, 13.5, 13},
-            {"cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1},
-            {"cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3},
-            {"cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2},
+            {Welcome, "lblIntro", "", 113, 158, 7215, 495, 13.5, 4, L},
+            {Instruction, "Label4", kSubtractInstruction, 113, 758, 6975, 255, 9.75, 8, C},
+            {First, "Label1", "", 2753, 1118, 1215, 375, 13.5, 5, R},
+            {Sign, "Label3", "-", 1913, 1478, 495, 495, 24, 7, C},
+            {Second, "Label2", "", 2753, 1598, 1215, 375, 13.5, 6, R},
+            {Sign, "Label5", "=", 1913, 2198, 495, 495, 24, 9, C},
+            {Answer, "txtAnswer", "", 2753, 2198, 1215, 480, 13.5, 0, R},
+            {Verdict, "lblWinner", "", 5738, 1238, 195, 555, 24, 14, C},
+            {Candidate, "lblfirst1", "", 233, 3038, 1215, 495, 13.5, 10, R},
+            {Candidate, "lblfirst2", "", 1793, 3038, 1215, 495, 13.5, 11, R},
+            {Candidate, "lblfirst3", "", 3713, 3038, 1215, 495, 13.5, 12, R},
+            {Candidate, "lblfirst4", "", 5633, 3038, 1215, 495, 13.5, 13, R},
+            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1553, 2078, 3953, 2078},
@@ -131,21 +118,21 @@ const DrillLayout &multiplicationLayout()
         7560,
         4890,
         {
-            {"lblIntro", "", 233, 158, 7215, 495, 13.5, 4},
-            {"Label4", kMultiplyInstruction, 233, 758, 6975, 255, 9.75, 8},
-            {"Label1", "", 2873, 1118, 1215, 375, 13.5, 5},
-            {"Label3", "X", 2033, 1478, 495, 495, 24, 7},
-            {"Label2", "", 2873, 1598, 1215, 375, 13.5, 6},
-            {"Label5", "=", 2033, 2198, 495, 495, 24, 9},
-            {"txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 0},
-            {"lblWinner", "", 5738, 1238, 195, 555, 24, 14},
-            {"lblfirst1", "", 353, 3038, 1215, 495, 13.5, 10},
-            {"lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 11},
-            {"lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 12},
-            {"lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 13},
-            {"cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1},
-            {"cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3},
-            {"cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2},
+            {Welcome, "lblIntro", "", 233, 158, 7215, 495, 13.5, 4, L},
+            {Instruction, "Label4", kMultiplyInstruction, 233, 758, 6975, 255, 9.75, 8, C},
+            {First, "Label1", "", 2873, 1118, 1215, 375, 13.5, 5, R},
+            {Sign, "Label3", "X", 2033, 1478, 495, 495, 24, 7, C},
+            {Second, "Label2", "", 2873, 1598, 1215, 375, 13.5, 6, R},
+            {Sign, "Label5", "=", 2033, 2198, 495, 495, 24, 9, C},
+            {Answer, "txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 0, R},
+            {Verdict, "lblWinner", "", 5738, 1238, 195, 555, 24, 14, C},
+            {Candidate, "lblfirst1", "", 353, 3038, 1215, 495, 13.5, 10, R},
+            {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 11, R},
+            {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 12, R},
+            {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 13, R},
+            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078},
@@ -162,20 +149,20 @@ const DrillLayout &divisionLayout()
         7560,
         4890,
         {
-            {"lblIntro", "", 113, 218, 7215, 495, 13.5, 3},
-            {"Label4", kDivideInstruction, 113, 818, 6975, 255, 9.75, 7},
-            {"Label2", "", 1433, 1658, 1215, 375, 13.5, 5},
-            {"Label1", "", 3473, 1658, 1215, 375, 13.5, 4},
-            {"Label5", "=", 1913, 2258, 495, 495, 24, 8},
-            {"txtAnswer", "", 2753, 2258, 1215, 480, 13.5, 13},
-            {"lblWinner", "", 6098, 1418, 195, 555, 24, 14},
-            {"lblfirst1", "", 233, 3098, 1215, 495, 13.5, 9},
-            {"lblfirst2", "", 1793, 3098, 1215, 495, 13.5, 10},
-            {"lblfirst3", "", 3713, 3098, 1215, 495, 13.5, 11},
-            {"lblfirst4", "", 5633, 3098, 1215, 495, 13.5, 12},
-            {"cmdExit", "Exit", 233, 4058, 1215, 615, kDrillDefaultPoints, 0},
-            {"cmdNext", "Next Question", 3176, 4058, 1215, 615, kDrillDefaultPoints, 2},
-            {"cmdBack", "Back to Menu", 6120, 4080, 1215, 615, kDrillDefaultPoints, 1},
+            {Welcome, "lblIntro", "", 113, 218, 7215, 495, 13.5, 3, L},
+            {Instruction, "Label4", kDivideInstruction, 113, 818, 6975, 255, 9.75, 7, C},
+            {Second, "Label2", "", 1433, 1658, 1215, 375, 13.5, 5, R},
+            {First, "Label1", "", 3473, 1658, 1215, 375, 13.5, 4, R},
+            {Sign, "Label5", "=", 1913, 2258, 495, 495, 24, 8, C},
+            {Answer, "txtAnswer", "", 2753, 2258, 1215, 480, 13.5, 13, R},
+            {Verdict, "lblWinner", "", 6098, 1418, 195, 555, 24, 14, C},
+            {Candidate, "lblfirst1", "", 233, 3098, 1215, 495, 13.5, 9, R},
+            {Candidate, "lblfirst2", "", 1793, 3098, 1215, 495, 13.5, 10, R},
+            {Candidate, "lblfirst3", "", 3713, 3098, 1215, 495, 13.5, 11, R},
+            {Candidate, "lblfirst4", "", 5633, 3098, 1215, 495, 13.5, 12, R},
+            {Exit, "cmdExit", "Exit", 233, 4058, 1215, 615, kDrillDefaultPoints, 0, C},
+            {Next, "cmdNext", "Next Question", 3176, 4058, 1215, 615, kDrillDefaultPoints, 2, C},
+            {Back, "cmdBack", "Back to Menu", 6120, 4080, 1215, 615, kDrillDefaultPoints, 1, C},
         },
         {
             // The long-division bracket: upright stroke, bar over the dividend, slanted foot.
@@ -198,22 +185,22 @@ const DrillLayout &percentLayout()
         7560,
         5175,
         {
-            {"lblIntro", "", 113, 360, 7215, 495, 13.5, 4},
-            {"Label4", kDivideInstruction, 113, 960, 6975, 255, 9.75, 8},
-            {"Label3", "What Percent of:", 1433, 1320, 2175, 375, 13.5, 7},
-            {"Label2", "", 3713, 1320, 1215, 375, 13.5, 6},
-            {"Label6", "is:", 3113, 1800, 375, 375, 13.5, 15},
-            {"Label1", "", 3713, 1800, 1215, 375, 13.5, 5},
-            {"Label5", "Answer =", 2153, 2400, 1455, 375, 13.5, 9},
-            {"txtAnswer", "", 3713, 2400, 1215, 480, 13.5, 0},
-            {"lblWinner", "", 6240, 1680, 195, 555, 24, 14},
-            {"lblfirst1", "", 233, 3240, 1215, 495, 13.5, 10},
-            {"lblfirst2", "", 1793, 3240, 1215, 495, 13.5, 11},
-            {"lblfirst3", "", 3713, 3240, 1215, 495, 13.5, 12},
-            {"lblfirst4", "", 5633, 3240, 1215, 495, 13.5, 13},
-            {"cmdExit", "Exit", 233, 4440, 1215, 615, kDrillDefaultPoints, 1},
-            {"cmdNext", "Next Question", 3176, 4440, 1215, 615, kDrillDefaultPoints, 3},
-            {"cmdBack", "Back to Menu", 6120, 4440, 1215, 615, kDrillDefaultPoints, 2},
+            {Welcome, "lblIntro", "", 113, 360, 7215, 495, 13.5, 4, L},
+            {Instruction, "Label4", kDivideInstruction, 113, 960, 6975, 255, 9.75, 8, C},
+            {Sign, "Label3", "What Percent of:", 1433, 1320, 2175, 375, 13.5, 7, C},
+            {Second, "Label2", "", 3713, 1320, 1215, 375, 13.5, 6, R},
+            {Sign, "Label6", "is:", 3113, 1800, 375, 375, 13.5, 15, C},
+            {First, "Label1", "", 3713, 1800, 1215, 375, 13.5, 5, R},
+            {Sign, "Label5", "Answer =", 2153, 2400, 1455, 375, 13.5, 9, C},
+            {Answer, "txtAnswer", "", 3713, 2400, 1215, 480, 13.5, 0, R},
+            {Verdict, "lblWinner", "", 6240, 1680, 195, 555, 24, 14, C},
+            {Candidate, "lblfirst1", "", 233, 3240, 1215, 495, 13.5, 10, R},
+            {Candidate, "lblfirst2", "", 1793, 3240, 1215, 495, 13.5, 11, R},
+            {Candidate, "lblfirst3", "", 3713, 3240, 1215, 495, 13.5, 12, R},
+            {Candidate, "lblfirst4", "", 5633, 3240, 1215, 495, 13.5, 13, R},
+            {Exit, "cmdExit", "Exit", 233, 4440, 1215, 615, kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", "Next Question", 3176, 4440, 1215, 615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", "Back to Menu", 6120, 4440, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1433, 2280, 5033, 2280},
@@ -226,18 +213,18 @@ QRect verdictRoom(const DrillLayout &layout)
 {
     int left = 0;
     for (const DrillControl &row : layout.controls) {
-        const bool problem =
-            row.name.startsWith(QLatin1String("Label")) && row.name != QLatin1String("Label4");
-        if (problem || row.name == QLatin1String("txtAnswer")) {
+        const bool problem = row.role == DrillRole::First || row.role == DrillRole::Second ||
+                             row.role == DrillRole::Sign || row.role == DrillRole::Answer;
+        if (problem) {
             left = std::max(left, row.left + row.width);
         }
     }
     for (const DrillLine &line : layout.lines) {
         left = std::max({left, line.x1, line.x2});
     }
-    const DrillControl &instruction = layout.control(QStringLiteral("Label4"));
+    const DrillControl &instruction = layout.control(DrillRole::Instruction);
     const int top = instruction.top + instruction.height;
-    const int bottom = layout.control(candidateName(1)).top;
+    const int bottom = layout.control(DrillRole::Candidate).top;
     return QRect(QPoint(left, top), QPoint(layout.clientWidth - 1, bottom - 1));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CaptionAlign.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -7,10 +9,23 @@
 // The designed screens of the five drill windows, in twips as designed, so each table can be
 // compared line by line with the design. The window builds its controls from one of these.
 
-// Where a control's caption stands inside its box.
-enum class CaptionAlign { Left, Centre, Right };
+// What a control is for; the window builds, keeps and connects each control by its role.
+enum class DrillRole {
+    Welcome,     // lblIntro, the welcome line
+    Instruction, // Label4
+    First,       // Label1, the first operand
+    Second,      // Label2, the second operand
+    Sign,        // a fixed sign or word of the problem: Label3, Label5, Label6
+    Answer,      // txtAnswer, the drop target
+    Verdict,     // lblWinner
+    Candidate,   // lblfirst(1) .. lblfirst(4), in index order
+    Exit,        // cmdExit
+    Next,        // cmdNext
+    Back,        // cmdBack
+};
 
 struct DrillControl {
+    DrillRole role;
     QString name;    // the control's design name; candidates are lblfirst1 .. lblfirst4
     QString caption; // fixed caption, empty where the program writes it
     int left;
@@ -19,6 +34,7 @@ struct DrillControl {
     int height;
     double points; // font size
     int tabIndex;  // position in the window's tab order; 0 has the focus when the window opens
+    CaptionAlign align;
 };
 
 struct DrillLine {
@@ -37,9 +53,8 @@ struct DrillLayout {
     QList<DrillControl> controls;
     QList<DrillLine> lines;
 
-    // The row of a control; asserts that the window has it.
-    const DrillControl &control(const QString &name) const;
-    bool hasControl(const QString &name) const;
+    // The first row with the role; asserts that the window has one.
+    const DrillControl &control(DrillRole role) const;
 };
 
 // The size of the window's default font, used by the buttons.
@@ -50,13 +65,6 @@ const DrillLayout &subtractionLayout();
 const DrillLayout &multiplicationLayout();
 const DrillLayout &divisionLayout();
 const DrillLayout &percentLayout();
-
-// The candidate's design name, "lblfirst1" .. "lblfirst4".
-QString candidateName(int index);
-
-// How a control's caption is aligned: operands, answer and candidates to the right, the
-// instruction and the fixed signs centred, the welcome line and the verdict as designed.
-CaptionAlign captionAlign(const QString &name);
 
 // The free area, in twips, where the verdict may stand: right of the problem, below the
 // instruction and above the candidates.

@@ -1,12 +1,9 @@
 #include "drills/DrillWindow.h"
 
-#include "app/Program.h"
-#include "app/frmSelection.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/DragDrop.h"
 #include "platform/Twips.h"
-#include "worksheets/frmTeacherAide.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -15,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -24,101 +22,103 @@ constexpr int kVerdictGap = 4;
 // The verdict's type never gets smaller than 12 points.
 constexpr int kVerdictSmallestPixels = 16;
 
-Qt::Alignment alignmentFor(const QString &name)
-{
-    switch (captionAlign(name)) {
-    case CaptionAlign::Left:
-        return Qt::AlignLeft | Qt::AlignTop;
-    case CaptionAlign::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case CaptionAlign::Centre:
-        break;
-    }
-    return Qt::AlignHCenter | Qt::AlignTop;
-}
-
 QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
 {
     return makeLabel(client, row.name, row.caption, row.left, row.top, row.width, row.height,
-                     row.points, alignmentFor(row.name));
+                     row.points, alignmentFor(row.align));
 }
 
 } // namespace
 
-DrillWindow::DrillWindow(Program &program, const DrillLayout &layout)
-    : Form(program, layout.formName), m_program(program), m_layout(layout)
+DrillWindow::DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName)
+    : Form(host, layout.formName), m_layout(layout), m_strFullName(strFullName)
 {
 }
 
 void DrillWindow::buildScreen(FormWindow &window)
 {
+    using Handler = void (DrillWindow::*)();
+    static const std::map<DrillRole, Handler> handlers = {
+        {DrillRole::Exit, &DrillWindow::cmdExit_Click},
+        {DrillRole::Next, &DrillWindow::cmdNext_Click},
+        {DrillRole::Back, &DrillWindow::cmdBack_Click},
+    };
+
     window.setWindowTitle(m_layout.caption);
     window.setClientSizeTwips(m_layout.clientWidth, m_layout.clientHeight);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
 
-    m_lblIntro = makeDesignLabel(client, m_layout.control(QStringLiteral("lblIntro")));
-    setTransparent(m_lblIntro);
-
-    QLabel *label4 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label4")));
-    setBackground(label4, DesignColor::Cyan);
-
-    m_Label1 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label1")));
-    m_Label2 = makeDesignLabel(client, m_layout.control(QStringLiteral("Label2")));
-    for (QLabel *operand : {m_Label1.data(), m_Label2.data()}) {
-        setSingleBorder(operand);
-        setBackground(operand, DesignColor::Cyan);
-    }
-    // The fixed words and signs of the problem; the division window has no operator label.
-    for (const QString &name :
-         {QStringLiteral("Label3"), QStringLiteral("Label5"), QStringLiteral("Label6")}) {
-        if (m_layout.hasControl(name)) {
-            setBackground(makeDesignLabel(client, m_layout.control(name)), DesignColor::Cyan);
-        }
-    }
+    // The rules stand under the controls; none of them crosses one.
     for (const DrillLine &line : m_layout.lines) {
         new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2);
     }
 
-    const DrillControl &answerRow = m_layout.control(QStringLiteral("txtAnswer"));
-    m_txtAnswer = new AnswerBox(client, m_layout.formName);
-    m_txtAnswer->setObjectName(answerRow.name);
-    m_txtAnswer->setFont(designFont(answerRow.points));
-    setBackground(m_txtAnswer, DesignColor::Cyan);
-    placeTwips(m_txtAnswer, answerRow.left, answerRow.top, answerRow.width, answerRow.height);
-
-    for (int index = 1; index <= 4; ++index) {
-        const DrillControl &row = m_layout.control(candidateName(index));
-        auto *label = new CandidateLabel(client, m_layout.formName, index);
-        label->setObjectName(row.name);
-        label->setProperty("index", index);
-        label->setFont(designFont(row.points));
-        label->setAlignment(alignmentFor(row.name));
-        label->setTextFormat(Qt::PlainText);
-        setSingleBorder(label);
-        setBackground(label, DesignColor::Cyan);
-        placeTwips(label, row.left, row.top, row.width, row.height);
-        m_lblfirst[static_cast<std::size_t>(index - 1)] = label;
+    QList<QPair<int, QWidget *>> focusable;
+    int candidateIndex = 0;
+    for (const DrillControl &row : m_layout.controls) {
+        switch (row.role) {
+        case DrillRole::Welcome:
+            m_lblIntro = makeDesignLabel(client, row);
+            setTransparent(m_lblIntro);
+            break;
+        case DrillRole::Instruction:
+        case DrillRole::Sign:
+            setBackground(makeDesignLabel(client, row), DesignColor::Cyan);
+            break;
+        case DrillRole::First:
+        case DrillRole::Second: {
+            QLabel *operand = makeDesignLabel(client, row);
+            setSingleBorder(operand);
+            setBackground(operand, DesignColor::Cyan);
+            (row.role == DrillRole::First ? m_Label1 : m_Label2) = operand;
+            break;
+        }
+        case DrillRole::Answer:
+            m_txtAnswer = new AnswerBox(client, m_layout.formName);
+            m_txtAnswer->setObjectName(row.name);
+            m_txtAnswer->setFont(designFont(row.points));
+            setBackground(m_txtAnswer, DesignColor::Cyan);
+            placeTwips(m_txtAnswer, row.left, row.top, row.width, row.height);
+            focusable.append({row.tabIndex, m_txtAnswer.data()});
+            break;
+        case DrillRole::Verdict: {
+            m_lblWinner = makeDesignLabel(client, row);
+            setBackground(m_lblWinner, DesignColor::LightBlue);
+            QPalette verdictPalette = m_lblWinner->palette();
+            verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
+            m_lblWinner->setPalette(verdictPalette);
+            m_lblWinner->hide();
+            break;
+        }
+        case DrillRole::Candidate: {
+            ++candidateIndex;
+            Q_ASSERT(candidateIndex <= 4);
+            auto *label = new CandidateLabel(client, m_layout.formName, candidateIndex);
+            label->setObjectName(row.name);
+            label->setFont(designFont(row.points));
+            label->setAlignment(alignmentFor(row.align));
+            label->setTextFormat(Qt::PlainText);
+            setSingleBorder(label);
+            setBackground(label, DesignColor::Cyan);
+            placeTwips(label, row.left, row.top, row.width, row.height);
+            m_lblfirst[static_cast<std::size_t>(candidateIndex - 1)] = label;
+            break;
+        }
+        case DrillRole::Exit:
+        case DrillRole::Next:
+        case DrillRole::Back: {
+            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
+                                             row.width, row.height, row.points);
+            connect(button, &QPushButton::clicked, this, handlers.at(row.role));
+            focusable.append({row.tabIndex, button});
+            break;
+        }
+        }
     }
-
-    m_lblWinner = makeDesignLabel(client, m_layout.control(QStringLiteral("lblWinner")));
-    setBackground(m_lblWinner, DesignColor::LightBlue);
-    QPalette verdictPalette = m_lblWinner->palette();
-    verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
-    m_lblWinner->setPalette(verdictPalette);
-    m_lblWinner->hide();
-
-    QList<QPair<int, QWidget *>> focusable = {{answerRow.tabIndex, m_txtAnswer.data()}};
-    QList<QPushButton *> buttons;
-    for (const QString &name :
-         {QStringLiteral("cmdExit"), QStringLiteral("cmdNext"), QStringLiteral("cmdBack")}) {
-        const DrillControl &row = m_layout.control(name);
-        QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
-                                         row.width, row.height, row.points);
-        buttons.append(button);
-        focusable.append({row.tabIndex, button});
-    }
+    // A long verdict grows over its neighbours' margins and stays readable on top of them.
+    m_lblWinner->raise();
 
     QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
@@ -134,9 +134,6 @@ void DrillWindow::buildScreen(FormWindow &window)
     setTabOrder(order);
     order.first()->setFocus();
 
-    connect(buttons.at(0), &QPushButton::clicked, this, &DrillWindow::cmdExit_Click);
-    connect(buttons.at(1), &QPushButton::clicked, this, &DrillWindow::cmdNext_Click);
-    connect(buttons.at(2), &QPushButton::clicked, this, &DrillWindow::cmdBack_Click);
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
 }
@@ -184,16 +181,16 @@ QLineEdit *DrillWindow::txtAnswer() const
 
 QString DrillWindow::askGrade() const
 {
-    return m_program.dialogs().inputBox(window(),
-                                        QStringLiteral("Please Enter the Grade Level (1-6)."),
-                                        QStringLiteral("Grade Level"), QStringLiteral("1"));
+    return host().dialogs().inputBox(window(),
+                                     QStringLiteral("Please Enter the Grade Level (1-6)."),
+                                     QStringLiteral("Grade Level"), QStringLiteral("1"));
 }
 
 void DrillWindow::Form_Load()
 {
     show();
-    m_lblIntro->setText(QStringLiteral("Welcome ") + m_program.selection().strFullName +
-                        QStringLiteral("!  ") + QStringLiteral(" To The Sumtopia."));
+    m_lblIntro->setText(QStringLiteral("Welcome ") + m_strFullName + QStringLiteral("!  ") +
+                        QStringLiteral(" To The Sumtopia."));
     // A grade that is no number, or a number in no band (0, 2.5), has no operands to draw, so the
     // question is asked again until it is answered with a grade in a band, or cancelled.
     strGrade = askGrade();
@@ -201,7 +198,7 @@ void DrillWindow::Form_Load()
         strGrade = askGrade();
     }
     if (strGrade.isEmpty()) {
-        m_program.endProgram();
+        host().endProgram();
         return;
     }
     Generate();
@@ -231,7 +228,7 @@ void DrillWindow::Generate()
     if (!isLoaded()) {
         return;
     }
-    const ProblemCaptions captions = drawProblem(strGrade, m_program.random());
+    const ProblemCaptions captions = drawProblem(strGrade, host().random());
     m_Label1->setText(captions.first);
     m_Label2->setText(captions.second);
     for (int index = 1; index <= 4; ++index) {
@@ -251,13 +248,13 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
     }
     if (isCorrect(source->text())) {
         m_lblWinner->show();
-        showVerdict(QStringLiteral("CORRECT ") + m_program.selection().strFullName);
+        showVerdict(QStringLiteral("CORRECT ") + m_strFullName);
         m_txtAnswer->setText(answerText());
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
         }
     } else {
-        showVerdict(QStringLiteral("Sorry,Try Again ") + m_program.selection().strFullName);
+        showVerdict(QStringLiteral("Sorry,Try Again ") + m_strFullName);
         m_lblWinner->show();
     }
 }
@@ -268,7 +265,7 @@ void DrillWindow::showVerdict(const QString &text)
     // The verdict wraps at its blanks and grows to its text; when its designed place is too small
     // it moves left and up into the free area beside the problem, and only when a long name
     // still does not fit there does its type get smaller, so the child always reads it whole.
-    const DrillControl &row = m_layout.control(QStringLiteral("lblWinner"));
+    const DrillControl &row = m_layout.control(DrillRole::Verdict);
     const QRect designed = twipsRect(row.left, row.top, row.width, row.height);
     const QRect free = verdictRoom(m_layout);
     const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
@@ -305,12 +302,12 @@ void DrillWindow::cmdNext_Click()
 void DrillWindow::cmdBack_Click()
 {
     unload();
-    m_program.selection().show();
+    Q_EMIT backRequested();
 }
 
 void DrillWindow::cmdExit_Click()
 {
-    m_program.endProgram();
+    host().endProgram();
 }
 
 void DrillWindow::mnuTeacherPrint_Click()
@@ -321,7 +318,7 @@ void DrillWindow::mnuTeacherPrint_Click()
 void DrillWindow::ShowTeacherAide()
 {
     unload();
-    m_program.teacherAide().load();
+    Q_EMIT printTestRequested();
 }
 
 void DrillWindow::titleBarClose()
@@ -329,9 +326,9 @@ void DrillWindow::titleBarClose()
     cmdExit_Click();
 }
 
-IntegerDrillWindow::IntegerDrillWindow(Program &program, const DrillLayout &layout,
-                                       IntegerRule rule)
-    : DrillWindow(program, layout), m_rule(rule)
+IntegerDrillWindow::IntegerDrillWindow(FormHost &host, const DrillLayout &layout,
+                                       const QString &strFullName, IntegerRule rule)
+    : DrillWindow(host, layout, strFullName), m_rule(rule)
 {
 }
 
@@ -362,8 +359,9 @@ QString IntegerDrillWindow::answerText() const
     return integerText(intAnswer);
 }
 
-DoubleDrillWindow::DoubleDrillWindow(Program &program, const DrillLayout &layout, DoubleRule rule)
-    : DrillWindow(program, layout), m_rule(rule)
+DoubleDrillWindow::DoubleDrillWindow(FormHost &host, const DrillLayout &layout,
+                                     const QString &strFullName, DoubleRule rule)
+    : DrillWindow(host, layout, strFullName), m_rule(rule)
 {
 }
 

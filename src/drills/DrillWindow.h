@@ -10,16 +10,16 @@
 
 class AnswerBox;
 class CandidateLabel;
-class Program;
 class QLabel;
 class QLineEdit;
 class RandomSource;
 
 // One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
 // drag-and-drop check, and the way back to the menu. A layout table and a problem rule make it
-// one of the five drills. The candidate labels lblfirst(1) .. lblfirst(4) carry the objectNames
-// "lblfirst1" .. "lblfirst4" and the dynamic property "index" (1 .. 4); every other control's
-// objectName is its design name.
+// one of the five drills. Every control's objectName is its design name ("lblfirst1" ..
+// "lblfirst4" for the candidates, whose index each CandidateLabel keeps). The window reads the
+// stored name it is given whenever it writes it, and asks to go elsewhere through its signals;
+// the application decides where that is.
 class DrillWindow : public Form
 {
     Q_OBJECT
@@ -38,8 +38,6 @@ public:
     void cmdExit_Click();
     void mnuTeacherPrint_Click();
 
-    const DrillLayout &layout() const { return m_layout; }
-
     // Controls of the loaded window; null while it is unloaded.
     QLabel *lblfirst(int index) const;
     QLabel *lblIntro() const;
@@ -48,8 +46,15 @@ public:
     QLabel *lblWinner() const;
     QLineEdit *txtAnswer() const;
 
+Q_SIGNALS:
+    // "Back to Menu": this window is unloaded, the menu is wanted.
+    void backRequested();
+    // "Print Test": this window is unloaded, the test request window is wanted.
+    void printTestRequested();
+
 protected:
-    DrillWindow(Program &program, const DrillLayout &layout);
+    // strFullName is the menu's stored name; it outlives the window and is read when used.
+    DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName);
 
     void buildScreen(FormWindow &window) override;
     void screenUnloaded() override;
@@ -70,8 +75,8 @@ private:
     void showVerdict(const QString &text);
     QString askGrade() const;
 
-    Program &m_program;
     const DrillLayout &m_layout;
+    const QString &m_strFullName;
     QPointer<QLabel> m_lblIntro;
     QPointer<QLabel> m_Label1;
     QPointer<QLabel> m_Label2;
@@ -90,7 +95,8 @@ public:
     Integer intAnswer = 0;
 
 protected:
-    IntegerDrillWindow(Program &program, const DrillLayout &layout, IntegerRule rule);
+    IntegerDrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
+                       IntegerRule rule);
 
     ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
     void clearProblemFields() override;
@@ -111,7 +117,8 @@ public:
     double dblAnswer = 0.0;
 
 protected:
-    DoubleDrillWindow(Program &program, const DrillLayout &layout, DoubleRule rule);
+    DoubleDrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
+                      DoubleRule rule);
 
     ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
     void clearProblemFields() override;

@@ -1,6 +1,6 @@
 #include "drills/frmAddition.h"
 
-frmAddition::frmAddition(Program &program)
-    : IntegerDrillWindow(program, additionLayout(), &additionProblem)
+frmAddition::frmAddition(FormHost &host, const QString &strFullName)
+    : IntegerDrillWindow(host, additionLayout(), strFullName, &additionProblem)
 {
 }

@@ -2,12 +2,10 @@
 
 #include "drills/DrillWindow.h"
 
-class Program;
-
 // The addition drill.
 class frmAddition final : public IntegerDrillWindow
 {
     Q_OBJECT
 public:
-    explicit frmAddition(Program &program);
+    frmAddition(FormHost &host, const QString &strFullName);
 };

@@ -1,6 +1,6 @@
 #include "drills/frmDivision.h"
 
-frmDivision::frmDivision(Program &program)
-    : DoubleDrillWindow(program, divisionLayout(), &divisionProblem)
+frmDivision::frmDivision(FormHost &host, const QString &strFullName)
+    : DoubleDrillWindow(host, divisionLayout(), strFullName, &divisionProblem)
 {
 }

@@ -1,6 +1,6 @@
 #include "drills/frmMultiplication.h"
 
-frmMultiplication::frmMultiplication(Program &program)
-    : IntegerDrillWindow(program, multiplicationLayout(), &multiplicationProblem)
+frmMultiplication::frmMultiplication(FormHost &host, const QString &strFullName)
+    : IntegerDrillWindow(host, multiplicationLayout(), strFullName, &multiplicationProblem)
 {
 }

@@ -2,12 +2,10 @@
 
 #include "drills/DrillWindow.h"
 
-class Program;
-
 // The multiplication drill.
 class frmMultiplication final : public IntegerDrillWindow
 {
     Q_OBJECT
 public:
-    explicit frmMultiplication(Program &program);
+    frmMultiplication(FormHost &host, const QString &strFullName);
 };

@@ -1,6 +1,6 @@
 #include "drills/frmPercent.h"
 
-frmPercent::frmPercent(Program &program)
-    : DoubleDrillWindow(program, percentLayout(), &percentProblem)
+frmPercent::frmPercent(FormHost &host, const QString &strFullName)
+    : DoubleDrillWindow(host, percentLayout(), strFullName, &percentProblem)
 {
 }

@@ -2,12 +2,10 @@
 
 #include "drills/DrillWindow.h"
 
-class Program;
-
 // The percent drill.
 class frmPercent final : public DoubleDrillWindow
 {
     Q_OBJECT
 public:
-    explicit frmPercent(Program &program);
+    frmPercent(FormHost &host, const QString &strFullName);
 };

@@ -1,6 +1,6 @@
 #include "drills/frmSubtraction.h"
 
-frmSubtraction::frmSubtraction(Program &program)
-    : IntegerDrillWindow(program, subtractionLayout(), &subtractionProblem)
+frmSubtraction::frmSubtraction(FormHost &host, const QString &strFullName)
+    : IntegerDrillWindow(host, subtractionLayout(), strFullName, &subtractionProblem)
 {
 }

@@ -58,6 +58,19 @@ void placeTwips(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+Qt::Alignment alignmentFor(CaptionAlign align)
+{
+    switch (align) {
+    case CaptionAlign::Left:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case CaptionAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case CaptionAlign::Centre:
+        break;
+    }
+    return Qt::AlignHCenter | Qt::AlignTop;
+}
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, double points, Qt::Alignment alignment)
 {

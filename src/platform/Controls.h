@@ -4,6 +4,8 @@
 // cmd push button, lbl label, txt line edit, cbo combo box, opt radio button, mnu menu action,
 // img image label, frm window; every control's objectName is its design name.
 
+#include "platform/CaptionAlign.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -38,6 +40,9 @@ QFont defaultDesignFont();
 void setBackground(QWidget *widget, quint32 bgr);
 void setTransparent(QWidget *widget);
 void placeTwips(QWidget *widget, int left, int top, int width, int height);
+
+// The caption's alignment in Qt's terms, text at the top of its box as designed.
+Qt::Alignment alignmentFor(CaptionAlign align);
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, double points,

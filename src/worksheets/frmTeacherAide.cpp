@@ -1,7 +1,5 @@
 #include "worksheets/frmTeacherAide.h"
 
-#include "app/Program.h"
-#include "app/frmSelection.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -73,10 +71,7 @@ private:
 
 } // namespace
 
-frmTeacherAide::frmTeacherAide(Program &program)
-    : Form(program, QStringLiteral("frmTeacherAide")), m_program(program)
-{
-}
+frmTeacherAide::frmTeacherAide(FormHost &host) : Form(host, QStringLiteral("frmTeacherAide")) {}
 
 QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const QString &name, int left, int top,
                                      const QStringList &items)
@@ -182,7 +177,7 @@ void frmTeacherAide::Form_Load()
 
 void frmTeacherAide::cmdSubmit_Click()
 {
-    Dialogs &dialogs = m_program.dialogs();
+    Dialogs &dialogs = host().dialogs();
     // All three checks run, so each missing choice gets its message and the focus ends on the
     // last box that was missing.
     bool complete = true;
@@ -236,8 +231,7 @@ void frmTeacherAide::cmdSubmit_Click()
 void frmTeacherAide::cmdExit_Click()
 {
     unload();
-    // Loading an unloaded menu shows it through its Form_Load; a hidden one is only shown.
-    m_program.selection().show();
+    Q_EMIT exitRequested();
 }
 
 void frmTeacherAide::titleBarClose()
@@ -281,12 +275,12 @@ void frmTeacherAide::printWorksheet(Subject subject)
     bool negativeAnswers = false;
     if (subject == Subject::Subtraction) {
         negativeAnswers =
-            m_program.dialogs().messageBox(
+            host().dialogs().messageBox(
                 window(), QStringLiteral("Do You Want Negative Answers Mixed In?"),
                 QStringLiteral("Subtraction"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     }
     const Worksheet sheet =
-        buildWorksheet(subject, intGrade, intSeed, m_program.random(), negativeAnswers);
+        buildWorksheet(subject, intGrade, intSeed, host().random(), negativeAnswers);
     const QPointer<QRadioButton> optYes = m_optYes;
     deliver(renderWorksheet(sheet, [optYes] { return optYes != nullptr && optYes->isChecked(); }));
     Cleanup();
@@ -299,7 +293,7 @@ PrintTarget &frmTeacherAide::printTarget()
 
 void frmTeacherAide::deliver(const PrintDocument &document)
 {
-    Dialogs &dialogs = m_program.dialogs();
+    Dialogs &dialogs = host().dialogs();
     PrintTarget &target = printTarget();
     if (target.hasDefaultPrinter()) {
         const PrintResult printed = target.printOnDefaultPrinter(document);

@@ -7,7 +7,6 @@
 
 #include <QPointer>
 
-class Program;
 #include <QComboBox>
 class QGroupBox;
 class QLabel;
@@ -20,7 +19,7 @@ class frmTeacherAide final : public Form
 {
     Q_OBJECT
 public:
-    explicit frmTeacherAide(Program &program);
+    explicit frmTeacherAide(FormHost &host);
 
     // Grade level of the request, 1 to 6; 0 when not set.
     Integer intGrade = 0;
@@ -46,6 +45,10 @@ public:
     QRadioButton *optYes() const { return m_optYes; }
     QRadioButton *optNo() const { return m_optNo; }
 
+Q_SIGNALS:
+    // "Exit": this window is unloaded, the menu is wanted back.
+    void exitRequested();
+
 protected:
     void buildScreen(FormWindow &window) override;
     void screenUnloaded() override;
@@ -60,7 +63,6 @@ private:
     void deliver(const PrintDocument &document);
     PrintTarget &printTarget();
 
-    Program &m_program;
     SystemPrintTarget m_systemTarget;
     PrintTarget *m_printTarget = nullptr;
     QPointer<QComboBox> m_cboSubject;

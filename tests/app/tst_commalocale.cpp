@@ -2,7 +2,7 @@
 // sets LC_ALL and LOCPATH): numbers on the screen and on paper keep their point, and the drop
 // check still reads them back.
 
-#include "DrillFixture.h"
+#include "ProgramFixture.h"
 #include "platform/RandomSource.h"
 #include "platform/TextSurface.h"
 #include "worksheets/Worksheets.h"

@@ -68,14 +68,6 @@ Outcome runRule(const QString &operation, const QString &grade, RandomSource &ra
     return outcome;
 }
 
-// A random value whose draw Int(r * k + c) is the given whole number.
-float valueFor(int wanted, int k, int c)
-{
-    const auto r = static_cast<float>((wanted - c + 0.5) / k);
-    Q_ASSERT(std::floor(static_cast<double>(r) * k + c) == wanted);
-    return r;
-}
-
 float slotValue(int slot)
 {
     return valueFor(slot, 4, 1);

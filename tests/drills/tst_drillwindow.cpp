@@ -1,8 +1,10 @@
-#include "DrillFixture.h"
+#include "MouseDrag.h"
+#include "ProgramFixture.h"
 #include "platform/Controls.h"
 #include "worksheets/frmTeacherAide.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -80,6 +82,20 @@ int enabledCandidates(const DrillWindow &window)
         count += window.lblfirst(index)->isEnabled() ? 1 : 0;
     }
     return count;
+}
+
+// Whether some pixel is the verdict's red text, allowing for smoothed edges.
+bool hasVerdictRed(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() >= 200 && c.green() <= 60 && c.blue() <= 60) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 int wrongIndex(int slot)
@@ -250,8 +266,10 @@ void tst_DrillWindow::rightDrop()
     QCOMPARE(w.txtAnswer()->text(), s.answerText);
     QCOMPARE(enabledCandidates(w), 0);
     verifyVerdictReadable(w);
-    // Disabled candidates take no mouse, so they cannot start another drag.
-    QVERIFY(!dragShouldStart(w.lblfirst(1)->isEnabled(), Qt::LeftButton, {0, 0}, {50, 0}, 4));
+    // Greyed candidates take no mouse: pressing one and moving it far starts no drag.
+    const int far = QApplication::startDragDistance() + 20;
+    QVERIFY(!mouseDragStarts(w.lblfirst(wrongIndex(s.slot)), QPoint(10, 10), far));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
 }
 
 void tst_DrillWindow::wrongDropsThenRight_data()
@@ -548,7 +566,8 @@ void tst_DrillWindow::hugeNameAndScripts()
     QVERIFY(DrillFixture::dropCandidate(w, s.slot));
     QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ") + name);
     QVERIFY(w.lblWinner()->geometry().right() < w.window()->client()->width());
-    w.window()->repaint();
+    // Painted, the verdict shows its beginning in red on its light blue.
+    QVERIFY(hasVerdictRed(w.lblWinner()->grab().toImage()));
 }
 
 void tst_DrillWindow::firstFocusAndTabOrder_data()

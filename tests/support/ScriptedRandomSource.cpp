@@ -18,3 +18,10 @@ float ScriptedRandomSource::justBelowOne()
 {
     return std::nextafter(1.0F, 0.0F);
 }
+
+float valueFor(int wanted, int k, int c)
+{
+    const auto r = static_cast<float>((wanted - c + 0.5) / k);
+    Q_ASSERT(std::floor(static_cast<double>(r) * k + c) == wanted);
+    return r;
+}

@@ -29,3 +29,7 @@ private:
     int m_draws = 0;
     bool m_exhausted = false;
 };
+
+// The value r whose whole-number draw floor(r * k) + c is `wanted`: the middle of its step, so
+// single-precision rounding cannot move it into a neighbour's.
+float valueFor(int wanted, int k, int c);

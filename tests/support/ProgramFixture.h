@@ -5,26 +5,55 @@
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "drills/DrillWindow.h"
-#include "drills/frmAddition.h"
-#include "drills/frmDivision.h"
-#include "drills/frmMultiplication.h"
-#include "drills/frmPercent.h"
-#include "drills/frmSubtraction.h"
 #include "platform/DragDrop.h"
+#include "platform/RandomSource.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
+#include <memory>
 
-// One run with scripted dialogs and random values and a quit hook that counts, for driving the
-// drill windows.
-struct DrillFixture {
+// One run of the program with scripted dialogs and a quit hook that only counts, so a test can
+// end the run and look at what is left. The random source is the real one (ProgramFixture) or
+// a scripted one (DrillFixture), for tests that set each problem's draws.
+template <typename Random> struct BasicProgramFixture {
     ScriptedDialogs dialogs;
-    ScriptedRandomSource random;
+    Random random;
     int quits = 0;
     Program program{dialogs, random, [this] { ++quits; }};
+
+    template <typename T> T *child(Form &form, const char *name) const
+    {
+        if (form.window() == nullptr) {
+            return nullptr;
+        }
+        return form.window()->findChild<T *>(QString::fromLatin1(name));
+    }
+
+    // Clicks a button of a loaded form with the mouse, as a user would.
+    bool click(Form &form, const char *name) const
+    {
+        QPushButton *button = child<QPushButton>(form, name);
+        if (button == nullptr || !button->isVisible() || !button->isEnabled()) {
+            return false;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+
+    bool trigger(Form &form, const char *actionName) const
+    {
+        QAction *action = child<QAction>(form, actionName);
+        if (action == nullptr || !action->isEnabled()) {
+            return false;
+        }
+        action->trigger();
+        return true;
+    }
 
     DrillWindow &drill(const QString &name)
     {
@@ -44,6 +73,14 @@ struct DrillFixture {
         DrillWindow &window = drill(name);
         window.load();
         return window;
+    }
+
+    // Lets deferred work (window deletion, the end-of-run check) happen.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
     }
 
     // The drag-and-drop sequence a user's drop produces, sent to whatever widget is under the
@@ -88,17 +125,7 @@ struct DrillFixture {
         const std::unique_ptr<QMimeData> data(candidateData(window, index));
         return dropAt(window.window(), centreOf(window.txtAnswer(), window.window()), *data);
     }
-
-    static void settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
 };
 
-// A random value whose draw Int(r * k + c) is the given whole number.
-inline float valueFor(int wanted, int k, int c)
-{
-    return static_cast<float>((wanted - c + 0.5) / k);
-}
+using ProgramFixture = BasicProgramFixture<Pcg32RandomSource>;
+using DrillFixture = BasicProgramFixture<ScriptedRandomSource>;

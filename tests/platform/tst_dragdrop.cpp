@@ -1,3 +1,4 @@
+#include "MouseDrag.h"
 #include "platform/DragDrop.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 // The candidate label's automatic drag and the answer box's drop, without a drill window.
 class tst_DragDrop : public QObject
@@ -168,25 +168,7 @@ void tst_DragDrop::mouseDragStartsOnlyFromEnabledLabel()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    // A started drag runs until the button is let go; let it go from inside the drag's loop.
-    bool sawDrag = false;
-    QTimer release;
-    release.setInterval(20);
-    connect(&release, &QTimer::timeout, label, [&] {
-        if (label->findChild<QDrag *>() != nullptr) {
-            sawDrag = true;
-        }
-        QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, QPoint(20 + distance, 15));
-    });
-    release.start();
-    QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
-    QMouseEvent move(QEvent::MouseMove, QPointF(20 + distance, 15),
-                     label->mapToGlobal(QPointF(20 + distance, 15)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(label, &move);
-    sawDrag = sawDrag || label->findChild<QDrag *>() != nullptr;
-    release.stop();
-    QCOMPARE(sawDrag, starts);
+    QCOMPARE(mouseDragStarts(label, QPoint(20, 15), distance), starts);
     // The label is not moved by dragging it.
     QCOMPARE(label->geometry(), QRect(10, 10, 80, 30));
 }
