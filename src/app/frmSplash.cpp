@@ -107,12 +107,15 @@ void frmSplash::buildScreen(FormWindow &window)
             placeTwips(imgLogo, row.left, row.top, row.width, row.height);
             continue;
         }
-        QLabel *label = makeLabel(m_frame1, row.name, row.caption, row.left, row.top, row.width,
+        // Written by Form_Load; see there.
+        QLabel *label = makeLabel(m_frame1, row.name, QString(), row.left, row.top, row.width,
                                   row.height, row.points, alignmentFor(row.align));
         label->setFont(designFont(row.points, row.bold, kArial));
         setBackground(label, DesignColor::Cyan);
         if (row.role == SplashRole::Title) {
             m_lblProductName = label;
+        } else {
+            m_captioned.append({label, row.caption});
         }
     }
 
@@ -129,6 +132,7 @@ void frmSplash::buildScreen(FormWindow &window)
 
 void frmSplash::screenUnloaded()
 {
+    m_captioned.clear();
     m_frame1 = nullptr;
     m_lblProductName = nullptr;
     m_timer1 = nullptr;
@@ -136,6 +140,12 @@ void frmSplash::screenUnloaded()
 
 void frmSplash::Form_Load()
 {
+    // The captions are written here, once the window is on screen, rather than with the controls:
+    // a label's first text reaches the accessibility layer, whose first use connects to the
+    // session bus, and that would keep the splash off the screen for as long.
+    for (const auto &[label, caption] : std::as_const(m_captioned)) {
+        label->setText(caption);
+    }
     m_lblProductName->setText(kTitle);
 }
 

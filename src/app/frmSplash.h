@@ -5,6 +5,8 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QTimer>
 
@@ -59,6 +61,8 @@ private:
     QPointer<ClickFrame> m_frame1;
     QPointer<QLabel> m_lblProductName;
     QPointer<QTimer> m_timer1;
+    // The labels other than the title, with their designed captions.
+    QList<QPair<QPointer<QLabel>, QString>> m_captioned;
 };
 
 // What a control on the splash is: a line of text, the title that Form_Load writes, or the logo.

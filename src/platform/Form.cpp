@@ -20,6 +20,10 @@ FormWindow::FormWindow(Form &form) : m_form(form)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // The window keeps its size while the client is hidden for a moment (see Form::show).
+    QSizePolicy policy = m_client->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_client->setSizePolicy(policy);
     layout->addWidget(m_client);
 }
 
@@ -145,20 +149,32 @@ bool Form::isVisible() const
     return m_window != nullptr && m_window->isVisible();
 }
 
-void Form::load()
+bool Form::createScreen()
 {
     if (isLoaded() || m_host.hasEnded()) {
-        return;
+        return false;
     }
     m_window = new FormWindow(*this);
     m_placed = false;
     buildScreen(*m_window);
-    Form_Load();
+    return true;
+}
+
+void Form::load()
+{
+    if (createScreen()) {
+        Form_Load();
+    }
 }
 
 void Form::show()
 {
-    load();
+    // A form loaded by showing it goes on screen before its controls are shown and before its
+    // Form_Load runs. The first control shown, or the first caption written, wakes the
+    // accessibility layer, which then waits for the session bus; done the other way round that
+    // wait would keep the window itself off the screen. The first paint comes from the event
+    // loop afterwards and shows the controls with what Form_Load wrote.
+    const bool loading = createScreen();
     if (!isLoaded()) {
         return;
     }
@@ -172,8 +188,15 @@ void Form::show()
         }
         m_placed = true;
     }
+    if (loading) {
+        m_window->client()->hide();
+    }
     m_window->show();
     m_window->activateWindow();
+    if (loading) {
+        m_window->client()->show();
+        Form_Load();
+    }
 }
 
 void Form::hide()

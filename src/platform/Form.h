@@ -91,7 +91,8 @@ public:
     FormHost &host() const { return m_host; }
 
     void load();
-    // Loads the form first when it is unloaded (whose Form_Load may show it, or end the run).
+    // Loads the form first when it is unloaded: its window is shown, then its Form_Load runs
+    // (which may end the run).
     void show();
     void hide();
     void unload();
@@ -110,6 +111,9 @@ protected:
 
 private:
     friend class FormWindow;
+    // Creates the window and its controls of an unloaded form; false when there was nothing to do.
+    bool createScreen();
+
     FormHost &m_host;
     QPointer<FormWindow> m_window;
     bool m_placed = false;
