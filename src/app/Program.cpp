@@ -36,7 +36,7 @@ Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
         QObject::connect(window, &DrillWindow::backRequested, menu, showMenu);
         QObject::connect(window, &DrillWindow::printTestRequested, menu, openTeacherAide);
     }
-    // Loading an unloaded menu shows it through its Form_Load; a hidden one is only shown.
+    // An unloaded menu is loaded and shown; a hidden one is only shown again.
     QObject::connect(teacherAide, &frmTeacherAide::exitRequested, menu, showMenu);
 }
 
