@@ -29,7 +29,7 @@ Program::~Program() = default;
 void Program::start()
 {
     splash().show();
-    // The icon is painted at eight sizes; doing that after the splash is shown keeps it off the
+    // The icon is painted at six sizes; doing that after the splash is shown keeps it off the
     // way to the first window. Every window without an icon of its own takes the program's.
     QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(sumtopiaIcon()); });
 }

@@ -65,8 +65,9 @@ QPixmap sumtopiaLogo(int side)
 
 QIcon sumtopiaIcon()
 {
+    // Up to 128: bigger ones cost start-up memory, and a desktop takes the installed SVG for those.
     QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int side : {16, 24, 32, 48, 64, 128}) {
         icon.addPixmap(sumtopiaLogo(side));
     }
     return icon;
