@@ -9,6 +9,9 @@
 #include "drills/frmSubtraction.h"
 #include "worksheets/frmTeacherAide.h"
 
+#include <QApplication>
+#include <QTimer>
+
 Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
     : FormHost(dialogs, random, std::move(quit)), m_splash(std::make_unique<frmSplash>(*this)),
       m_selection(std::make_unique<frmSelection>(*this)),
@@ -26,4 +29,7 @@ Program::~Program() = default;
 void Program::start()
 {
     splash().show();
+    // The icon is painted at six sizes; doing that after the splash is shown keeps it off the
+    // way to the first window. Every window without an icon of its own takes the program's.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(sumtopiaIcon()); });
 }

@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -59,5 +60,8 @@ private:
     QPointer<QTimer> m_timer1;
 };
 
-// The 32 by 32 logo, painted rather than loaded so start-up reads no file.
-QPixmap sumtopiaLogo();
+// The logo, 32 by 32 on the splash, painted rather than loaded so start-up reads no file.
+QPixmap sumtopiaLogo(int side = 32);
+
+// The logo at the sizes window managers and task bars ask for, for the windows' icon.
+QIcon sumtopiaIcon();

@@ -16,6 +16,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumtopia"));
     QApplication::setApplicationVersion(QStringLiteral(SUMTOPIA_VERSION));
+    // Lets a Wayland compositor match the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(SUMTOPIA_APP_ID));
     // One style everywhere, so the designed colours show whatever the desktop theme.
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The run ends when the program says so, not when a hidden window's sibling closes.
