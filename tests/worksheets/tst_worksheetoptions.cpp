@@ -1,4 +1,4 @@
-#include "worksheets/WorksheetOptions.h"
+#include "cli/WorksheetOptions.h"
 
 #include <QTest>
 
