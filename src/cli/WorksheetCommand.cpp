@@ -115,7 +115,8 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
     const WorksheetOptions &options = parse.options;
 
     if (options.output == QLatin1String("-")) {
-        return report(writeText(makeSheets(options), STDOUT_FILENO, QStringLiteral("standard output")));
+        return report(
+            writeText(makeSheets(options), STDOUT_FILENO, QStringLiteral("standard output")));
     }
     if (!options.output.isEmpty()) {
         // An unwritable path is bad input: found before anything is drawn or written.

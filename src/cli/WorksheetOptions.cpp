@@ -24,15 +24,22 @@ const QStringList kFlags = {QStringLiteral("answers"), QStringLiteral("negatives
 const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("nograb"),
                               QStringLiteral("dograb"), QStringLiteral("sync"),
                               QStringLiteral("widgetcount")};
-const QStringList kQtValued = {
-    QStringLiteral("platform"),    QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("title"),
-    QStringLiteral("qwindowicon"), QStringLiteral("icon"),
-    QStringLiteral("style"),       QStringLiteral("stylesheet"),
-    QStringLiteral("session"),     QStringLiteral("display"),
-    QStringLiteral("name"),        QStringLiteral("qmljsdebugger")};
+const QStringList kQtValued = {QStringLiteral("platform"),
+                               QStringLiteral("platformpluginpath"),
+                               QStringLiteral("platformtheme"),
+                               QStringLiteral("plugin"),
+                               QStringLiteral("qwindowgeometry"),
+                               QStringLiteral("geometry"),
+                               QStringLiteral("qwindowtitle"),
+                               QStringLiteral("title"),
+                               QStringLiteral("qwindowicon"),
+                               QStringLiteral("icon"),
+                               QStringLiteral("style"),
+                               QStringLiteral("stylesheet"),
+                               QStringLiteral("session"),
+                               QStringLiteral("display"),
+                               QStringLiteral("name"),
+                               QStringLiteral("qmljsdebugger")};
 
 // Plain decimal digits of any length, leading zeros included; the value decides, not the form.
 std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
@@ -216,7 +223,8 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
             }
         }
         if (seen.contains(name)) {
-            return failure(QStringLiteral("option %1 is given more than once; allowed: once").arg(option));
+            return failure(
+                QStringLiteral("option %1 is given more than once; allowed: once").arg(option));
         }
         seen.append(name);
     }

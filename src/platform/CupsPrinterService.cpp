@@ -122,8 +122,9 @@ int integer(ipp_t *response, const char *name)
 // server answered with an error.
 bool lostOnTheWay(http_t *http, ipp_t *response)
 {
-    return response == nullptr && (httpError(http) != 0 || cupsLastError() == IPP_STATUS_ERROR_INTERNAL ||
-                                   cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE);
+    return response == nullptr &&
+           (httpError(http) != 0 || cupsLastError() == IPP_STATUS_ERROR_INTERNAL ||
+            cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE);
 }
 
 QString lastError()
@@ -139,8 +140,8 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     const int seconds = (m_timeoutMs + 999) / 1000;
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
-        lookup.state = connection.noServer ? PrinterLookup::State::None
-                                           : PrinterLookup::State::Silent;
+        lookup.state =
+            connection.noServer ? PrinterLookup::State::None : PrinterLookup::State::Silent;
         lookup.reason = connection.problem;
         return lookup;
     }
@@ -160,8 +161,8 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     lookup.name = QString::fromUtf8(name);
 
     ipp_t *request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, lookup.name);
-    askFor(request, {"printer-state", "printer-state-message", "printer-state-reasons",
-                     "media-default"});
+    askFor(request,
+           {"printer-state", "printer-state-message", "printer-state-reasons", "media-default"});
     Ipp response(cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, response.get())) {
         lookup.state = PrinterLookup::State::Silent;
@@ -190,9 +191,9 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
                                          const PrintDocument &document)
 {
     JobSubmission job;
-    const QByteArray pdf =
-        printer.paperWidthMm > 0 ? renderPdf({document}, printer.paperWidthMm, printer.paperHeightMm)
-                                 : renderPdf({document});
+    const QByteArray pdf = printer.paperWidthMm > 0
+                               ? renderPdf({document}, printer.paperWidthMm, printer.paperHeightMm)
+                               : renderPdf({document});
     if (pdf.isEmpty()) {
         job.reason = QStringLiteral("the pages could not be drawn");
         return job;

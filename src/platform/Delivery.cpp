@@ -39,6 +39,15 @@ QString jobsText(int count)
     return count == 1 ? QStringLiteral("1 job") : QStringLiteral("%1 jobs").arg(count);
 }
 
+// A reason from the server set into a sentence of ours, without a full stop of its own.
+QString clause(QString reason)
+{
+    while (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    return reason.isEmpty() ? QStringLiteral("no reason given") : reason;
+}
+
 const QString kCheckServer =
     QStringLiteral("Check that the printing service is running, then try again.");
 
@@ -184,7 +193,8 @@ QString checkOutputPath(const QString &path)
                 .arg(NAME_MAX);
         }
     }
-    struct stat info {};
+    struct stat info {
+    };
     if (::stat(name.constData(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
             return QStringLiteral("it is a folder");
@@ -201,7 +211,8 @@ QString checkOutputPath(const QString &path)
     }
     // A new or replaced file is made beside the target, so its folder must take new files.
     const QString folder = QFileInfo(followLinks(path)).absolutePath();
-    struct stat folderInfo {};
+    struct stat folderInfo {
+    };
     if (::stat(QFile::encodeName(folder).constData(), &folderInfo) != 0) {
         return QStringLiteral("the folder %1 cannot be used: %2").arg(folder, systemError(errno));
     }
@@ -224,7 +235,8 @@ DeliveryOutcome saveFile(const QString &path, const QByteArray &bytes, FileSyste
                                                       "file name.")
                                            .arg(shown(path), problem));
     }
-    struct stat info {};
+    struct stat info {
+    };
     const bool exists = ::stat(QFile::encodeName(path).constData(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) {
         return writeInPlace(path, bytes, files);
@@ -375,9 +387,10 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
             outcome.reason = job.reason + sofar + QLatin1Char(' ') + kCheckServer;
         } else {
             outcome.fault = DeliveryOutcome::Fault::Refused;
-            outcome.reason = QStringLiteral("The printer \"%1\" did not accept the worksheet: %2.%3 "
-                                            "Check that the printer accepts jobs, then try again.")
-                                 .arg(printer.name, job.reason, sofar);
+            outcome.reason =
+                QStringLiteral("The printer \"%1\" did not accept the worksheet: %2.%3 "
+                               "Check that the printer accepts jobs, then try again.")
+                    .arg(printer.name, clause(job.reason), sofar);
         }
         return outcome;
     }
@@ -405,11 +418,11 @@ QString jobFailureReason(const QString &printer, const JobStatus &status)
         return QStringLiteral("The printer \"%1\" stopped before the worksheet was printed: %2. "
                               "The worksheet stays in its queue and prints when the printer is "
                               "resumed.")
-            .arg(printer, status.reason);
+            .arg(printer, clause(status.reason));
     }
     return QStringLiteral("The printer \"%1\" did not print the worksheet: %2. Check the printer, "
                           "then print the worksheet again.")
-        .arg(printer, status.reason);
+        .arg(printer, clause(status.reason));
 }
 
 DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
@@ -468,11 +481,11 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;
-    outcome.reason = QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4 "
-                                    "seconds; they print when the printer gets to them.")
-                         .arg(jobsText(static_cast<int>(waiting.size())), printed.printer,
-                              waiting.size() == 1 ? QStringLiteral("waits")
-                                                  : QStringLiteral("wait"))
-                         .arg(seconds);
+    outcome.reason =
+        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4 "
+                       "seconds; they print when the printer gets to them.")
+            .arg(jobsText(static_cast<int>(waiting.size())), printed.printer,
+                 waiting.size() == 1 ? QStringLiteral("waits") : QStringLiteral("wait"))
+            .arg(seconds);
     return outcome;
 }

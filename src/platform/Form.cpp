@@ -65,8 +65,7 @@ FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
     installFontSubstitutes();
 }
 
-FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers,
-                   QuitHook quit)
+FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
     : m_dialogs(dialogs), m_random(random), m_printers(printers), m_quit(std::move(quit))
 {
     // Every window asks for the designed faces; the stand-ins must be known before the first.

@@ -31,11 +31,11 @@ struct JobSubmission {
 // Where one accepted job stands.
 struct JobStatus {
     enum class State {
-        Waiting,  // queued or being printed
-        Done,     // completed
-        Failed,   // aborted or cancelled by the server
-        Stopped,  // held in the queue of a printer that has stopped
-        Silent,   // the server did not answer in time
+        Waiting, // queued or being printed
+        Done,    // completed
+        Failed,  // aborted or cancelled by the server
+        Stopped, // held in the queue of a printer that has stopped
+        Silent,  // the server did not answer in time
     };
     State state = State::Silent;
     QString reason;
