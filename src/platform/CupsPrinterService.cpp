@@ -210,7 +210,9 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
                  "Sumtopia worksheet");
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
                  CUPS_FORMAT_PDF);
-    http_status_t status = cupsSendRequest(http, request, "/", static_cast<size_t>(pdf.size()));
+    // The length announced is the whole body: the request's own bytes and the document's.
+    http_status_t status =
+        cupsSendRequest(http, request, "/", ippLength(request) + static_cast<size_t>(pdf.size()));
     for (qsizetype sent = 0; status == HTTP_STATUS_CONTINUE && sent < pdf.size();) {
         const qsizetype chunk = std::min<qsizetype>(65536, pdf.size() - sent);
         status = cupsWriteRequestData(http, pdf.constData() + sent, static_cast<size_t>(chunk));
@@ -290,5 +292,6 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         return status;
     }
     status.state = JobStatus::State::Waiting;
+    status.reason = text(job.get(), "job-printer-state-message");
     return status;
 }

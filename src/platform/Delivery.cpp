@@ -435,6 +435,7 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
     const QDeadlineTimer deadline(waitMs);
     bool silent = false;
     QString silentReason;
+    QString printerSays;
     while (true) {
         silent = false;
         for (qsizetype i = 0; i < waiting.size();) {
@@ -456,6 +457,7 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
                 silentReason = status.reason;
                 break;
             case JobStatus::State::Waiting:
+                printerSays = status.reason;
                 break;
             }
             ++i;
@@ -481,11 +483,17 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;
+    const bool one = waiting.size() == 1;
     outcome.reason =
-        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4 "
-                       "seconds; they print when the printer gets to them.")
+        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4 seconds%5; %6 "
+                       "when the printer gets to %7.")
             .arg(jobsText(static_cast<int>(waiting.size())), printed.printer,
-                 waiting.size() == 1 ? QStringLiteral("waits") : QStringLiteral("wait"))
-            .arg(seconds);
+                 one ? QStringLiteral("waits") : QStringLiteral("wait"))
+            .arg(seconds)
+            .arg(printerSays.isEmpty()
+                     ? QString()
+                     : QStringLiteral(" (the printer says: %1)").arg(clause(printerSays)),
+                 one ? QStringLiteral("it prints") : QStringLiteral("they print"),
+                 one ? QStringLiteral("it") : QStringLiteral("them"));
     return outcome;
 }

@@ -43,7 +43,7 @@ struct JobStatus {
 
 // The system's print service. Every call returns within the service's time limit, so a window
 // that calls it off its own thread never waits on it, and the command line's waits are bounded.
-// Calls may come from any thread, one at a time per object.
+// Calls may come from any thread, also at the same time.
 class PrinterService
 {
 public:
