@@ -37,9 +37,9 @@ QString serverName()
 
 QString silentReason(int seconds)
 {
-    return QStringLiteral("The print server (%1) did not answer within %2 seconds.")
-        .arg(serverName())
-        .arg(seconds);
+    return QStringLiteral("The print server (%1) did not answer within %2.")
+        .arg(serverName(),
+             seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds));
 }
 
 // What one connection attempt found.
