@@ -485,11 +485,12 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
     outcome.kind = DeliveryOutcome::Kind::Pending;
     const bool one = waiting.size() == 1;
     outcome.reason =
-        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4 seconds%5; %6 "
+        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4%5; %6 "
                        "when the printer gets to %7.")
             .arg(jobsText(static_cast<int>(waiting.size())), printed.printer,
-                 one ? QStringLiteral("waits") : QStringLiteral("wait"))
-            .arg(seconds)
+                 one ? QStringLiteral("waits") : QStringLiteral("wait"),
+                 seconds == 1 ? QStringLiteral("1 second")
+                              : QStringLiteral("%1 seconds").arg(seconds))
             .arg(printerSays.isEmpty()
                      ? QString()
                      : QStringLiteral(" (the printer says: %1)").arg(clause(printerSays)),
