@@ -6,8 +6,8 @@
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
-#include <QFutureWatcher>
 #include <QDir>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 namespace
 {
@@ -320,17 +321,22 @@ void frmTeacherAide::deliver(const PrintDocument &document)
         delivered(watcher->result(), document);
     });
     ++m_inFlight;
-    const QFuture<DeliveryOutcome> work = QtConcurrent::run(
-        [&printers, document] { return printDocuments(printers, {document}); });
+    const QFuture<DeliveryOutcome> work =
+        QtConcurrent::run([&printers, document] { return printDocuments(printers, {document}); });
     m_work.append(QFuture<void>(work));
     watcher->setFuture(work);
 }
 
-void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocument &document)
+void frmTeacherAide::forgetFinishedWork()
 {
     m_work.erase(std::remove_if(m_work.begin(), m_work.end(),
                                 [](const QFuture<void> &work) { return work.isFinished(); }),
                  m_work.end());
+}
+
+void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocument &document)
+{
+    forgetFinishedWork();
     switch (outcome.kind) {
     case DeliveryOutcome::Kind::Printed:
         for (int id : outcome.jobIds) {
@@ -408,6 +414,7 @@ void frmTeacherAide::checkJobs()
 
 void frmTeacherAide::jobsChecked(const QList<JobStatus> &statuses)
 {
+    forgetFinishedWork();
     // Jobs added while the server was asked are further down the list and stay followed.
     QStringList failures;
     QList<FollowedJob> still;

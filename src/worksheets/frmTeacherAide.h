@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Delivery.h"
 #include "platform/Form.h"
 #include "platform/Numbers.h"
-#include "platform/Delivery.h"
 #include "worksheets/Worksheets.h"
 
 #include <QFuture>
@@ -70,6 +70,7 @@ private:
     void checkJobs();
     void jobsChecked(const QList<JobStatus> &statuses);
     void tell(const QString &message);
+    void forgetFinishedWork();
 
     struct FollowedJob {
         QString printer;
