@@ -331,5 +331,6 @@ QString worksheetUsage()
         "Each option is given once, as --name VALUE or --name=VALUE.\n"
         "The same choices always give the same sheets. A file is replaced only once the new\n"
         "one is complete.\n"
-        "Exit status: 0 done, 1 printing or writing failed, 2 bad input (nothing written).\n");
+        "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard\n"
+        "error), 1 printing or writing failed, 2 bad input (nothing written).\n");
 }

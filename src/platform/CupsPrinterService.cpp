@@ -42,6 +42,16 @@ QString silentReason(int seconds)
              seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds));
 }
 
+// A request lost on the way: the whole time spent is a server that does not answer, less is one
+// that broke off the connection (it stopped or crashed).
+QString lostReason(const QElapsedTimer &clock, int timeoutMs)
+{
+    if (clock.elapsed() < timeoutMs * 9 / 10) {
+        return QStringLiteral("The print server (%1) broke off the connection.").arg(serverName());
+    }
+    return silentReason((timeoutMs + 999) / 1000);
+}
+
 // What one connection attempt found.
 struct Connection {
     Http http;
@@ -137,7 +147,8 @@ QString lastError()
 PrinterLookup CupsPrinterService::defaultPrinter()
 {
     PrinterLookup lookup;
-    const int seconds = (m_timeoutMs + 999) / 1000;
+    QElapsedTimer clock;
+    clock.start();
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
         lookup.state =
@@ -151,7 +162,7 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     if (name == nullptr) {
         if (httpError(http) != 0 || cupsLastError() == IPP_STATUS_ERROR_INTERNAL) {
             lookup.state = PrinterLookup::State::Silent;
-            lookup.reason = silentReason(seconds);
+            lookup.reason = lostReason(clock, m_timeoutMs);
         } else {
             lookup.state = PrinterLookup::State::None;
             lookup.reason = lastError();
@@ -163,10 +174,11 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     ipp_t *request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, lookup.name);
     askFor(request,
            {"printer-state", "printer-state-message", "printer-state-reasons", "media-default"});
+    clock.restart();
     Ipp response(cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, response.get())) {
         lookup.state = PrinterLookup::State::Silent;
-        lookup.reason = silentReason(seconds);
+        lookup.reason = lostReason(clock, m_timeoutMs);
         return lookup;
     }
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
@@ -198,6 +210,8 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
         job.reason = QStringLiteral("the pages could not be drawn");
         return job;
     }
+    QElapsedTimer clock;
+    clock.start();
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
         job.state = JobSubmission::State::Silent;
@@ -222,7 +236,7 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
     ippDelete(request);
     if (lostOnTheWay(http, response.get())) {
         job.state = JobSubmission::State::Silent;
-        job.reason = silentReason((m_timeoutMs + 999) / 1000);
+        job.reason = lostReason(clock, m_timeoutMs);
         return job;
     }
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE || !response) {
@@ -237,6 +251,8 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
 JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
 {
     JobStatus status;
+    QElapsedTimer clock;
+    clock.start();
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
         status.reason = connection.problem;
@@ -248,7 +264,7 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
     askFor(request, {"job-state", "job-state-reasons", "job-printer-state-message"});
     Ipp job(cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, job.get())) {
-        status.reason = silentReason((m_timeoutMs + 999) / 1000);
+        status.reason = lostReason(clock, m_timeoutMs);
         return status;
     }
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
@@ -267,8 +283,12 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         return status;
     case IPP_JSTATE_ABORTED:
     case IPP_JSTATE_CANCELED:
-    case IPP_JSTATE_STOPPED:
         status.state = JobStatus::State::Failed;
+        status.reason = reason;
+        return status;
+    case IPP_JSTATE_STOPPED:
+        // Stopped while printing: it carries on once the printer is resumed.
+        status.state = JobStatus::State::Stopped;
         status.reason = reason;
         return status;
     default:
@@ -278,9 +298,10 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
     // A waiting job on a printer that has stopped will not print until someone acts.
     ipp_t *printerRequest = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
     askFor(printerRequest, {"printer-state", "printer-state-message", "printer-state-reasons"});
+    clock.restart();
     Ipp printerResponse(cupsDoRequest(http, printerRequest, "/"));
     if (lostOnTheWay(http, printerResponse.get())) {
-        status.reason = silentReason((m_timeoutMs + 999) / 1000);
+        status.reason = lostReason(clock, m_timeoutMs);
         return status;
     }
     if (integer(printerResponse.get(), "printer-state") == IPP_PSTATE_STOPPED) {

@@ -375,8 +375,7 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
         const int unsent = static_cast<int>(documents.size()) - accepted;
         QString sofar;
         if (accepted > 0) {
-            sofar = QStringLiteral(" %1 had already been accepted and will print; the other %2 "
-                                   "%3 not sent.")
+            sofar = QStringLiteral(" %1 had already been accepted; the other %2 %3 not sent.")
                         .arg(jobsText(accepted))
                         .arg(unsent)
                         .arg(unsent == 1 ? QStringLiteral("was") : QStringLiteral("were"));

@@ -405,7 +405,7 @@ void tst_Delivery::printing_data()
                                 {JobSubmission::State::Refused, 0, "Printer is full"}}
         << 4 << failed << int(DeliveryOutcome::Fault::Refused) << QList<int>{7, 8}
         << "The printer \"Room12\" did not accept the worksheet: Printer is full. 2 jobs had "
-           "already been accepted and will print; the other 2 were not sent. Check that the "
+           "already been accepted; the other 2 were not sent. Check that the "
            "printer accepts jobs, then try again.";
     QList<JobSubmission> fifteen;
     QList<int> fifteenIds;
@@ -417,7 +417,7 @@ void tst_Delivery::printing_data()
         << ready
         << (QList<JobSubmission>(fifteen) << JobSubmission{JobSubmission::State::Silent, 0, silent})
         << 40 << failed << int(DeliveryOutcome::Fault::ServerSilent) << fifteenIds
-        << silent + " 15 jobs had already been accepted and will print; the other 25 were not "
+        << silent + " 15 jobs had already been accepted; the other 25 were not "
                     "sent. Check that the printing service is running, then try again.";
     QTest::addRow("server gone after one of two")
         << ready
@@ -425,8 +425,8 @@ void tst_Delivery::printing_data()
                                 {JobSubmission::State::Silent, 0,
                                  "No print server runs at /run/cups/cups.sock."}}
         << 2 << failed << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{3}
-        << "No print server runs at /run/cups/cups.sock. 1 job had already been accepted and will "
-           "print; the other 1 was not sent. Check that the printing service is running, then try "
+        << "No print server runs at /run/cups/cups.sock. 1 job had already been accepted; the "
+           "other 1 was not sent. Check that the printing service is running, then try "
            "again.";
     QTest::addRow("paused printer, one sheet")
         << int(PrinterLookup::State::Paused) << QList<JobSubmission>{} << 1

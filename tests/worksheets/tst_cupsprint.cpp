@@ -101,6 +101,7 @@ private slots:
     void pausedPrinter();
     void stalledServer();
     void serverStallsDuringARun();
+    void serverDiesDuringARun();
     void cleanupTestCase() { stopServer(); }
 
 private:
@@ -111,6 +112,7 @@ private:
     int pdfCount() const;
     int jobsReceived() const;
     void signalServer(int signal);
+    void startServer();
     void stopServer();
 
     QTemporaryDir m_root{QDir::tempPath() + "/sumtopia-cups-XXXXXX"};
@@ -230,15 +232,18 @@ void tst_CupsPrint::initTestCase()
                                               QFileDevice::ExeOther));
     QVERIFY(QFile::setPermissions(m_root.filePath("out"), QFileDevice::Permissions(0x7777)));
     const QString socket = m_root.filePath("cups.sock");
-    QVERIFY(writeFile(m_root.filePath("etc/cupsd.conf"),
-                      QStringLiteral("Listen %1\n"
-                                     "LogLevel info\n"
-                                     "WebInterface No\n"
-                                     "Browsing No\n"
-                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                     "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                     "  </Limit>\n</Policy>\n")
-                          .arg(socket)));
+    QVERIFY(
+        writeFile(m_root.filePath("etc/cupsd.conf"),
+                  QStringLiteral("Listen %1\n"
+                                 "LogLevel info\n"
+                                 "WebInterface No\n"
+                                 // Saved at once, so a killed server comes back with its queues.
+                                 "DirtyCleanInterval 0\n"
+                                 "Browsing No\n"
+                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                 "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                 "  </Limit>\n</Policy>\n")
+                      .arg(socket)));
     QVERIFY(writeFile(m_root.filePath("etc/cups-files.conf"),
                       QStringLiteral("ServerRoot %1/etc\n"
                                      "RequestRoot %1/spool\n"
@@ -261,21 +266,7 @@ void tst_CupsPrint::initTestCase()
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
 
-    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
-                  {"-f", "-c", m_root.filePath("etc/cupsd.conf"), "-s",
-                   m_root.filePath("etc/cups-files.conf")});
-    QVERIFY2(m_cupsd.waitForStarted(5000),
-             qPrintable("cupsd did not start: " + m_cupsd.errorString()));
-    bool ready = false;
-    for (int i = 0; i < 100 && !ready; ++i) {
-        QTest::qWait(100);
-        QVERIFY2(m_cupsd.state() == QProcess::Running,
-                 qPrintable("cupsd stopped: " + QString::fromLocal8Bit(m_cupsd.readAll()) +
-                            serverLog()));
-        ready = QFile::exists(socket) && run(QStringLiteral("lpstat"), {"-r"});
-    }
-    QVERIFY2(ready, qPrintable("cupsd did not answer: " + serverLog()));
+    startServer();
 
     // The PDF backend reads its per-queue settings from the system folder only.
     m_queueConfig = QStringLiteral("/etc/cups/cups-pdf-%1.conf").arg(m_queue);
@@ -515,7 +506,7 @@ void tst_CupsPrint::serverStallsDuringARun()
     QCOMPARE(process.exitCode(), 1);
     static const QRegularExpression said(
         QStringLiteral("\\Asumtopia: The print server \\(.*\\) did not answer within 4 seconds\\. "
-                       "(\\d+) jobs had already been accepted and will print; the other (\\d+) "
+                       "(\\d+) jobs had already been accepted; the other (\\d+) "
                        "were not sent\\. Check that the printing service is running, then try "
                        "again\\.\n\\z"));
     const QRegularExpressionMatch match = said.match(err);
@@ -528,6 +519,58 @@ void tst_CupsPrint::serverStallsDuringARun()
     QVERIFY2(
         jobsReceived() - jobs == accepted || jobsReceived() - jobs == accepted + 1,
         qPrintable(QString("%1 jobs said, %2 received").arg(accepted).arg(jobsReceived() - jobs)));
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_queue}));
+}
+
+void tst_CupsPrint::startServer()
+{
+    const QString socket = m_root.filePath("cups.sock");
+    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
+                  {"-f", "-c", m_root.filePath("etc/cupsd.conf"), "-s",
+                   m_root.filePath("etc/cups-files.conf")});
+    QVERIFY2(m_cupsd.waitForStarted(5000),
+             qPrintable("cupsd did not start: " + m_cupsd.errorString()));
+    bool ready = false;
+    for (int i = 0; i < 100 && !ready; ++i) {
+        QTest::qWait(100);
+        QVERIFY2(m_cupsd.state() == QProcess::Running,
+                 qPrintable("cupsd stopped: " + QString::fromLocal8Bit(m_cupsd.readAll()) +
+                            serverLog()));
+        ready = QFile::exists(socket) && run(QStringLiteral("lpstat"), {"-r"});
+    }
+    QVERIFY2(ready, qPrintable("cupsd did not answer: " + serverLog()));
+}
+
+void tst_CupsPrint::serverDiesDuringARun()
+{
+    const int jobs = jobsReceived();
+    QProcess process;
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), QStringList(kOneSheet) << "--count"
+                                                                              << "40"
+                                                                              << "--wait-seconds"
+                                                                              << "0");
+    QTRY_VERIFY_WITH_TIMEOUT(jobsReceived() >= jobs + 3, 30000);
+    m_cupsd.kill(); // our own server, by its process id
+    QVERIFY(m_cupsd.waitForFinished(5000));
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    // Killed in the middle of a job or between two: either is said as it is.
+    static const QRegularExpression said(QStringLiteral(
+        "\\Asumtopia: (The print server \\(.*\\) broke off the connection|No print server runs "
+        "at .*)\\. (\\d+) jobs had already been accepted; the other (\\d+) were not sent\\. "
+        "Check that the printing service is running, then try again\\.\n\\z"));
+    const QRegularExpressionMatch match = said.match(err);
+    QVERIFY2(match.hasMatch(), qPrintable(err));
+    const int accepted = match.captured(2).toInt();
+    QCOMPARE(accepted + match.captured(3).toInt(), 40);
+    QVERIFY(accepted >= 3);
+    QVERIFY2(
+        jobsReceived() - jobs == accepted || jobsReceived() - jobs == accepted + 1,
+        qPrintable(QString("%1 jobs said, %2 received").arg(accepted).arg(jobsReceived() - jobs)));
+
+    startServer();
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_queue}));
 }
 
