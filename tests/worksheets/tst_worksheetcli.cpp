@@ -336,8 +336,15 @@ void tst_WorksheetCli::pipeTarget()
     QProcess reader;
     reader.start("cat", {fifo});
     QVERIFY(reader.waitForStarted());
-    QTest::qWait(300);
-    const Run run = runProgram(arguments);
+    // Until the reader has opened its end, the program finds nobody there and writes nothing.
+    Run run;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        run = runProgram(arguments);
+        if (run.status != 1) {
+            break;
+        }
+        QTest::qWait(50);
+    }
     QVERIFY(reader.waitForFinished(20000));
     QVERIFY2(run.err.isEmpty(), run.err.constData());
     QCOMPARE(run.status, 0);
