@@ -45,7 +45,7 @@ class FormHost
 public:
     using QuitHook = std::function<void()>;
 
-    // The system's print server.
+    // Without a print service of its own, the forms print through the system's print server.
     FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit);
     FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit);
     virtual ~FormHost();
