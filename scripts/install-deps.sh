@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation
+    libcups2-dev
     cups cups-client printer-driver-cups-pdf poppler-utils
     locales
     desktop-file-utils appstream man-db groff-base libxml2-utils

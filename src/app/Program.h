@@ -19,6 +19,7 @@ class Program final : public FormHost
 {
 public:
     Program(Dialogs &dialogs, RandomSource &random, QuitHook quit);
+    Program(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit);
     ~Program() override;
 
     frmSplash &splash() const { return *m_splash; }
@@ -34,6 +35,8 @@ public:
     void start();
 
 private:
+    void createForms();
+
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmSelection> m_selection;
     std::unique_ptr<frmAddition> m_addition;
