@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sumtopia needs to build, run and test, skipping what is present.
-# Usage: scripts/install-deps.sh [--bench]
+# Usage: scripts/install-deps.sh [--bench] [--package]
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation
+    libcups2-dev
     cups cups-client printer-driver-cups-pdf poppler-utils
     locales
+    desktop-file-utils appstream man-db groff-base libxml2-utils
 )
-if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(xvfb xauth libxcb1-dev)
-fi
+for option in "$@"; do
+    case "$option" in
+    --bench) packages+=(xvfb xauth libxcb1-dev) ;;
+    --package) packages+=(debhelper dpkg-dev fakeroot lintian) ;;
+    *)
+        echo "install-deps.sh: unknown option '$option'; allowed: --bench, --package" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -9,16 +9,32 @@
 #include "drills/frmSubtraction.h"
 #include "worksheets/frmTeacherAide.h"
 
+#include <QApplication>
+#include <QTimer>
+
 Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
-    : FormHost(dialogs, random, std::move(quit)), m_splash(std::make_unique<frmSplash>(*this)),
-      m_selection(std::make_unique<frmSelection>(*this)),
-      m_addition(std::make_unique<frmAddition>(*this, m_selection->strFullName)),
-      m_subtraction(std::make_unique<frmSubtraction>(*this, m_selection->strFullName)),
-      m_multiplication(std::make_unique<frmMultiplication>(*this, m_selection->strFullName)),
-      m_division(std::make_unique<frmDivision>(*this, m_selection->strFullName)),
-      m_percent(std::make_unique<frmPercent>(*this, m_selection->strFullName)),
-      m_teacherAide(std::make_unique<frmTeacherAide>(*this))
+    : FormHost(dialogs, random, std::move(quit))
 {
+    createForms();
+}
+
+Program::Program(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
+    : FormHost(dialogs, random, printers, std::move(quit))
+{
+    createForms();
+}
+
+void Program::createForms()
+{
+    m_splash = std::make_unique<frmSplash>(*this);
+    m_selection = std::make_unique<frmSelection>(*this);
+    m_addition = std::make_unique<frmAddition>(*this, m_selection->strFullName);
+    m_subtraction = std::make_unique<frmSubtraction>(*this, m_selection->strFullName);
+    m_multiplication = std::make_unique<frmMultiplication>(*this, m_selection->strFullName);
+    m_division = std::make_unique<frmDivision>(*this, m_selection->strFullName);
+    m_percent = std::make_unique<frmPercent>(*this, m_selection->strFullName);
+    m_teacherAide = std::make_unique<frmTeacherAide>(*this);
+
     frmSelection *menu = m_selection.get();
     frmTeacherAide *teacherAide = m_teacherAide.get();
     const auto showMenu = [menu] { menu->show(); };
@@ -62,4 +78,7 @@ Form &Program::drill(Category category) const
 void Program::start()
 {
     splash().show();
+    // The icon is painted at six sizes; doing that after the splash is shown keeps it off the
+    // way to the first window. Every window without an icon of its own takes the program's.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(sumtopiaIcon()); });
 }

@@ -21,6 +21,7 @@ class Program final : public FormHost
 {
 public:
     Program(Dialogs &dialogs, RandomSource &random, QuitHook quit);
+    Program(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit);
     ~Program() override;
 
     frmSplash &splash() const { return *m_splash; }
@@ -38,6 +39,8 @@ public:
     Form &drill(Category category) const;
 
 private:
+    void createForms();
+
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmSelection> m_selection;
     std::unique_ptr<frmAddition> m_addition;

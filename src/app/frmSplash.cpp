@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,12 +59,14 @@ void ClickFrame::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-QPixmap sumtopiaLogo()
+QPixmap sumtopiaLogo(int side)
 {
-    QPixmap pixmap(32, 32);
+    QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn in 32 by 32 units, the same as the installed SVG icon, and scaled to the side asked.
+    painter.scale(side / 32.0, side / 32.0);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xE0, 0x40, 0x30));
     painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
@@ -80,6 +83,16 @@ QPixmap sumtopiaLogo()
     painter.drawEllipse(QPointF(23, 19.5), 1.5, 1.5);
     painter.drawEllipse(QPointF(23, 26.5), 1.5, 1.5);
     return pixmap;
+}
+
+QIcon sumtopiaIcon()
+{
+    // Up to 128: bigger ones cost start-up memory, and a desktop takes the installed SVG for those.
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128}) {
+        icon.addPixmap(sumtopiaLogo(side));
+    }
+    return icon;
 }
 
 frmSplash::frmSplash(FormHost &host) : Form(host, QStringLiteral("frmSplash")) {}

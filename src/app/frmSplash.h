@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QList>
 #include <QPair>
@@ -84,5 +85,8 @@ struct SplashControl {
 // The splash's controls inside its frame, in twips as designed.
 const QList<SplashControl> &splashControls();
 
-// The 32 by 32 logo, painted rather than loaded so start-up reads no file.
-QPixmap sumtopiaLogo();
+// The logo, 32 by 32 on the splash, painted rather than loaded so start-up reads no file.
+QPixmap sumtopiaLogo(int side = 32);
+
+// The logo at the sizes window managers and task bars ask for, for the windows' icon.
+QIcon sumtopiaIcon();

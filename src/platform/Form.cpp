@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/Controls.h"
+#include "platform/CupsPrinterService.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -66,7 +67,15 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 }
 
 FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
-    : m_dialogs(dialogs), m_random(random), m_quit(std::move(quit))
+    : m_dialogs(dialogs), m_random(random),
+      m_systemPrinters(std::make_unique<CupsPrinterService>()), m_printers(*m_systemPrinters),
+      m_quit(std::move(quit))
+{
+    installFontSubstitutes();
+}
+
+FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
+    : m_dialogs(dialogs), m_random(random), m_printers(printers), m_quit(std::move(quit))
 {
     // Every window asks for the designed faces; the stand-ins must be known before the first.
     installFontSubstitutes();

@@ -2,15 +2,10 @@
 
 #include "platform/PrintLayout.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace
 {
@@ -118,62 +113,4 @@ PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document)
                                         .arg(printer.printerName()));
     }
     return painted;
-}
-
-PrintResult writePdfFile(const QList<PrintDocument> &documents, const QString &path)
-{
-    // The pages go to a temporary file beside the target, which replaces it only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return PrintResult::failure(
-            QStringLiteral("%1 cannot be written: %2")
-                .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Worksheet"));
-        writer.setCreator(QStringLiteral("Sumtopia"));
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return PrintResult::failure(
-                QStringLiteral("%1 could not be started as a PDF file.").arg(path));
-        }
-        const PrintResult painted = paintDocuments(painter, writer, documents);
-        painter.end();
-        if (!painted.ok) {
-            file.cancelWriting();
-            return painted;
-        }
-    }
-    if (!file.commit()) {
-        return PrintResult::failure(
-            QStringLiteral("%1 could not be completed: %2")
-                .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
-    }
-    return PrintResult::success();
-}
-
-bool SystemPrintTarget::hasDefaultPrinter() const
-{
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
-PrintResult SystemPrintTarget::printOnDefaultPrinter(const PrintDocument &document)
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return PrintResult::failure(QStringLiteral("No printer is set up."));
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Sumtopia worksheet"));
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    return printDocumentOn(printer, document);
-}
-
-PrintResult SystemPrintTarget::savePdf(const QList<PrintDocument> &documents, const QString &path)
-{
-    return writePdfFile(documents, path);
 }

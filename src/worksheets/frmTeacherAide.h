@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Delivery.h"
 #include "platform/Form.h"
 #include "platform/Numbers.h"
-#include "platform/PrinterSurface.h"
 #include "worksheets/Worksheets.h"
 
+#include <QFuture>
 #include <QPointer>
+#include <QTimer>
 
 #include <QComboBox>
 class QGroupBox;
@@ -36,8 +38,13 @@ public:
     void Multiplication();
     void Percents();
 
-    // Where worksheets go; nullptr restores the system's printers. Not owned.
-    void setPrintTarget(PrintTarget *target) { m_printTarget = target; }
+    ~frmTeacherAide() override;
+
+    // How often the printer is asked after the jobs it accepted.
+    void setFollowInterval(int milliseconds) { m_followTimer.setInterval(milliseconds); }
+    // Worksheets on their way to the printer, and accepted jobs not yet printed.
+    int deliveriesInFlight() const { return m_inFlight; }
+    int jobsFollowed() const { return static_cast<int>(m_followed.size()); }
 
     QComboBox *cboSubject() const { return m_cboSubject; }
     QComboBox *cboGrade() const { return m_cboGrade; }
@@ -61,10 +68,23 @@ private:
                          const QStringList &items);
     void printWorksheet(Subject subject);
     void deliver(const PrintDocument &document);
-    PrintTarget &printTarget();
+    void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
+    void offerPdf(const PrintDocument &document);
+    void checkJobs();
+    void jobsChecked(const QList<JobStatus> &statuses);
+    void tell(const QString &message);
+    void forgetFinishedWork();
 
-    SystemPrintTarget m_systemTarget;
-    PrintTarget *m_printTarget = nullptr;
+    struct FollowedJob {
+        QString printer;
+        int id = 0;
+    };
+
+    QList<FollowedJob> m_followed;
+    QTimer m_followTimer;
+    QList<QFuture<void>> m_work;
+    int m_inFlight = 0;
+    bool m_checking = false;
     QPointer<QComboBox> m_cboSubject;
     QPointer<QComboBox> m_cboGrade;
     QPointer<QComboBox> m_cboSeed;

@@ -3,7 +3,10 @@
 #include "app/frmSplash.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QTimer>
 
@@ -22,6 +25,9 @@ private Q_SLOTS:
     void clickOnLabelOrLogoDoesNothing_data();
     void clickOnLabelOrLogoDoesNothing();
     void keyWithoutCharacterDoesNothing();
+    void windowIconComesAfterTheSplash();
+    void logoScalesToTheSideAsked_data();
+    void logoScalesToTheSideAsked();
 };
 
 void tst_Splash::loadShowsTitleAndStartsTimer()
@@ -200,6 +206,55 @@ void tst_Splash::keyWithoutCharacterDoesNothing()
     ProgramFixture::settle();
     QVERIFY(f.program.splash().isVisible());
     QCOMPARE(f.quits, 0);
+}
+
+void tst_Splash::windowIconComesAfterTheSplash()
+{
+    QApplication::setWindowIcon(QIcon());
+    ProgramFixture f;
+    f.program.start();
+    // Not painted on the way to the first window...
+    QVERIFY(f.program.splash().isVisible());
+    QVERIFY(QApplication::windowIcon().isNull());
+    // ...but as soon as the event loop turns, for every window.
+    ProgramFixture::settle();
+    const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    QCOMPARE(QApplication::windowIcon().availableSizes(), expected);
+    QVERIFY(!f.program.splash().window()->windowIcon().isNull());
+    QTest::qWait(frmSplash::kTimerInterval + 200);
+    QVERIFY(f.program.selection().isVisible());
+    QVERIFY(!f.program.selection().window()->windowIcon().isNull());
+}
+
+void tst_Splash::logoScalesToTheSideAsked_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QRgb>("colour");
+    const QRgb clear = qRgba(0, 0, 0, 0);
+    const QRgb red = qRgb(0xE0, 0x40, 0x30);
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    QTest::addRow("32: corner outside the rounded square") << 32 << QPoint(0, 0) << clear;
+    QTest::addRow("32: ground between the signs") << 32 << QPoint(16, 4) << red;
+    QTest::addRow("32: middle of the plus") << 32 << QPoint(9, 9) << white;
+    QTest::addRow("32: upper dot of the divide") << 32 << QPoint(23, 19) << white;
+    QTest::addRow("64: corner outside the rounded square") << 64 << QPoint(1, 1) << clear;
+    QTest::addRow("64: ground between the signs") << 64 << QPoint(32, 8) << red;
+    QTest::addRow("64: middle of the plus") << 64 << QPoint(18, 18) << white;
+    QTest::addRow("64: upper dot of the divide") << 64 << QPoint(46, 39) << white;
+    QTest::addRow("64: ground above the divide") << 64 << QPoint(46, 33) << red;
+    QTest::addRow("64: middle of the times") << 64 << QPoint(18, 46) << white;
+    QTest::addRow("16: ground between the signs") << 16 << QPoint(8, 2) << red;
+}
+
+void tst_Splash::logoScalesToTheSideAsked()
+{
+    QFETCH(int, side);
+    QFETCH(QPoint, point);
+    QFETCH(QRgb, colour);
+    const QImage image = sumtopiaLogo(side).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), QSize(side, side));
+    QCOMPARE(image.pixel(point), colour);
 }
 
 QTEST_MAIN(tst_Splash)

@@ -1,22 +1,90 @@
 #include "ScriptedDialogs.h"
 #include "app/Program.h"
 #include "platform/Controls.h"
+#include "platform/CupsPrinterService.h"
 #include "platform/RandomSource.h"
 #include "platform/TextSurface.h"
 #include "worksheets/Worksheets.h"
 #include "worksheets/frmTeacherAide.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/types.h>
 
 // Prints a worksheet from the request window through a real print server into a PDF queue and
-// reads the PDF back. The server is our own: configuration, spool and socket in a temporary
-// folder, no network port, stopped by its process id at the end.
+// reads the PDF back, and takes the faults on the way to paper: a queue that refuses jobs, a
+// printer whose backend fails every job, a paused printer and a stalled server. The server is our
+// own: configuration, spool, programs and socket in a temporary folder, no network port, stopped
+// and resumed by its process id only.
+
+namespace
+{
+
+struct Command {
+    int status = -1;
+    QString err;
+    QByteArray out;
+    qint64 milliseconds = 0;
+};
+
+const QStringList kOneSheet{"--worksheet", "addition", "--grade", "3", "--seed", "1"};
+
+// The request window on the test's server, with a short time limit for its calls.
+struct Window {
+    explicit Window(int timeoutMs = 2000) : printers(timeoutMs)
+    {
+        aide().setFollowInterval(200);
+        aide().load();
+        aide().cboSubject()->setCurrentIndex(0);
+        aide().cboGrade()->setCurrentIndex(2);
+        aide().cboSeed()->setCurrentIndex(0);
+    }
+    frmTeacherAide &aide() const { return program.teacherAide(); }
+    // Returns how long the click kept the window busy.
+    qint64 submit() const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(aide().window()->findChild<QPushButton *>("cmdSubmit"), Qt::LeftButton);
+        return clock.elapsed();
+    }
+    QStringList prompts() const
+    {
+        QStringList result;
+        for (const ScriptedDialogs::Shown &shown : dialogs.shown()) {
+            result.append(shown.prompt + " / " + shown.title);
+        }
+        return result;
+    }
+
+    ScriptedDialogs dialogs;
+    Pcg32RandomSource random;
+    CupsPrinterService printers;
+    Program program{dialogs, random, printers, [] {}};
+};
+
+// Resumes the server however the test ends.
+struct Resume {
+    explicit Resume(QProcess &server) : m_server(server) {}
+    ~Resume()
+    {
+        if (m_server.state() == QProcess::Running) {
+            ::kill(static_cast<pid_t>(m_server.processId()), SIGCONT);
+        }
+    }
+    QProcess &m_server;
+};
+
+} // namespace
+
 class tst_CupsPrint : public QObject
 {
     Q_OBJECT
@@ -27,19 +95,73 @@ private slots:
     void initTestCase();
     void submitPrintsOneJob();
     void commandPrintsOneJobPerSheet();
+    void rejectingQueue();
+    void failingBackend_data();
+    void failingBackend();
+    void pausedPrinter();
+    void stalledServer();
+    void serverStallsDuringARun();
+    void serverDiesDuringARun();
     void cleanupTestCase() { stopServer(); }
 
 private:
     bool writeFile(const QString &path, const QString &text);
     bool run(const QString &program, const QStringList &arguments, QString *output = nullptr);
+    Command command(const QStringList &arguments, const QString &printer = QString());
     QString serverLog() const;
+    int pdfCount() const;
+    int jobsReceived() const;
+    void signalServer(int signal);
+    void startServer();
     void stopServer();
 
     QTemporaryDir m_root{QDir::tempPath() + "/sumtopia-cups-XXXXXX"};
     QProcess m_cupsd;
     QString m_queue = QStringLiteral("SumtopiaTest%1").arg(QCoreApplication::applicationPid());
+    QString m_failing = m_queue + QStringLiteral("Jammed");
     QString m_queueConfig;
 };
+
+Command tst_CupsPrint::command(const QStringList &arguments, const QString &printer)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!printer.isEmpty()) {
+        environment.insert("PRINTER", printer);
+    }
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), arguments);
+    Command result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished(5000);
+        return result;
+    }
+    result.milliseconds = clock.elapsed();
+    result.status = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+int tst_CupsPrint::pdfCount() const
+{
+    return static_cast<int>(QDir(m_root.filePath("out")).entryList({"*.pdf"}, QDir::Files).size());
+}
+
+// The server keeps the document of every job it took, printed or not.
+int tst_CupsPrint::jobsReceived() const
+{
+    return static_cast<int>(QDir(m_root.filePath("spool")).entryList({"d*"}, QDir::Files).size());
+}
+
+void tst_CupsPrint::signalServer(int signal)
+{
+    QVERIFY(m_cupsd.state() == QProcess::Running);
+    QVERIFY(::kill(static_cast<pid_t>(m_cupsd.processId()), signal) == 0);
+}
 
 bool tst_CupsPrint::writeFile(const QString &path, const QString &text)
 {
@@ -85,20 +207,43 @@ void tst_CupsPrint::initTestCase()
                                             QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                             QFileDevice::ExeOther));
-    for (const char *folder : {"etc", "spool/tmp", "cache", "run", "log", "out", "pdf-spool"}) {
+    for (const char *folder :
+         {"etc", "spool/tmp", "cache", "run", "log", "out", "pdf-spool", "bin/backend"}) {
         QVERIFY(QDir(root).mkpath(QString::fromLatin1(folder)));
     }
+    // The server's programs are the system's, with one more backend: a printer whose every job
+    // fails with a message, as a jammed printer's backend would.
+    for (const char *folder : {"filter", "cgi-bin", "daemon", "notifier", "monitor", "driver"}) {
+        QVERIFY(QFile::link(QStringLiteral("/usr/lib/cups/") + folder,
+                            m_root.filePath(QStringLiteral("bin/") + folder)));
+    }
+    QVERIFY(QFile::link("/usr/lib/cups/backend/cups-pdf", m_root.filePath("bin/backend/cups-pdf")));
+    const QString jammed = m_root.filePath("bin/backend/jammed");
+    QVERIFY(writeFile(jammed, "#!/bin/sh\n"
+                              "if [ $# -eq 0 ]; then\n"
+                              "  echo 'direct jammed \"Unknown\" \"A printer that jams\"'\n"
+                              "  exit 0\n"
+                              "fi\n"
+                              "echo 'ERROR: The paper tray is jammed' >&2\n"
+                              "exit 1\n"));
+    QVERIFY(QFile::setPermissions(jammed, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                              QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther));
     QVERIFY(QFile::setPermissions(m_root.filePath("out"), QFileDevice::Permissions(0x7777)));
     const QString socket = m_root.filePath("cups.sock");
-    QVERIFY(writeFile(m_root.filePath("etc/cupsd.conf"),
-                      QStringLiteral("Listen %1\n"
-                                     "LogLevel info\n"
-                                     "WebInterface No\n"
-                                     "Browsing No\n"
-                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                     "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                     "  </Limit>\n</Policy>\n")
-                          .arg(socket)));
+    QVERIFY(
+        writeFile(m_root.filePath("etc/cupsd.conf"),
+                  QStringLiteral("Listen %1\n"
+                                 "LogLevel info\n"
+                                 "WebInterface No\n"
+                                 // Saved at once, so a killed server comes back with its queues.
+                                 "DirtyCleanInterval 0\n"
+                                 "Browsing No\n"
+                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                 "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                 "  </Limit>\n</Policy>\n")
+                      .arg(socket)));
     QVERIFY(writeFile(m_root.filePath("etc/cups-files.conf"),
                       QStringLiteral("ServerRoot %1/etc\n"
                                      "RequestRoot %1/spool\n"
@@ -108,7 +253,7 @@ void tst_CupsPrint::initTestCase()
                                      "ErrorLog %1/log/error_log\n"
                                      "AccessLog %1/log/access_log\n"
                                      "PageLog %1/log/page_log\n"
-                                     "ServerBin /usr/lib/cups\n"
+                                     "ServerBin %1/bin\n"
                                      "DataDir /usr/share/cups\n"
                                      "FileDevice No\n")
                           .arg(root)));
@@ -121,21 +266,7 @@ void tst_CupsPrint::initTestCase()
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
 
-    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
-                  {"-f", "-c", m_root.filePath("etc/cupsd.conf"), "-s",
-                   m_root.filePath("etc/cups-files.conf")});
-    QVERIFY2(m_cupsd.waitForStarted(5000),
-             qPrintable("cupsd did not start: " + m_cupsd.errorString()));
-    bool ready = false;
-    for (int i = 0; i < 100 && !ready; ++i) {
-        QTest::qWait(100);
-        QVERIFY2(m_cupsd.state() == QProcess::Running,
-                 qPrintable("cupsd stopped: " + QString::fromLocal8Bit(m_cupsd.readAll()) +
-                            serverLog()));
-        ready = QFile::exists(socket) && run(QStringLiteral("lpstat"), {"-r"});
-    }
-    QVERIFY2(ready, qPrintable("cupsd did not answer: " + serverLog()));
+    startServer();
 
     // The PDF backend reads its per-queue settings from the system folder only.
     m_queueConfig = QStringLiteral("/etc/cups/cups-pdf-%1.conf").arg(m_queue);
@@ -153,6 +284,7 @@ void tst_CupsPrint::initTestCase()
     QVERIFY(run(QStringLiteral("lpadmin"),
                 {"-p", m_queue, "-o", "pdftops-renderer-default=pdftocairo"}));
     QVERIFY(run(QStringLiteral("lpadmin"), {"-d", m_queue}));
+    QVERIFY(run(QStringLiteral("lpadmin"), {"-p", m_failing, "-E", "-v", "jammed:/tray"}));
     QString status;
     QVERIFY(run(QStringLiteral("lpstat"), {"-d"}, &status));
     QVERIFY2(status.contains(m_queue), qPrintable(status));
@@ -205,6 +337,9 @@ void tst_CupsPrint::submitPrintsOneJob()
     QCOMPARE(printed.at(0), QString("NAME:__________________"));
     QCOMPARE(printed.at(2), QString("Addthefollowingnumbers"));
     QCOMPARE(out.entryList({"*.pdf"}, QDir::Files).size(), 1);
+    // The window followed the job to its end and had nothing to say about it.
+    QTRY_COMPARE_WITH_TIMEOUT(aide.jobsFollowed(), 0, 20000);
+    QCOMPARE(dialogs.shown().size(), 0);
 }
 
 void tst_CupsPrint::commandPrintsOneJobPerSheet()
@@ -218,6 +353,225 @@ void tst_CupsPrint::commandPrintsOneJobPerSheet()
     QVERIFY2(output.isEmpty(), qPrintable(output));
     QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 2,
                               qPrintable(serverLog()), 40000);
+}
+
+void tst_CupsPrint::rejectingQueue()
+{
+    QVERIFY(run(QStringLiteral("cupsreject"), {m_queue}));
+    const int pdfs = pdfCount();
+    const int jobs = jobsReceived();
+    const QString refused = QStringLiteral("The printer \"%1\" did not accept the worksheet: "
+                                           "Destination \"%1\" is not accepting jobs. Check that "
+                                           "the printer accepts jobs, then try again.")
+                                .arg(m_queue);
+    const Command cli = command(kOneSheet);
+    QCOMPARE(cli.err, "sumtopia: " + refused + "\n");
+    QCOMPARE(cli.status, 1);
+    QVERIFY(cli.out.isEmpty());
+
+    Window window;
+    window.dialogs.answerMessage(Dialogs::Answer::Ok);
+    window.submit();
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 10000);
+    QCOMPARE(window.prompts(),
+             QStringList{"The worksheet was not printed. " + refused + " / Print Test"});
+    QCOMPARE(window.aide().jobsFollowed(), 0);
+
+    QVERIFY(run(QStringLiteral("cupsaccept"), {m_queue}));
+    QCOMPARE(jobsReceived(), jobs);
+    QCOMPARE(pdfCount(), pdfs);
+}
+
+void tst_CupsPrint::failingBackend_data()
+{
+    QTest::addColumn<QString>("policy");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("the printer stops")
+        << "stop-printer"
+        << "The printer \"%1\" stopped before the worksheet was printed: The paper tray is "
+           "jammed. The worksheet stays in its queue and prints when the printer is resumed.";
+    QTest::addRow("the job is aborted")
+        << "abort-job"
+        << "The printer \"%1\" did not print the worksheet: The paper tray is jammed. Check the "
+           "printer, then print the worksheet again.";
+}
+
+void tst_CupsPrint::failingBackend()
+{
+    QFETCH(QString, policy);
+    QFETCH(QString, reason);
+    reason = reason.arg(m_failing);
+    QVERIFY(
+        run(QStringLiteral("lpadmin"), {"-p", m_failing, "-o", "printer-error-policy=" + policy}));
+    const int pdfs = pdfCount();
+    const Command cli = command(QStringList(kOneSheet) << "--wait-seconds"
+                                                       << "20",
+                                m_failing);
+    QCOMPARE(cli.err, "sumtopia: " + reason + "\n");
+    QCOMPARE(cli.status, 1);
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_failing}));
+    QVERIFY(run(QStringLiteral("cupsenable"), {m_failing}));
+
+    qputenv("PRINTER", m_failing.toLocal8Bit());
+    Window window;
+    window.dialogs.answerMessage(Dialogs::Answer::Ok);
+    window.submit();
+    QTRY_COMPARE_WITH_TIMEOUT(window.aide().deliveriesInFlight(), 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 20000);
+    qunsetenv("PRINTER");
+    QCOMPARE(window.prompts(),
+             QStringList{"The worksheet was not printed. " + reason + " / Print Test"});
+    QCOMPARE(window.aide().jobsFollowed(), 0);
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_failing}));
+    QVERIFY(run(QStringLiteral("cupsenable"), {m_failing}));
+    QCOMPARE(pdfCount(), pdfs);
+}
+
+void tst_CupsPrint::pausedPrinter()
+{
+    QVERIFY(run(QStringLiteral("cupsdisable"), {m_queue}));
+    const int pdfs = pdfCount();
+    const QString paused = QStringLiteral("The printer \"%1\" is paused: the worksheet waits in "
+                                          "its queue and prints when the printer is resumed.")
+                               .arg(m_queue);
+    const Command cli = command(kOneSheet);
+    QCOMPARE(cli.err, "sumtopia: " + paused + "\n");
+    QCOMPARE(cli.status, 0);
+
+    Window window;
+    window.dialogs.answerMessage(Dialogs::Answer::Ok);
+    window.submit();
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 10000);
+    QCOMPARE(window.prompts(), QStringList{paused + " / Print Test"});
+    QTest::qWait(1000);
+    QCOMPARE(pdfCount(), pdfs);
+
+    // Both jobs were kept and come out once the printer is resumed.
+    QVERIFY(run(QStringLiteral("cupsenable"), {m_queue}));
+    QTRY_VERIFY2_WITH_TIMEOUT(pdfCount() == pdfs + 2, qPrintable(serverLog()), 40000);
+}
+
+void tst_CupsPrint::stalledServer()
+{
+    const int pdfs = pdfCount();
+    const int jobs = jobsReceived();
+    const QString socket = m_root.filePath("cups.sock");
+    Resume resume(m_cupsd);
+    signalServer(SIGSTOP);
+
+    const Command cli = command(kOneSheet);
+    QCOMPARE(cli.err, QStringLiteral("sumtopia: The print server (%1) did not answer within 4 "
+                                     "seconds. Check that the printing service is running, then "
+                                     "try again.\n")
+                          .arg(socket));
+    QCOMPARE(cli.status, 1);
+    QVERIFY2(cli.milliseconds < 10000, qPrintable(QString::number(cli.milliseconds)));
+
+    Window window(1000);
+    window.dialogs.answerMessage(Dialogs::Answer::Ok);
+    QVERIFY(window.submit() < 1000);
+    QCOMPARE(window.aide().deliveriesInFlight(), 1);
+    // The window answers while the server does not.
+    QRadioButton *yes = window.aide().optYes();
+    QTest::mouseClick(yes, Qt::LeftButton);
+    QVERIFY(yes->isChecked());
+    QCOMPARE(window.dialogs.shown().size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 10000);
+    QCOMPARE(window.prompts(),
+             QStringList{QStringLiteral("The worksheet was not printed. The print server (%1) did "
+                                        "not answer within 1 second. Check that the printing "
+                                        "service is running, then try again. / Print Test")
+                             .arg(socket)});
+
+    signalServer(SIGCONT);
+    QTest::qWait(1000);
+    QCOMPARE(jobsReceived(), jobs);
+    QCOMPARE(pdfCount(), pdfs);
+}
+
+void tst_CupsPrint::serverStallsDuringARun()
+{
+    const int jobs = jobsReceived();
+    QProcess process;
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), QStringList(kOneSheet) << "--count"
+                                                                              << "40"
+                                                                              << "--wait-seconds"
+                                                                              << "0");
+    Resume resume(m_cupsd);
+    QTRY_VERIFY_WITH_TIMEOUT(jobsReceived() >= jobs + 3, 30000);
+    signalServer(SIGSTOP);
+    QVERIFY(process.waitForFinished(30000));
+    signalServer(SIGCONT);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    static const QRegularExpression said(
+        QStringLiteral("\\Asumtopia: The print server \\(.*\\) did not answer within 4 seconds\\. "
+                       "(\\d+) jobs had already been accepted; the other (\\d+) "
+                       "were not sent\\. Check that the printing service is running, then try "
+                       "again\\.\n\\z"));
+    const QRegularExpressionMatch match = said.match(err);
+    QVERIFY2(match.hasMatch(), qPrintable(err));
+    const int accepted = match.captured(1).toInt();
+    QCOMPARE(accepted + match.captured(2).toInt(), 40);
+    QVERIFY(accepted >= 3);
+    // The count said is what the server holds, give or take the job it took as it stalled.
+    QTest::qWait(500);
+    QVERIFY2(
+        jobsReceived() - jobs == accepted || jobsReceived() - jobs == accepted + 1,
+        qPrintable(QString("%1 jobs said, %2 received").arg(accepted).arg(jobsReceived() - jobs)));
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_queue}));
+}
+
+void tst_CupsPrint::startServer()
+{
+    const QString socket = m_root.filePath("cups.sock");
+    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
+                  {"-f", "-c", m_root.filePath("etc/cupsd.conf"), "-s",
+                   m_root.filePath("etc/cups-files.conf")});
+    QVERIFY2(m_cupsd.waitForStarted(5000),
+             qPrintable("cupsd did not start: " + m_cupsd.errorString()));
+    bool ready = false;
+    for (int i = 0; i < 100 && !ready; ++i) {
+        QTest::qWait(100);
+        QVERIFY2(m_cupsd.state() == QProcess::Running,
+                 qPrintable("cupsd stopped: " + QString::fromLocal8Bit(m_cupsd.readAll()) +
+                            serverLog()));
+        ready = QFile::exists(socket) && run(QStringLiteral("lpstat"), {"-r"});
+    }
+    QVERIFY2(ready, qPrintable("cupsd did not answer: " + serverLog()));
+}
+
+void tst_CupsPrint::serverDiesDuringARun()
+{
+    const int jobs = jobsReceived();
+    QProcess process;
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), QStringList(kOneSheet) << "--count"
+                                                                              << "40"
+                                                                              << "--wait-seconds"
+                                                                              << "0");
+    QTRY_VERIFY_WITH_TIMEOUT(jobsReceived() >= jobs + 3, 30000);
+    m_cupsd.kill(); // our own server, by its process id
+    QVERIFY(m_cupsd.waitForFinished(5000));
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    // Killed in the middle of a job or between two: either is said as it is.
+    static const QRegularExpression said(QStringLiteral(
+        "\\Asumtopia: (The print server \\(.*\\) broke off the connection|No print server runs "
+        "at .*)\\. (\\d+) jobs had already been accepted; the other (\\d+) were not sent\\. "
+        "Check that the printing service is running, then try again\\.\n\\z"));
+    const QRegularExpressionMatch match = said.match(err);
+    QVERIFY2(match.hasMatch(), qPrintable(err));
+    const int accepted = match.captured(2).toInt();
+    QCOMPARE(accepted + match.captured(3).toInt(), 40);
+    QVERIFY(accepted >= 3);
+    QVERIFY2(
+        jobsReceived() - jobs == accepted || jobsReceived() - jobs == accepted + 1,
+        qPrintable(QString("%1 jobs said, %2 received").arg(accepted).arg(jobsReceived() - jobs)));
+
+    startServer();
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_queue}));
 }
 
 void tst_CupsPrint::stopServer()

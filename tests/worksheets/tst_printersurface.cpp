@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/Delivery.h"
 #include "platform/PrinterSurface.h"
 
 #include <QDir>
@@ -94,8 +95,8 @@ void tst_PrinterSurface::pdfPages()
         documents.append(linesDocument(count));
     }
     const QString path = dir.filePath("sheets.pdf");
-    const PrintResult result = writePdfFile(documents, path);
-    QVERIFY2(result.ok, qPrintable(result.error));
+    const DeliveryOutcome result = savePdf(documents, path);
+    QVERIFY2(result.kind == DeliveryOutcome::Kind::Saved, qPrintable(result.reason));
     QCOMPARE(pageCount(path), pages);
 }
 
@@ -107,7 +108,7 @@ void tst_PrinterSurface::pdfLeavesNoTemporaryFile()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    QVERIFY(writePdfFile({linesDocument(3)}, path).ok);
+    QCOMPARE(int(savePdf({linesDocument(3)}, path).kind), int(DeliveryOutcome::Kind::Saved));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -127,9 +128,10 @@ void tst_PrinterSurface::unwritablePdfPathIsReported()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QString path = dir.filePath(relative);
-    const PrintResult result = writePdfFile({linesDocument(3)}, path);
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains(relative), qPrintable(result.error));
+    const DeliveryOutcome result = savePdf({linesDocument(3)}, path);
+    QCOMPARE(int(result.kind), int(DeliveryOutcome::Kind::Failed));
+    QCOMPARE(int(result.fault), int(DeliveryOutcome::Fault::BadDestination));
+    QVERIFY2(result.reason.contains(relative), qPrintable(result.reason));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 

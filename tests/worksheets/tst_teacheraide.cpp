@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "ScriptedPrinterService.h"
 #include "ScriptedRandomSource.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
@@ -14,51 +15,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
 {
 
-// Takes the documents instead of a printer, and notes the request state at the moment of
-// printing, which Cleanup resets afterwards.
-class RecordingPrintTarget final : public PrintTarget
-{
-public:
-    explicit RecordingPrintTarget(frmTeacherAide &aide) : m_aide(aide) {}
-
-    bool hasDefaultPrinter() const override { return printerPresent; }
-    PrintResult printOnDefaultPrinter(const PrintDocument &document) override
-    {
-        statesAtPrint.append({m_aide.intGrade, m_aide.intSeed});
-        printed.append(document);
-        return result;
-    }
-    PrintResult savePdf(const QList<PrintDocument> &documents, const QString &path) override
-    {
-        savedPaths.append(path);
-        saved.append(documents);
-        return result;
-    }
-
-    bool printerPresent = true;
-    PrintResult result = PrintResult::success();
-    QList<PrintDocument> printed;
-    QList<PrintDocument> saved;
-    QStringList savedPaths;
-    QList<QPair<int, int>> statesAtPrint;
-
-private:
-    frmTeacherAide &m_aide;
-};
-
 struct Fixture {
-    explicit Fixture(RandomSource &source) : random(source) { aide().setPrintTarget(&target); }
+    explicit Fixture(RandomSource &source) : random(source) { aide().setFollowInterval(20); }
 
     ScriptedDialogs dialogs;
+    ScriptedPrinterService printers;
     RandomSource &random;
     int quits = 0;
-    Program program{dialogs, random, [this] { ++quits; }};
-    RecordingPrintTarget target{program.teacherAide()};
+    Program program{dialogs, random, printers, [this] { ++quits; }};
 
     frmTeacherAide &aide() const { return program.teacherAide(); }
     template <typename T> T *child(const char *name) const
@@ -71,7 +41,13 @@ struct Fixture {
         QComboBox *box = child<QComboBox>(combo);
         box->setCurrentIndex(index);
     }
-    void submit() const { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
+    // Submits and waits until the print server has been heard from.
+    void submit() const
+    {
+        QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
+        QTRY_COMPARE(aide().deliveriesInFlight(), 0);
+    }
+    QList<PrintDocument> printed() const { return printers.submitted(); }
     // The widget that has, or would have, the keyboard focus in the window.
     QWidget *focused() const { return aide().window()->focusWidget(); }
 };
@@ -111,7 +87,10 @@ private slots:
     void secondSubmitPrintsOtherProblems();
     void noPrinterOffersPdf_data();
     void noPrinterOffersPdf();
-    void printerFailureIsReported();
+    void printerOutcomes_data();
+    void printerOutcomes();
+    void jobFailingLaterIsReported_data();
+    void jobFailingLaterIsReported();
     void exitBringsMenuBack_data();
     void exitBringsMenuBack();
     void reloadStartsFresh();
@@ -316,7 +295,7 @@ void tst_TeacherAide::submitChecks()
     for (const ScriptedDialogs::Shown &shown : f.dialogs.shown()) {
         QCOMPARE(shown.buttons, Dialogs::Buttons::Ok);
     }
-    QCOMPARE(f.target.printed.size(), messages.isEmpty() ? 1 : 0);
+    QCOMPARE(f.printed().size(), messages.isEmpty() ? 1 : 0);
     if (!focus.isEmpty()) {
         QCOMPARE(f.focused(), f.child<QWidget>(qPrintable(focus)));
     }
@@ -346,7 +325,7 @@ void tst_TeacherAide::typedTextIsNoChoice()
     f.dialogs.answerMessage(Dialogs::Answer::Ok);
     f.submit();
     QCOMPARE(shownMessages(f.dialogs), QStringList{"message: Please Select A Subject / Subject"});
-    QVERIFY(f.target.printed.isEmpty());
+    QVERIFY(f.printed().isEmpty());
 
     // Choosing from the list after typing is a choice again.
     subject->setFocus();
@@ -356,7 +335,7 @@ void tst_TeacherAide::typedTextIsNoChoice()
     QTest::mouseClick(f.child<QRadioButton>("optNo"), Qt::LeftButton);
     QCOMPARE(subject->currentIndex(), chosen);
     f.submit();
-    QCOMPARE(f.target.printed.size(), 1);
+    QCOMPARE(f.printed().size(), 1);
 }
 
 void tst_TeacherAide::requestState_data()
@@ -365,20 +344,20 @@ void tst_TeacherAide::requestState_data()
     QTest::addColumn<int>("seedIndex");
     QTest::addColumn<int>("grade");
     QTest::addColumn<int>("offset");
-    QTest::addRow("grade item with a tab, seed 1") << 0 << 0 << 1 << 0;
-    QTest::addRow("grade 6, seed 20") << 5 << 19 << 6 << 19;
-    QTest::addRow("grade 3, seed 7") << 2 << 6 << 3 << 6;
+    QTest::addColumn<int>("firstOperand");
+    QTest::addRow("grade item with a tab, seed 1") << 0 << 0 << 1 << 0 << 10;
+    QTest::addRow("grade 6, seed 20") << 5 << 19 << 6 << 19 << 518;
+    QTest::addRow("grade 3, seed 7") << 2 << 6 << 3 << 6 << 55;
 }
 
 void tst_TeacherAide::requestState()
 {
     QFETCH(int, gradeIndex);
     QFETCH(int, seedIndex);
-    QFETCH(int, grade);
-    QFETCH(int, offset);
+    QFETCH(int, firstOperand);
     ScriptedRandomSource random;
     for (int i = 0; i < 40; ++i) {
-        random.push(0.0f);
+        random.push(0.5f);
     }
     Fixture f(random);
     f.aide().load();
@@ -386,16 +365,15 @@ void tst_TeacherAide::requestState()
     f.choose("cboGrade", gradeIndex);
     f.choose("cboSeed", seedIndex);
     f.submit();
-    QCOMPARE(f.target.statesAtPrint, (QList<QPair<int, int>>{{grade, offset}}));
     QCOMPARE(random.draws(), 40);
     // Cleanup after the print; the lists keep their choices.
     QCOMPARE(int(f.aide().intGrade), 0);
     QCOMPARE(int(f.aide().intSeed), 0);
     QCOMPARE(f.child<QComboBox>("cboGrade")->currentIndex(), gradeIndex);
     QCOMPARE(f.child<QComboBox>("cboSeed")->currentIndex(), seedIndex);
-    // Every operand drawn from r = 0 is the seed offset.
-    const QStringList lines = textLines(f.target.printed.at(0));
-    QVERIFY2(lines.at(8).endsWith(QString(" %1").arg(offset)), qPrintable(lines.at(8)));
+    // r = 0.5 gives half the grade's range plus the seed offset: both were set while drawing.
+    const QStringList lines = textLines(f.printed().at(0));
+    QVERIFY2(lines.at(8).endsWith(QString(" %1").arg(firstOperand)), qPrintable(lines.at(8)));
 }
 
 void tst_TeacherAide::printsTheCoreWorksheet_data()
@@ -425,12 +403,12 @@ void tst_TeacherAide::printsTheCoreWorksheet()
         QTest::mouseClick(f.child<QRadioButton>("optYes"), Qt::LeftButton);
     }
     f.submit();
-    QCOMPARE(f.target.printed.size(), 1);
+    QCOMPARE(f.printed().size(), 1);
     Pcg32RandomSource fresh;
     const PrintDocument expected =
         renderWorksheet(buildWorksheet(Subject(subject), 4, 4, fresh, false), answers);
-    QCOMPARE(textLines(f.target.printed.at(0)), textLines(expected));
-    QVERIFY(f.target.printed.at(0) == expected);
+    QCOMPARE(textLines(f.printed().at(0)), textLines(expected));
+    QVERIFY(f.printed().at(0) == expected);
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
@@ -465,8 +443,8 @@ void tst_TeacherAide::subtractionQuestion()
     QCOMPARE(shownMessages(f.dialogs),
              QStringList{"message: Do You Want Negative Answers Mixed In? / Subtraction"});
     QCOMPARE(f.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(f.target.printed.size(), 1);
-    const QStringList lines = textLines(f.target.printed.at(0));
+    QCOMPARE(f.printed().size(), 1);
+    const QStringList lines = textLines(f.printed().at(0));
     QCOMPARE(lines.at(6), QString("Subtract the following numbers"));
     QVERIFY2(lines.at(8).startsWith(yes ? " 1 )                         5"
                                         : " 1 )                        17"),
@@ -489,47 +467,55 @@ void tst_TeacherAide::secondSubmitPrintsOtherProblems()
     f.choose("cboSeed", 0);
     f.submit();
     f.submit();
-    QCOMPARE(f.target.printed.size(), 2);
-    QVERIFY(textLines(f.target.printed.at(0)) != textLines(f.target.printed.at(1)));
-    QCOMPARE(textLines(f.target.printed.at(0)).mid(0, 8),
-             textLines(f.target.printed.at(1)).mid(0, 8));
+    QCOMPARE(f.printed().size(), 2);
+    QVERIFY(textLines(f.printed().at(0)) != textLines(f.printed().at(1)));
+    QCOMPARE(textLines(f.printed().at(0)).mid(0, 8), textLines(f.printed().at(1)).mid(0, 8));
 }
 
 void tst_TeacherAide::noPrinterOffersPdf_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("saveOk");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("savedAs");
     QTest::addColumn<QStringList>("after");
-    QTest::addRow("saved") << "/tmp/sheet.pdf" << true << "/tmp/sheet.pdf"
-                           << QStringList{"message: The worksheet was saved as /tmp/sheet.pdf. / "
+    // %1 stands for the test's own folder.
+    QTest::addRow("saved") << "sheet.pdf"
+                           << "sheet.pdf"
+                           << QStringList{"message: The worksheet was saved as %1/sheet.pdf. / "
                                           "Print Test"};
-    QTest::addRow("suffix added") << "/tmp/sheet" << true << "/tmp/sheet.pdf"
+    QTest::addRow("suffix added") << "sheet"
+                                  << "sheet.pdf"
                                   << QStringList{"message: The worksheet was saved as "
-                                                 "/tmp/sheet.pdf. / Print Test"};
-    QTest::addRow("cancelled") << "" << true << "" << QStringList{};
-    QTest::addRow("save failed") << "/tmp/sheet.pdf" << false << "/tmp/sheet.pdf"
-                                 << QStringList{"message: The worksheet was not saved. disk full / "
-                                                "Print Test"};
+                                                 "%1/sheet.pdf. / Print Test"};
+    QTest::addRow("cancelled") << ""
+                               << "" << QStringList{};
+    QTest::addRow("missing folder")
+        << "missing/sheet.pdf"
+        << ""
+        << QStringList{"message: The worksheet was not saved. %1/missing/sheet.pdf cannot be "
+                       "written: the folder %1/missing cannot be used: No such file or "
+                       "directory. Choose another file name. / Print Test"};
+    QTest::addRow("a folder of that name")
+        << "folder.pdf"
+        << ""
+        << QStringList{"message: The worksheet was not saved. %1/folder.pdf cannot be "
+                       "written: it is a folder. Choose another file name. / Print Test"};
 }
 
 void tst_TeacherAide::noPrinterOffersPdf()
 {
-    QFETCH(QString, path);
-    QFETCH(bool, saveOk);
+    QFETCH(QString, answer);
     QFETCH(QString, savedAs);
     QFETCH(QStringList, after);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
     Pcg32RandomSource random;
     Fixture f(random);
-    f.target.printerPresent = false;
-    if (!saveOk) {
-        f.target.result = PrintResult::failure("disk full");
-    }
+    f.printers.setPrinter(ScriptedPrinterService::printer(QString(), PrinterLookup::State::None));
     f.aide().load();
     f.choose("cboSubject", 2);
     f.choose("cboGrade", 1);
     f.choose("cboSeed", 1);
-    f.dialogs.answerSave(path);
+    f.dialogs.answerSave(answer.isEmpty() ? QString() : dir.filePath(answer));
     if (!after.isEmpty()) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
@@ -540,31 +526,146 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QCOMPARE(save.title,
              QString("No printer is set up, so the worksheet can be saved as a PDF file instead"));
     QVERIFY(save.defaultText.endsWith("worksheet.pdf"));
-    QCOMPARE(shownMessages(f.dialogs).mid(1), after);
-    QVERIFY(f.target.printed.isEmpty());
-    QCOMPARE(f.target.savedPaths, savedAs.isEmpty() ? QStringList{} : QStringList{savedAs});
-    QCOMPARE(f.target.saved.size(), savedAs.isEmpty() ? 0 : 1);
+    QStringList expected;
+    for (const QString &message : after) {
+        expected.append(message.arg(dir.path()));
+    }
+    QCOMPARE(shownMessages(f.dialogs).mid(1), expected);
+    QVERIFY(f.printed().isEmpty());
+    QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, savedAs.isEmpty() ? QStringList{} : QStringList{savedAs});
+    if (!savedAs.isEmpty()) {
+        QFile file(dir.filePath(savedAs));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
+    }
     QCOMPARE(int(f.aide().intGrade), 0);
     QVERIFY(f.aide().isVisible());
 }
 
-void tst_TeacherAide::printerFailureIsReported()
+void tst_TeacherAide::printerOutcomes_data()
 {
+    QTest::addColumn<int>("printerState");
+    QTest::addColumn<int>("submitState");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("followed");
+    const int ready = int(PrinterLookup::State::Ready);
+    const int accepted = int(JobSubmission::State::Accepted);
+    QTest::addRow("printed") << ready << accepted << ""
+                             << "" << 1;
+    QTest::addRow("paused printer")
+        << int(PrinterLookup::State::Paused) << accepted << ""
+        << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when "
+           "the printer is resumed."
+        << 0;
+    QTest::addRow("queue refuses")
+        << ready << int(JobSubmission::State::Refused)
+        << "Destination \"Room12\" is not accepting jobs."
+        << "The worksheet was not printed. The printer \"Room12\" did not accept the worksheet: "
+           "Destination \"Room12\" is not accepting jobs. Check that the printer accepts jobs, "
+           "then try again."
+        << 0;
+    QTest::addRow("server silent at the lookup")
+        << int(PrinterLookup::State::Silent) << accepted
+        << "The print server (/run/cups/cups.sock) did not answer within 4 seconds."
+        << "The worksheet was not printed. The print server (/run/cups/cups.sock) did not answer "
+           "within 4 seconds. Check that the printing service is running, then try again."
+        << 0;
+    QTest::addRow("server silent at the job")
+        << ready << int(JobSubmission::State::Silent)
+        << "The print server (/run/cups/cups.sock) did not answer within 4 seconds."
+        << "The worksheet was not printed. The print server (/run/cups/cups.sock) did not answer "
+           "within 4 seconds. Check that the printing service is running, then try again."
+        << 0;
+}
+
+void tst_TeacherAide::printerOutcomes()
+{
+    QFETCH(int, printerState);
+    QFETCH(int, submitState);
+    QFETCH(QString, reason);
+    QFETCH(QString, message);
+    QFETCH(int, followed);
     Pcg32RandomSource random;
     Fixture f(random);
-    f.target.result = PrintResult::failure("The printer \"Q\" failed to take the job.");
+    PrinterLookup printer =
+        ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
+    if (printer.state == PrinterLookup::State::Silent) {
+        printer.reason = reason;
+    }
+    f.printers.setPrinter(printer);
+    if (submitState != int(JobSubmission::State::Accepted)) {
+        f.printers.answerSubmit({JobSubmission::State(submitState), 0, reason});
+    }
     f.aide().load();
     f.choose("cboSubject", 3);
     f.choose("cboGrade", 1);
     f.choose("cboSeed", 1);
-    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    if (!message.isEmpty()) {
+        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    }
     f.submit();
-    QCOMPARE(shownMessages(f.dialogs),
-             QStringList{"message: The worksheet was not printed. The printer \"Q\" failed to "
-                         "take the job. / Print Test"});
+    QCOMPARE(shownMessages(f.dialogs), message.isEmpty()
+                                           ? QStringList{}
+                                           : QStringList{"message: " + message + " / Print Test"});
+    QCOMPARE(f.aide().jobsFollowed(), followed);
     QVERIFY(f.aide().isVisible());
     QCOMPARE(f.quits, 0);
     QVERIFY(!f.program.hasEnded());
+}
+
+void tst_TeacherAide::jobFailingLaterIsReported_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("completed") << int(JobStatus::State::Done) << ""
+                               << "";
+    QTest::addRow("aborted")
+        << int(JobStatus::State::Failed) << "The paper tray is jammed"
+        << "The worksheet was not printed. The printer \"Room12\" did not print the worksheet: The "
+           "paper tray is jammed. Check the printer, then print the worksheet again.";
+    QTest::addRow("printer stopped")
+        << int(JobStatus::State::Stopped)
+        << "Printer stopped due to backend errors; please consult the error_log file for details."
+        << "The worksheet was not printed. The printer \"Room12\" stopped before the worksheet was "
+           "printed: Printer stopped due to backend errors; please consult the error_log file for "
+           "details. The worksheet stays in its queue and prints when the printer is resumed.";
+}
+
+void tst_TeacherAide::jobFailingLaterIsReported()
+{
+    QFETCH(int, state);
+    QFETCH(QString, reason);
+    QFETCH(QString, message);
+    Pcg32RandomSource random;
+    Fixture f(random);
+    f.aide().load();
+    f.choose("cboSubject", 0);
+    f.choose("cboGrade", 1);
+    f.choose("cboSeed", 1);
+    f.submit();
+    QCOMPARE(f.aide().jobsFollowed(), 1);
+    QVERIFY(f.dialogs.shown().isEmpty());
+    // The window is free while the job waits: a second order goes out at once.
+    f.submit();
+    QCOMPARE(f.printed().size(), 2);
+    QCOMPARE(f.aide().jobsFollowed(), 2);
+    QTRY_VERIFY(f.printers.statusQueries() >= 2);
+    QCOMPARE(f.aide().jobsFollowed(), 2);
+
+    if (!message.isEmpty()) {
+        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    }
+    f.printers.setJobStatus(100, {JobStatus::State(state), reason});
+    QTRY_COMPARE(f.aide().jobsFollowed(), 1);
+    QCOMPARE(shownMessages(f.dialogs), message.isEmpty()
+                                           ? QStringList{}
+                                           : QStringList{"message: " + message + " / Print Test"});
+    f.printers.setJobStatus(101, {JobStatus::State::Done, QString()});
+    QTRY_COMPARE(f.aide().jobsFollowed(), 0);
+    QCOMPARE(f.dialogs.shown().size(), message.isEmpty() ? 0 : 1);
 }
 
 void tst_TeacherAide::exitBringsMenuBack_data()

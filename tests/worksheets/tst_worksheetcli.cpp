@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace
 {
@@ -18,9 +19,13 @@ struct Run {
 };
 
 // Runs the program as a script would: no display, no platform chosen.
-Run runProgram(const QStringList &arguments, const QString &directory = QString())
+Run runProgram(const QStringList &arguments, const QString &directory = QString(),
+               const QString &standardOutput = QString())
 {
     QProcess process;
+    if (!standardOutput.isEmpty()) {
+        process.setStandardOutputFile(standardOutput);
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
@@ -72,6 +77,16 @@ private slots:
     void textOutput();
     void sameSheetsWithAndWithoutAnswers();
     void pdfOutput();
+    void leadingZeros();
+    void badInputWritesNothing_data();
+    void badInputWritesNothing();
+    void fullStandardOutput();
+    void deviceTarget();
+    void pipeTarget();
+    void fullDisk();
+    void noDisplay_data();
+    void noDisplay();
+    void qtOptionsStartTheWindow();
 };
 
 void tst_WorksheetCli::badInput_data()
@@ -214,6 +229,214 @@ void tst_WorksheetCli::pdfOutput()
     QFile file(dir.filePath("sheets.pdf"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
+void tst_WorksheetCli::leadingZeros()
+{
+    const Run plain =
+        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "3", "--output", "-"});
+    const Run padded = runProgram(
+        {"--worksheet=addition", "--grade=0000000003", "--seed=0000000003", "--output=-"});
+    QCOMPARE(plain.status, 0);
+    QCOMPARE(padded.status, 0);
+    QCOMPARE(padded.out, plain.out);
+    QCOMPARE(QString::fromUtf8(plain.out), sheetsText(Subject::Addition, 3, 3, false, false, 1));
+}
+
+void tst_WorksheetCli::badInputWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("grade twice") << QStringList{"--grade", "5", "--output", "x.pdf"}
+                                 << "sumtopia: option --grade is given more than once; allowed: "
+                                    "once\n";
+    QTest::addRow("newline in the file name")
+        << QStringList{"--output", "x\ny.pdf"}
+        << "sumtopia: value 'x\\x0ay.pdf' of --output holds a control character; allowed: a PDF "
+           "file path, or - for standard output\n";
+    QTest::addRow("file name of 300 characters")
+        << QStringList{"--output", QString(296, 'n') + ".pdf"}
+        << "sumtopia: output path holds a name of 300 bytes; allowed: names of at most 255 "
+           "bytes\n";
+    QTest::addRow("symbolic link loop")
+        << QStringList{"--output", "loop-a"}
+        << "sumtopia: output file 'loop-a' cannot be written (it is a symbolic link that leads "
+           "round in a loop); allowed: a writable file path or - for standard output\n";
+    QTest::addRow("a folder") << QStringList{"--output", "folder"}
+                              << "sumtopia: output file 'folder' cannot be written (it is a "
+                                 "folder); allowed: a writable file path or - for standard "
+                                 "output\n";
+    QTest::addRow("a link to nowhere")
+        << QStringList{"--output", "dangling.pdf"}
+        << "sumtopia: output file 'dangling.pdf' cannot be written (it is a symbolic link to "
+           "something that does not exist); allowed: a writable file path or - for standard "
+           "output\n";
+}
+
+void tst_WorksheetCli::badInputWritesNothing()
+{
+    QFETCH(QStringList, more);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QVERIFY(QFile::link("loop-b", dir.filePath("loop-a")));
+    QVERIFY(QFile::link("loop-a", dir.filePath("loop-b")));
+    QVERIFY(QFile::link("nowhere.pdf", dir.filePath("dangling.pdf")));
+    const QStringList before =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const Run run = runProgram(
+        QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "1"} + more, dir.path());
+    QCOMPARE(QString::fromUtf8(run.err), message);
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             before);
+    QVERIFY(QDir(dir.filePath("folder")).isEmpty());
+}
+
+void tst_WorksheetCli::fullStandardOutput()
+{
+    const Run run =
+        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "-"},
+                   QString(), "/dev/full");
+    QCOMPARE(QString::fromUtf8(run.err),
+             QString("sumtopia: standard output could not be written: No space left on device\n"));
+    QCOMPARE(run.status, 1);
+}
+
+void tst_WorksheetCli::deviceTarget()
+{
+    const Run run = runProgram(
+        {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "/dev/null"});
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.status, 0);
+    struct stat info {
+    };
+    QCOMPARE(::stat("/dev/null", &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
+}
+
+void tst_WorksheetCli::pipeTarget()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("sheets");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Nobody reads: said at once, rather than waited for.
+    const QStringList arguments{"--worksheet", "percent", "--grade",  "3",
+                                "--seed",      "1",       "--output", fifo};
+    const Run alone = runProgram(arguments);
+    QCOMPARE(QString::fromUtf8(alone.err),
+             "sumtopia: " + fifo +
+                 " could not be written: nothing reads from it. Start the program that reads it, "
+                 "or choose a file, then try again.\n");
+    QCOMPARE(alone.status, 1);
+
+    QProcess reader;
+    reader.start("cat", {fifo});
+    QVERIFY(reader.waitForStarted());
+    // Until the reader has opened its end, the program finds nobody there and writes nothing.
+    Run run;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        run = runProgram(arguments);
+        if (run.status != 1) {
+            break;
+        }
+        QTest::qWait(50);
+    }
+    QVERIFY(reader.waitForFinished(20000));
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.status, 0);
+    QVERIFY(reader.readAllStandardOutput().startsWith("%PDF-"));
+    struct stat info {
+    };
+    QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+}
+
+void tst_WorksheetCli::fullDisk()
+{
+    QTemporaryDir dir;
+    const QString small = dir.filePath("m");
+    QVERIFY(QDir(dir.path()).mkdir("m"));
+    QProcess mount;
+    mount.setProcessChannelMode(QProcess::MergedChannels);
+    mount.start("mount", {"-t", "tmpfs", "-o", "size=12k", "tmpfs", small});
+    if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
+        QSKIP(qPrintable("a small file system could not be mounted (needs root): " +
+                         QString::fromLocal8Bit(mount.readAll()).trimmed()));
+    }
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {small}); });
+    QFile old(small + "/keep.pdf");
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QCOMPARE(old.write(QByteArray(4000, 'k')), 4000);
+    old.close();
+
+    const Run run = runProgram(
+        {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "m/keep.pdf"},
+        dir.path());
+    QCOMPARE(QString::fromUtf8(run.err),
+             "sumtopia: " + small +
+                 "/keep.pdf could not be written: No space left on device (while writing). The "
+                 "file that was there is unchanged. Free some space or choose another place, then "
+                 "try again.\n");
+    QCOMPARE(run.status, 1);
+    QCOMPARE(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"keep.pdf"});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray(4000, 'k'));
+}
+
+void tst_WorksheetCli::noDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("nothing set") << QStringList{} << ""
+                                 << "sumtopia: there is no display to show the window on (neither "
+                                    "DISPLAY nor WAYLAND_DISPLAY is set); start the program in a "
+                                    "desktop session, or make worksheets without a window "
+                                    "(sumtopia --help)\n";
+    QTest::addRow("a display that is not there")
+        << QStringList{} << ":97"
+        << "sumtopia: the window cannot be shown: could not connect to display :97; start the "
+           "program in a desktop session, or make worksheets without a window (sumtopia "
+           "--help)\n";
+}
+
+void tst_WorksheetCli::noDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    QFETCH(QString, message);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    if (!display.isEmpty()) {
+        environment.insert("DISPLAY", display);
+    }
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), arguments);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), message);
+    QCOMPARE(process.exitCode(), 1);
+}
+
+void tst_WorksheetCli::qtOptionsStartTheWindow()
+{
+    QProcess process;
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE),
+                  {"-platform", "offscreen", "-style", "Fusion"});
+    QVERIFY(process.waitForStarted());
+    // A worksheet request would have ended by now; the window runs until it is closed.
+    QVERIFY(!process.waitForFinished(1500));
+    QVERIFY(!process.readAllStandardError().contains("sumtopia:"));
+    process.kill();
+    process.waitForFinished(5000);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetCli)

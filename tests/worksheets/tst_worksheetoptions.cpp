@@ -1,4 +1,4 @@
-#include "worksheets/WorksheetOptions.h"
+#include "cli/WorksheetOptions.h"
 
 #include <QTest>
 
@@ -12,6 +12,8 @@ private slots:
     void rejected();
     void helpAndVersion_data();
     void helpAndVersion();
+    void windowOrCommand_data();
+    void windowOrCommand();
 };
 
 void tst_WorksheetOptions::accepted_data()
@@ -24,31 +26,59 @@ void tst_WorksheetOptions::accepted_data()
     QTest::addColumn<bool>("negatives");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("wait");
 
     QTest::addRow("minimal") << QStringList{"--worksheet", "addition", "--grade",
                                             "1",           "--seed",   "1"}
-                             << int(Subject::Addition) << 1 << 1 << false << false << 1 << "";
+                             << int(Subject::Addition) << 1 << 1 << false << false << 1 << ""
+                             << 120;
     QTest::addRow("everything") << QStringList{"--worksheet", "subtraction", "--grade",
                                                "6",           "--seed",      "20",
                                                "--answers",   "--negatives", "--count",
                                                "100",         "--output",    "out.pdf"}
                                 << int(Subject::Subtraction) << 6 << 20 << true << true << 100
-                                << "out.pdf";
+                                << "out.pdf" << 120;
     QTest::addRow("equals form") << QStringList{"--worksheet=division", "--grade=3", "--seed=7",
                                                 "--output=-"}
-                                 << int(Subject::Division) << 3 << 7 << false << false << 1 << "-";
+                                 << int(Subject::Division) << 3 << 7 << false << false << 1 << "-"
+                                 << 120;
     QTest::addRow("percents") << QStringList{"--seed", "2",           "--grade",
                                              "2",      "--worksheet", "percents"}
-                              << int(Subject::Percents) << 2 << 2 << false << false << 1 << "";
+                              << int(Subject::Percents) << 2 << 2 << false << false << 1 << ""
+                              << 120;
     QTest::addRow("percent") << QStringList{"--worksheet", "percent", "--grade", "5",
                                             "--seed",      "19",      "--count", "1"}
-                             << int(Subject::Percents) << 5 << 19 << false << false << 1 << "";
+                             << int(Subject::Percents) << 5 << 19 << false << false << 1 << ""
+                             << 120;
     QTest::addRow("multiplication with answers")
         << QStringList{"--answers", "--worksheet", "multiplication", "--grade", "4", "--seed", "3"}
-        << int(Subject::Multiplication) << 4 << 3 << true << false << 1 << "";
+        << int(Subject::Multiplication) << 4 << 3 << true << false << 1 << "" << 120;
     QTest::addRow("leading zero is still a whole number")
         << QStringList{"--worksheet", "addition", "--grade", "06", "--seed", "020"}
-        << int(Subject::Addition) << 6 << 20 << false << false << 1 << "";
+        << int(Subject::Addition) << 6 << 20 << false << false << 1 << "" << 120;
+    QTest::addRow("ten digits with leading zeros")
+        << QStringList{"--worksheet", "addition", "--grade", "0000000003", "--seed", "0000000003"}
+        << int(Subject::Addition) << 3 << 3 << false << false << 1 << "" << 120;
+    QTest::addRow("many leading zeros")
+        << QStringList{"--worksheet", "addition", "--grade", "00000000000000000000005",
+                       "--seed",      "1"}
+        << int(Subject::Addition) << 5 << 1 << false << false << 1 << "" << 120;
+    QTest::addRow("wait seconds") << QStringList{"--worksheet", "addition", "--grade",        "2",
+                                                 "--seed",      "1",        "--wait-seconds", "0"}
+                                  << int(Subject::Addition) << 2 << 1 << false << false << 1 << ""
+                                  << 0;
+    QTest::addRow("wait seconds with equals")
+        << QStringList{"--wait-seconds=3600", "--worksheet=addition", "--grade=2", "--seed=1"}
+        << int(Subject::Addition) << 2 << 1 << false << false << 1 << "" << 3600;
+    QTest::addRow("output named like an option value")
+        << QStringList{"--worksheet", "addition", "--grade",  "2",
+                       "--seed",      "1",        "--output", "-sheet.pdf"}
+        << int(Subject::Addition) << 2 << 1 << false << false << 1 << "-sheet.pdf" << 120;
+    QTest::addRow("name of 255 bytes")
+        << QStringList{"--worksheet", "addition", "--grade",  "2",
+                       "--seed",      "1",        "--output", QString(251, 'n') + ".pdf"}
+        << int(Subject::Addition) << 2 << 1 << false << false << 1 << QString(251, 'n') + ".pdf"
+        << 120;
 }
 
 void tst_WorksheetOptions::accepted()
@@ -61,6 +91,7 @@ void tst_WorksheetOptions::accepted()
     QFETCH(bool, negatives);
     QFETCH(int, count);
     QFETCH(QString, output);
+    QFETCH(int, wait);
     const WorksheetParse parse = parseWorksheetArguments(arguments);
     QVERIFY2(parse.action == WorksheetParse::Action::Run, qPrintable(parse.error));
     QCOMPARE(int(parse.options.subject), subject);
@@ -70,6 +101,7 @@ void tst_WorksheetOptions::accepted()
     QCOMPARE(parse.options.negatives, negatives);
     QCOMPARE(parse.options.count, count);
     QCOMPARE(parse.options.output, output);
+    QCOMPARE(parse.options.waitSeconds, wait);
 }
 
 void tst_WorksheetOptions::rejected_data()
@@ -137,16 +169,56 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("unknown option")
         << with(base, {"--colour"})
         << "unknown option '--colour'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --help, --version";
+           "--negatives, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("stray argument")
         << with(base, {"extra"})
         << "unknown option 'extra'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --help, --version";
+           "--negatives, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("flag with a value")
         << with(base, {"--answers=yes"}) << "option --answers takes no value, but was given 'yes'";
     QTest::addRow("negatives with addition")
         << with(base, {"--negatives"})
         << "--negatives is not allowed with 'addition'; allowed with subtraction only";
+    QTest::addRow("grade twice") << with(base, {"--grade", "5"})
+                                 << "option --grade is given more than once; allowed: once";
+    QTest::addRow("grade twice, the same value")
+        << with(base, {"--grade=3"}) << "option --grade is given more than once; allowed: once";
+    QTest::addRow("flag twice") << with(base, {"--answers", "--answers"})
+                                << "option --answers is given more than once; allowed: once";
+    QTest::addRow("newline in a file name")
+        << with(base, {"--output", "a\nb.pdf"})
+        << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
+           "path, or - for standard output";
+    QTest::addRow("tab in a subject")
+        << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
+        << "value 'addition\\x09' of --worksheet holds a control character; allowed: addition, "
+           "subtraction, multiplication, division, percent or percents";
+    QTest::addRow("escape in an unknown option")
+        << with(base, {"--col\x1bour"})
+        << "unknown option '--col\\x1bour'; allowed: --worksheet, --grade, --seed, --answers, "
+           "--negatives, --count, --output, --wait-seconds, --help, --version";
+    QTest::addRow("file name of 256 bytes")
+        << with(base, {"--output", QString(252, 'n') + ".pdf"})
+        << "output path holds a name of 256 bytes; allowed: names of at most 255 bytes";
+    QTest::addRow("path of 4096 bytes")
+        << with(base, {"--output", QString("a/").repeated(2046) + "x.pdf"})
+        << "output path of 4097 bytes is too long; allowed: a path of at most 4095 bytes";
+    QTest::addRow("seed with a plus sign")
+        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "+5"}
+        << "seed '+5' is not allowed; allowed: a whole number from 1 to 20";
+    QTest::addRow("seed with a blank")
+        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", " 5"}
+        << "seed ' 5' is not allowed; allowed: a whole number from 1 to 20";
+    QTest::addRow("seed in other digits")
+        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "\u0665"}
+        << "seed '\u0665' is not allowed; allowed: a whole number from 1 to 20";
+    QTest::addRow("wait seconds too long")
+        << with(base, {"--wait-seconds", "3601"})
+        << "wait '3601' is not allowed; allowed: a whole number of seconds from 0 to 3600";
+    QTest::addRow("single-dash option")
+        << with(base, {"-grade", "3"})
+        << "unknown option '-grade'; allowed: --worksheet, --grade, --seed, --answers, "
+           "--negatives, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("negatives with percents")
         << QStringList{"--worksheet", "percents", "--grade", "3", "--seed", "5", "--negatives"}
         << "--negatives is not allowed with 'percents'; allowed with subtraction only";
@@ -179,6 +251,30 @@ void tst_WorksheetOptions::helpAndVersion()
     QFETCH(int, action);
     QCOMPARE(int(parseWorksheetArguments(arguments).action), action);
     QVERIFY(worksheetUsage().contains("--worksheet SUBJECT"));
+}
+
+void tst_WorksheetOptions::windowOrCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("command");
+    QTest::addRow("nothing") << QStringList{} << false;
+    QTest::addRow("platform") << QStringList{"-platform", "offscreen"} << false;
+    QTest::addRow("platform with two dashes") << QStringList{"--platform", "xcb"} << false;
+    QTest::addRow("style and reverse") << QStringList{"-style", "Fusion", "-reverse"} << false;
+    QTest::addRow("style with equals") << QStringList{"-style=Fusion"} << false;
+    QTest::addRow("help") << QStringList{"-h"} << true;
+    QTest::addRow("worksheet") << QStringList{"--worksheet", "addition"} << true;
+    QTest::addRow("worksheet after a Qt option")
+        << QStringList{"-platform", "offscreen", "--grade=3"} << true;
+    QTest::addRow("unknown option") << QStringList{"--fast"} << true;
+    QTest::addRow("stray word") << QStringList{"addition"} << true;
+}
+
+void tst_WorksheetOptions::windowOrCommand()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, command);
+    QCOMPARE(isWorksheetRequest(arguments), command);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetOptions)

@@ -13,7 +13,8 @@ struct WorksheetOptions {
     bool answers = false;
     bool negatives = false;
     int count = 1;
-    QString output; // empty: the default printer; "-": standard output
+    QString output;        // empty: the default printer; "-": standard output
+    int waitSeconds = 120; // how long the command waits for the printer to print its jobs
 };
 
 struct WorksheetParse {
@@ -23,7 +24,12 @@ struct WorksheetParse {
     QString error; // one line naming the bad value and what is allowed
 };
 
-// Parses the arguments after the program name.
+// Parses the arguments after the program name. Every value is checked here, before anything is
+// made or written; only whether the output file can be written is left to the command.
 WorksheetParse parseWorksheetArguments(const QStringList &arguments);
+
+// Whether the arguments ask for worksheets rather than the window: the window takes only the
+// options Qt itself knows (-platform, -style, ...).
+bool isWorksheetRequest(const QStringList &arguments);
 
 QString worksheetUsage();

@@ -1,16 +1,16 @@
-#include "worksheets/WorksheetCommand.h"
+#include "cli/WorksheetCommand.h"
 
+#include "cli/WorksheetOptions.h"
 #include "platform/Controls.h"
-#include "platform/PrinterSurface.h"
+#include "platform/CupsPrinterService.h"
+#include "platform/Delivery.h"
 #include "platform/RandomSource.h"
-#include "platform/TextSurface.h"
-#include "worksheets/WorksheetOptions.h"
 #include "worksheets/Worksheets.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <functional>
+#include <unistd.h>
 
 namespace
 {
@@ -19,6 +19,15 @@ void writeOut(const QString &text, std::FILE *stream)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// One line on standard error, whatever the reason's own punctuation.
+void say(const QString &message)
+{
+    QString line = message;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    writeOut(QStringLiteral("sumtopia: %1\n").arg(line), stderr);
 }
 
 QList<PrintDocument> makeSheets(const WorksheetOptions &options)
@@ -33,21 +42,6 @@ QList<PrintDocument> makeSheets(const WorksheetOptions &options)
         documents.append(renderWorksheet(sheet, options.answers));
     }
     return documents;
-}
-
-int writeText(const QList<PrintDocument> &documents)
-{
-    QString text;
-    for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (i > 0) {
-            text += QLatin1String("\f\n");
-        }
-        for (const QString &line : textLines(documents.at(i))) {
-            text += line + QLatin1Char('\n');
-        }
-    }
-    writeOut(text, stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 // Scripts read standard error for this command's own messages; Qt's notes about the session
@@ -69,18 +63,36 @@ int withPaintingApplication(int argc, char **argv, const std::function<int()> &w
     return work();
 }
 
-int reportFailure(const PrintResult &result)
+int report(const DeliveryOutcome &outcome)
 {
-    if (result.ok) {
+    switch (outcome.kind) {
+    case DeliveryOutcome::Kind::Printed:
+    case DeliveryOutcome::Kind::Saved:
+    case DeliveryOutcome::Kind::Cancelled:
         return 0;
+    case DeliveryOutcome::Kind::Pending:
+        say(outcome.reason);
+        return 0;
+    case DeliveryOutcome::Kind::Failed:
+        break;
     }
-    writeOut(QStringLiteral("sumtopia: %1\n").arg(result.error), stderr);
-    return 1;
+    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
+        say(QStringLiteral("no printer is set up; use --output FILE.pdf or --output -"));
+        return 1;
+    }
+    say(outcome.reason);
+    return outcome.fault == DeliveryOutcome::Fault::BadDestination ? 2 : 1;
 }
 
 } // namespace
 
 int runWorksheetCommand(int argc, char **argv)
+{
+    CupsPrinterService printers;
+    return runWorksheetCommand(argc, argv, printers);
+}
+
+int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
@@ -90,12 +102,12 @@ int runWorksheetCommand(int argc, char **argv)
     switch (parse.action) {
     case WorksheetParse::Action::Help:
         writeOut(worksheetUsage(), stdout);
-        return 0;
+        return std::ferror(stdout) ? 1 : 0;
     case WorksheetParse::Action::Version:
         writeOut(QStringLiteral("sumtopia %1\n").arg(QStringLiteral(SUMTOPIA_VERSION)), stdout);
-        return 0;
+        return std::ferror(stdout) ? 1 : 0;
     case WorksheetParse::Action::Error:
-        writeOut(QStringLiteral("sumtopia: %1\n").arg(parse.error), stderr);
+        say(parse.error);
         return 2;
     case WorksheetParse::Action::Run:
         break;
@@ -103,35 +115,24 @@ int runWorksheetCommand(int argc, char **argv)
     const WorksheetOptions &options = parse.options;
 
     if (options.output == QLatin1String("-")) {
-        return writeText(makeSheets(options));
+        return report(
+            writeText(makeSheets(options), STDOUT_FILENO, QStringLiteral("standard output")));
     }
     if (!options.output.isEmpty()) {
         // An unwritable path is bad input: found before anything is drawn or written.
-        QSaveFile probe(options.output);
-        if (!probe.open(QIODevice::WriteOnly)) {
-            writeOut(QStringLiteral("sumtopia: output file '%1' cannot be written (%2); allowed: "
-                                    "a writable file path or - for standard output\n")
-                         .arg(options.output, probe.errorString()),
-                     stderr);
+        const QString problem = checkOutputPath(options.output);
+        if (!problem.isEmpty()) {
+            say(QStringLiteral("output file '%1' cannot be written (%2); allowed: a writable file "
+                               "path or - for standard output")
+                    .arg(options.output, problem));
             return 2;
         }
-        probe.cancelWriting();
     }
-    return withPaintingApplication(argc, argv, [&options] {
-        SystemPrintTarget target;
+    return withPaintingApplication(argc, argv, [&options, &printers] {
         if (!options.output.isEmpty()) {
-            return reportFailure(target.savePdf(makeSheets(options), options.output));
+            return report(savePdf(makeSheets(options), options.output));
         }
-        if (!target.hasDefaultPrinter()) {
-            return reportFailure(PrintResult::failure(
-                QStringLiteral("no printer is set up; use --output FILE.pdf or --output -")));
-        }
-        for (const PrintDocument &document : makeSheets(options)) {
-            const int status = reportFailure(target.printOnDefaultPrinter(document));
-            if (status != 0) {
-                return status;
-            }
-        }
-        return 0;
+        const DeliveryOutcome printed = printDocuments(printers, makeSheets(options));
+        return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
     });
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/PrintModel.h"
+
+#include <QString>
+
+// The default printer as the print server describes it at the moment of asking.
+struct PrinterLookup {
+    enum class State {
+        Ready,  // takes jobs and prints them
+        Paused, // takes jobs, which wait until the printer is resumed
+        None,   // no printer is set up, or no print server runs here
+        Silent, // the print server did not answer in time
+    };
+    State state = State::None;
+    QString name;
+    QString reason; // the server's own words, when it gave any
+    // Paper size as the printer's default media says, in millimetres; empty when unknown.
+    double paperWidthMm = 0.0;
+    double paperHeightMm = 0.0;
+};
+
+// What the queue said to one job when it was sent.
+struct JobSubmission {
+    enum class State { Accepted, Refused, Silent };
+    State state = State::Refused;
+    int jobId = 0;
+    QString reason;
+};
+
+// Where one accepted job stands.
+struct JobStatus {
+    enum class State {
+        Waiting, // queued or being printed
+        Done,    // completed
+        Failed,  // aborted or cancelled by the server
+        Stopped, // held in the queue of a printer that has stopped
+        Silent,  // the server did not answer in time
+    };
+    State state = State::Silent;
+    QString reason;
+};
+
+// The system's print service. Every call returns within the service's time limit, so a window
+// that calls it off its own thread never waits on it, and the command line's waits are bounded.
+// Calls may come from any thread, also at the same time.
+class PrinterService
+{
+public:
+    virtual ~PrinterService() = default;
+    virtual PrinterLookup defaultPrinter() = 0;
+    // One job of one document; the page size is the printer's, the layout the document's.
+    virtual JobSubmission submit(const PrinterLookup &printer, const PrintDocument &document) = 0;
+    virtual JobStatus jobStatus(const QString &printer, int jobId) = 0;
+};

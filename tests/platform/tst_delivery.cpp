@@ -1,0 +1,540 @@
+#include "ScriptedPrinterService.h"
+#include "platform/Controls.h"
+#include "platform/Delivery.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace
+{
+
+const QByteArray kOldSheet = "last week's sheet";
+
+// The real calls, except that one step fails as on a full disk. A failing write first writes
+// part of the bytes, as a disk that fills up during the write does.
+class FullDisk final : public FileSystem
+{
+public:
+    explicit FullDisk(QString step) : m_step(std::move(step)) {}
+
+    int open(const QByteArray &path, int flags, mode_t mode) override
+    {
+        return failing("open") ? refuse() : FileSystem::open(path, flags, mode);
+    }
+    ssize_t write(int fd, const char *data, size_t size) override
+    {
+        if (failing("write")) {
+            if (!m_partDone && size > 1) {
+                m_partDone = true;
+                return FileSystem::write(fd, data, size / 2);
+            }
+            return refuse();
+        }
+        return FileSystem::write(fd, data, size);
+    }
+    int flush(int fd) override { return failing("flush") ? refuse() : FileSystem::flush(fd); }
+    int close(int fd) override
+    {
+        // The descriptor is gone either way, as after a close that reports a late write error.
+        const int closed = FileSystem::close(fd);
+        return failing("close") ? refuse() : closed;
+    }
+    int rename(const QByteArray &from, const QByteArray &to) override
+    {
+        return failing("rename") ? refuse() : FileSystem::rename(from, to);
+    }
+
+private:
+    bool failing(const char *step) const { return m_step == QLatin1String(step); }
+    static int refuse()
+    {
+        errno = ENOSPC;
+        return -1;
+    }
+
+    QString m_step;
+    bool m_partDone = false;
+};
+
+QStringList everything(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+bool writeOld(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(kOldSheet) == kOldSheet.size();
+}
+
+PrintDocument sheet(int number)
+{
+    PrintDocument document;
+    document.setFontName(QStringLiteral("Times New Roman"));
+    document.setFontSize(12);
+    document.print(PrintLine().text(QStringLiteral("Sheet")).number(number));
+    document.endDocument();
+    return document;
+}
+
+QList<PrintDocument> sheets(int count)
+{
+    QList<PrintDocument> list;
+    for (int i = 1; i <= count; ++i) {
+        list.append(sheet(i));
+    }
+    return list;
+}
+
+JobSubmission accepted(int id)
+{
+    return {JobSubmission::State::Accepted, id, QString()};
+}
+
+} // namespace
+
+class tst_Delivery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void fullDiskAtEachStep_data();
+    void fullDiskAtEachStep();
+    void fullTmpfs_data();
+    void fullTmpfs();
+    void replacesOnlyWhenComplete();
+    void linkedFileIsReplacedBehindTheLink();
+    void badDestinations_data();
+    void badDestinations();
+    void deviceIsWrittenInPlace();
+    void pipeIsWrittenInPlace();
+    void pipeWithoutReader();
+    void fullStandardOutput();
+    void printing_data();
+    void printing();
+    void followingJobs_data();
+    void followingJobs();
+};
+
+void tst_Delivery::fullDiskAtEachStep_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("oldFile");
+    QTest::addColumn<QString>("reason");
+    const QString kept = QStringLiteral("The file that was there is unchanged.");
+    const QString none = QStringLiteral("No file was left behind.");
+    const QString text = QStringLiteral("%1/keep.pdf could not be written: No space left on "
+                                        "device (while %2). %3 Free some space or choose another "
+                                        "place, then try again.");
+    const QList<QPair<QString, QString>> steps = {{"open", "creating the new file"},
+                                                  {"write", "writing"},
+                                                  {"flush", "flushing to disk"},
+                                                  {"close", "closing"},
+                                                  {"rename", "putting the new file in place"}};
+    for (const auto &[step, words] : steps) {
+        QTest::addRow("%s, old file", qPrintable(step))
+            << step << true << text.arg("%1", words, kept);
+        QTest::addRow("%s, new file", qPrintable(step))
+            << step << false << text.arg("%1", words, none);
+    }
+}
+
+void tst_Delivery::fullDiskAtEachStep()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, oldFile);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.pdf");
+    if (oldFile) {
+        QVERIFY(writeOld(path));
+    }
+    FullDisk disk(step);
+    const DeliveryOutcome outcome = savePdf(sheets(2), path, disk);
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Failed);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::WriteFailed);
+    QCOMPARE(outcome.reason, reason.arg(dir.path()));
+    // Last week's sheet is still there, whole; no half-written file is left anywhere.
+    QCOMPARE(everything(dir.path()), oldFile ? QStringList{"keep.pdf"} : QStringList{});
+    if (oldFile) {
+        QCOMPARE(contents(path), kOldSheet);
+    }
+}
+
+void tst_Delivery::fullTmpfs_data()
+{
+    QTest::addColumn<bool>("oldFile");
+    QTest::addRow("old file kept") << true;
+    QTest::addRow("nothing left") << false;
+}
+
+void tst_Delivery::fullTmpfs()
+{
+    QFETCH(bool, oldFile);
+    QTemporaryDir dir;
+    const QString mountPoint = dir.filePath("small");
+    QVERIFY(QDir(dir.path()).mkdir("small"));
+    QProcess mount;
+    mount.setProcessChannelMode(QProcess::MergedChannels);
+    mount.start("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint});
+    if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
+        QSKIP(qPrintable("a small file system could not be mounted (needs root): " +
+                         QString::fromLocal8Bit(mount.readAll()).trimmed()));
+    }
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mountPoint}); });
+    const QString path = mountPoint + "/keep.pdf";
+    if (oldFile) {
+        QVERIFY(writeOld(path));
+    }
+    const DeliveryOutcome outcome = saveFile(path, QByteArray(200 * 1024, 'x'));
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Failed);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::WriteFailed);
+    QCOMPARE(outcome.reason,
+             QString("%1 could not be written: No space left on device (while writing). %2 Free "
+                     "some space or choose another place, then try again.")
+                 .arg(path, oldFile ? "The file that was there is unchanged."
+                                    : "No file was left behind."));
+    QCOMPARE(everything(mountPoint), oldFile ? QStringList{"keep.pdf"} : QStringList{});
+    if (oldFile) {
+        QCOMPARE(contents(path), kOldSheet);
+    }
+    // What fits is written.
+    const QByteArray small(1000, 'y');
+    QCOMPARE(saveFile(path, small).kind, DeliveryOutcome::Kind::Saved);
+    QCOMPARE(contents(path), small);
+}
+
+void tst_Delivery::replacesOnlyWhenComplete()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.pdf");
+    QVERIFY(writeOld(path));
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
+    const DeliveryOutcome outcome = savePdf(sheets(3), path);
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Saved);
+    QCOMPARE(outcome.path, path);
+    QVERIFY(outcome.reason.isEmpty());
+    QCOMPARE(everything(dir.path()), QStringList{"keep.pdf"});
+    const QByteArray pdf = contents(path);
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    struct stat info {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), 0640);
+}
+
+void tst_Delivery::linkedFileIsReplacedBehindTheLink()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("real"));
+    const QString target = dir.filePath("real/sheet.pdf");
+    QVERIFY(writeOld(target));
+    QVERIFY(QFile::link("real/sheet.pdf", dir.filePath("link.pdf")));
+    QCOMPARE(saveFile(dir.filePath("link.pdf"), "new sheet").kind, DeliveryOutcome::Kind::Saved);
+    QVERIFY(QFileInfo(dir.filePath("link.pdf")).isSymLink());
+    QCOMPARE(contents(target), QByteArray("new sheet"));
+    QCOMPARE(everything(dir.filePath("real")), QStringList{"sheet.pdf"});
+}
+
+void tst_Delivery::badDestinations_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("a folder") << "folder"
+                              << "%1/folder cannot be written: it is a folder. Choose another "
+                                 "file name.";
+    QTest::addRow("a link loop") << "loop-a"
+                                 << "%1/loop-a cannot be written: it is a symbolic link that "
+                                    "leads round in a loop. Choose another file name.";
+    QTest::addRow("a link to nowhere")
+        << "dangling"
+        << "%1/dangling cannot be written: it is a symbolic link to something that does not "
+           "exist. Choose another file name.";
+    QTest::addRow("a missing folder")
+        << "missing/sheet.pdf"
+        << "%1/missing/sheet.pdf cannot be written: the folder %1/missing cannot be used: No such "
+           "file or directory. Choose another file name.";
+    QTest::addRow("a name too long")
+        << QString(256, 'n')
+        << "%1/" + QString(256, 'n') +
+               " cannot be written: a name in the path is 256 bytes long, more than the 255 a "
+               "name may have. Choose another file name.";
+}
+
+void tst_Delivery::badDestinations()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QVERIFY(QFile::link("loop-b", dir.filePath("loop-a")));
+    QVERIFY(QFile::link("loop-a", dir.filePath("loop-b")));
+    QVERIFY(QFile::link("nowhere", dir.filePath("dangling")));
+    const QStringList before = everything(dir.path());
+    const DeliveryOutcome outcome = saveFile(dir.filePath(name), "sheet");
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Failed);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::BadDestination);
+    QCOMPARE(outcome.reason, reason.arg(dir.path()));
+    QCOMPARE(everything(dir.path()), before);
+    QCOMPARE(everything(dir.filePath("folder")), QStringList{});
+    QVERIFY(QFileInfo(dir.filePath("loop-a")).isSymLink());
+}
+
+void tst_Delivery::deviceIsWrittenInPlace()
+{
+    const DeliveryOutcome outcome = savePdf(sheets(1), "/dev/null");
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Saved);
+    struct stat info {
+    };
+    QCOMPARE(::stat("/dev/null", &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
+}
+
+void tst_Delivery::pipeIsWrittenInPlace()
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("pipe"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    QByteArray received;
+    std::thread reader([&] {
+        const int fd = ::open(fifo.constData(), O_RDONLY);
+        char buffer[4096];
+        ssize_t got = 0;
+        while (fd >= 0 && (got = ::read(fd, buffer, sizeof(buffer))) > 0) {
+            received.append(buffer, got);
+        }
+        ::close(fd);
+    });
+    // The reader opens the pipe first, as a program at its other end would.
+    const QByteArray bytes(100000, 'z');
+    DeliveryOutcome outcome;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        outcome = saveFile(QFile::decodeName(fifo), bytes);
+        if (outcome.kind == DeliveryOutcome::Kind::Saved) {
+            break;
+        }
+        QTest::qWait(20);
+    }
+    reader.join();
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Saved);
+    QCOMPARE(received, bytes);
+    struct stat info {
+    };
+    QCOMPARE(::stat(fifo.constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+    QCOMPARE(everything(dir.path()), QStringList{"pipe"});
+}
+
+void tst_Delivery::pipeWithoutReader()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const DeliveryOutcome outcome = saveFile(fifo, "sheet");
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Failed);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::WriteFailed);
+    QCOMPARE(outcome.reason, fifo + " could not be written: nothing reads from it. Start the "
+                                    "program that reads it, or choose a file, then try again.");
+    QCOMPARE(everything(dir.path()), QStringList{"pipe"});
+}
+
+void tst_Delivery::fullStandardOutput()
+{
+    const int fd = ::open("/dev/full", O_WRONLY);
+    QVERIFY(fd >= 0);
+    const DeliveryOutcome outcome = writeText(sheets(2), fd, "standard output");
+    ::close(fd);
+    QCOMPARE(outcome.kind, DeliveryOutcome::Kind::Failed);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::WriteFailed);
+    QCOMPARE(outcome.reason,
+             QString("standard output could not be written: No space left on device"));
+}
+
+void tst_Delivery::printing_data()
+{
+    QTest::addColumn<int>("printerState");
+    QTest::addColumn<QList<JobSubmission>>("answers");
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QList<int>>("jobs");
+    QTest::addColumn<QString>("reason");
+    const int ready = int(PrinterLookup::State::Ready);
+    const int failed = int(DeliveryOutcome::Kind::Failed);
+    const QString silent =
+        "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    QTest::addRow("three sheets printed")
+        << ready << QList<JobSubmission>{} << 3 << int(DeliveryOutcome::Kind::Printed)
+        << int(DeliveryOutcome::Fault::None) << QList<int>{100, 101, 102} << "";
+    QTest::addRow("no printer") << int(PrinterLookup::State::None) << QList<JobSubmission>{} << 1
+                                << failed << int(DeliveryOutcome::Fault::NoPrinter) << QList<int>{}
+                                << "No printer is set up.";
+    QTest::addRow("server silent before the first job")
+        << int(PrinterLookup::State::Silent) << QList<JobSubmission>{} << 2 << failed
+        << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{}
+        << silent + " Check that the printing service is running, then try again.";
+    QTest::addRow("refused at once")
+        << ready
+        << QList<JobSubmission>{{JobSubmission::State::Refused, 0,
+                                 "Destination \"Room12\" is not accepting jobs."}}
+        << 1 << failed << int(DeliveryOutcome::Fault::Refused) << QList<int>{}
+        << "The printer \"Room12\" did not accept the worksheet: Destination \"Room12\" is not "
+           "accepting jobs. Check that the printer accepts jobs, then try again.";
+    QTest::addRow("refused after two")
+        << ready
+        << QList<JobSubmission>{accepted(7),
+                                accepted(8),
+                                {JobSubmission::State::Refused, 0, "Printer is full"}}
+        << 4 << failed << int(DeliveryOutcome::Fault::Refused) << QList<int>{7, 8}
+        << "The printer \"Room12\" did not accept the worksheet: Printer is full. 2 jobs had "
+           "already been accepted; the other 2 were not sent. Check that the "
+           "printer accepts jobs, then try again.";
+    QList<JobSubmission> fifteen;
+    QList<int> fifteenIds;
+    for (int id = 1; id <= 15; ++id) {
+        fifteen.append(accepted(id));
+        fifteenIds.append(id);
+    }
+    QTest::addRow("server stalls after fifteen of forty")
+        << ready
+        << (QList<JobSubmission>(fifteen) << JobSubmission{JobSubmission::State::Silent, 0, silent})
+        << 40 << failed << int(DeliveryOutcome::Fault::ServerSilent) << fifteenIds
+        << silent + " 15 jobs had already been accepted; the other 25 were not "
+                    "sent. Check that the printing service is running, then try again.";
+    QTest::addRow("server gone after one of two")
+        << ready
+        << QList<JobSubmission>{accepted(3),
+                                {JobSubmission::State::Silent, 0,
+                                 "No print server runs at /run/cups/cups.sock."}}
+        << 2 << failed << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{3}
+        << "No print server runs at /run/cups/cups.sock. 1 job had already been accepted; the "
+           "other 1 was not sent. Check that the printing service is running, then try "
+           "again.";
+    QTest::addRow("paused printer, one sheet")
+        << int(PrinterLookup::State::Paused) << QList<JobSubmission>{} << 1
+        << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)
+        << QList<int>{100}
+        << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when the "
+           "printer is resumed.";
+    QTest::addRow("paused printer, two sheets")
+        << int(PrinterLookup::State::Paused) << QList<JobSubmission>{} << 2
+        << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)
+        << QList<int>{100, 101}
+        << "The printer \"Room12\" is paused: the 2 worksheets wait in its queue and print when "
+           "the printer is resumed.";
+}
+
+void tst_Delivery::printing()
+{
+    QFETCH(int, printerState);
+    QFETCH(QList<JobSubmission>, answers);
+    QFETCH(int, documents);
+    QFETCH(int, kind);
+    QFETCH(int, fault);
+    QFETCH(QList<int>, jobs);
+    QFETCH(QString, reason);
+    ScriptedPrinterService printers;
+    PrinterLookup printer =
+        ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
+    printer.reason = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    printers.setPrinter(printer);
+    for (const JobSubmission &answer : answers) {
+        printers.answerSubmit(answer);
+    }
+    const DeliveryOutcome outcome = printDocuments(printers, sheets(documents));
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(int(outcome.fault), fault);
+    QCOMPARE(outcome.jobIds, jobs);
+    QCOMPARE(outcome.reason, reason);
+    QCOMPARE(printers.submitted().size(), jobs.size());
+    QCOMPARE(printers.lookups(), 1);
+}
+
+void tst_Delivery::followingJobs_data()
+{
+    QTest::addColumn<QList<JobStatus>>("statuses"); // of jobs 100 and 101
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("reason");
+    const JobStatus done{JobStatus::State::Done, QString()};
+    const JobStatus waiting{JobStatus::State::Waiting, QString()};
+    QTest::addRow("both printed") << QList<JobStatus>{done, done}
+                                  << int(DeliveryOutcome::Kind::Printed)
+                                  << int(DeliveryOutcome::Fault::None) << "";
+    QTest::addRow("second aborted")
+        << QList<JobStatus>{done, {JobStatus::State::Failed, "The paper tray is jammed."}}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
+        << "The printer \"Room12\" did not print the worksheet: The paper tray is jammed. Check "
+           "the printer, then print the worksheet again.";
+    QTest::addRow("cancelled without a word")
+        << QList<JobStatus>{{JobStatus::State::Failed, QString()}, done}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
+        << "The printer \"Room12\" did not print the worksheet: no reason given. Check the "
+           "printer, then print the worksheet again.";
+    QTest::addRow("printer stopped")
+        << QList<JobStatus>{{JobStatus::State::Stopped, "Out of toner"}, waiting}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
+        << "The printer \"Room12\" stopped before the worksheet was printed: Out of toner. The "
+           "worksheet stays in its queue and prints when the printer is resumed.";
+    QTest::addRow("still waiting at the end")
+        << QList<JobStatus>{done, {JobStatus::State::Waiting, "Warming up"}}
+        << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)
+        << "1 job of the printer \"Room12\" still waits in its queue after 1 second (the printer "
+           "says: Warming up); it prints when the printer gets to it.";
+    QTest::addRow("both still waiting")
+        << QList<JobStatus>{waiting, waiting} << int(DeliveryOutcome::Kind::Pending)
+        << int(DeliveryOutcome::Fault::None)
+        << "2 jobs of the printer \"Room12\" still wait in its queue after 1 second; they print "
+           "when the printer gets to them.";
+    QTest::addRow("server stops answering")
+        << QList<JobStatus>{done,
+                            {JobStatus::State::Silent,
+                             "No print server runs at /run/cups/cups.sock."}}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::ServerSilent)
+        << "No print server runs at /run/cups/cups.sock. 2 jobs had been accepted by the printer "
+           "\"Room12\"; whether they print cannot be told. Check that the printing service is "
+           "running, then try again.";
+}
+
+void tst_Delivery::followingJobs()
+{
+    QFETCH(QList<JobStatus>, statuses);
+    QFETCH(int, kind);
+    QFETCH(int, fault);
+    QFETCH(QString, reason);
+    ScriptedPrinterService printers;
+    printers.setJobStatus(100, statuses.at(0));
+    printers.setJobStatus(101, statuses.at(1));
+    const DeliveryOutcome printed = printDocuments(printers, sheets(2));
+    QCOMPARE(printed.kind, DeliveryOutcome::Kind::Printed);
+    QElapsedTimer clock;
+    clock.start();
+    const DeliveryOutcome outcome = waitForJobs(printers, printed, 300, 20);
+    QVERIFY(clock.elapsed() < 2000);
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(int(outcome.fault), fault);
+    QCOMPARE(outcome.reason, reason);
+    QCOMPARE(outcome.jobIds, (QList<int>{100, 101}));
+    QCOMPARE(outcome.printer, QString("Room12"));
+}
+
+QTEST_MAIN(tst_Delivery)
+#include "tst_delivery.moc"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/PrinterService.h"
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+
+// A print server that answers as a test says and records every document sent to it. The window
+// calls it from worker threads, so everything it holds is behind a lock.
+class ScriptedPrinterService final : public PrinterService
+{
+public:
+    ScriptedPrinterService();
+
+    void setPrinter(PrinterLookup lookup);
+    // Answers for the next submits, in order; once they are used up, every job is accepted.
+    void answerSubmit(JobSubmission answer);
+    // Where a job stands from now on; jobs not set are waiting.
+    void setJobStatus(int jobId, JobStatus status);
+
+    QList<PrintDocument> submitted() const;
+    int lookups() const;
+    int statusQueries() const;
+
+    PrinterLookup defaultPrinter() override;
+    JobSubmission submit(const PrinterLookup &printer, const PrintDocument &document) override;
+    JobStatus jobStatus(const QString &printer, int jobId) override;
+
+    static PrinterLookup printer(const QString &name,
+                                 PrinterLookup::State state = PrinterLookup::State::Ready);
+
+private:
+    mutable QMutex m_mutex;
+    PrinterLookup m_printer;
+    QList<JobSubmission> m_answers;
+    QMap<int, JobStatus> m_statuses;
+    QList<PrintDocument> m_submitted;
+    int m_nextJob = 100;
+    int m_lookups = 0;
+    int m_statusQueries = 0;
+};
