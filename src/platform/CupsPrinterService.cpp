@@ -291,6 +291,12 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         status.state = JobStatus::State::Stopped;
         status.reason = reason;
         return status;
+    case IPP_JSTATE_HELD:
+        // A printer whose job failed under the retry policy: the server holds the job for a
+        // while and then tries again, which may go on for long without a sheet coming out.
+        status.state = JobStatus::State::Held;
+        status.reason = reason;
+        return status;
     default:
         break;
     }

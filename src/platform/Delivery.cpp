@@ -413,6 +413,12 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
 
 QString jobFailureReason(const QString &printer, const JobStatus &status)
 {
+    if (status.state == JobStatus::State::Held) {
+        return QStringLiteral("The printer \"%1\" could not print the worksheet yet: %2. The "
+                              "worksheet is held in its queue and the print server tries it again "
+                              "later; check the printer.")
+            .arg(printer, clause(status.reason));
+    }
     if (status.state == JobStatus::State::Stopped) {
         return QStringLiteral("The printer \"%1\" stopped before the worksheet was printed: %2. "
                               "The worksheet stays in its queue and prints when the printer is "
@@ -444,7 +450,8 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
                 waiting.removeAt(i);
                 continue;
             case JobStatus::State::Failed:
-            case JobStatus::State::Stopped: {
+            case JobStatus::State::Stopped:
+            case JobStatus::State::Held: {
                 DeliveryOutcome failed = printed;
                 failed.kind = DeliveryOutcome::Kind::Failed;
                 failed.fault = DeliveryOutcome::Fault::JobFailed;

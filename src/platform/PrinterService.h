@@ -35,6 +35,7 @@ struct JobStatus {
         Done,    // completed
         Failed,  // aborted or cancelled by the server
         Stopped, // held in the queue of a printer that has stopped
+        Held,    // held by the server, which tries the printer again later
         Silent,  // the server did not answer in time
     };
     State state = State::Silent;

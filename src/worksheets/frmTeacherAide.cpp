@@ -426,6 +426,7 @@ void frmTeacherAide::jobsChecked(const QList<JobStatus> &statuses)
             break;
         case JobStatus::State::Failed:
         case JobStatus::State::Stopped:
+        case JobStatus::State::Held:
             failures.append(jobFailureReason(job.printer, statuses.at(i)));
             break;
         case JobStatus::State::Waiting:

@@ -494,6 +494,12 @@ void tst_Delivery::followingJobs_data()
         << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
         << "The printer \"Room12\" stopped before the worksheet was printed: Out of toner. The "
            "worksheet stays in its queue and prints when the printer is resumed.";
+    QTest::addRow("held to be tried again")
+        << QList<JobStatus>{waiting, {JobStatus::State::Held, "The paper tray is jammed"}}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
+        << "The printer \"Room12\" could not print the worksheet yet: The paper tray is jammed. "
+           "The worksheet is held in its queue and the print server tries it again later; check "
+           "the printer.";
     QTest::addRow("still waiting at the end")
         << QList<JobStatus>{done, {JobStatus::State::Waiting, "Warming up"}}
         << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)

@@ -394,6 +394,11 @@ void tst_CupsPrint::failingBackend_data()
         << "abort-job"
         << "The printer \"%1\" did not print the worksheet: The paper tray is jammed. Check the "
            "printer, then print the worksheet again.";
+    QTest::addRow("the job is held to be tried again")
+        << "retry-job"
+        << "The printer \"%1\" could not print the worksheet yet: The paper tray is jammed. The "
+           "worksheet is held in its queue and the print server tries it again later; check the "
+           "printer.";
 }
 
 void tst_CupsPrint::failingBackend()
@@ -513,7 +518,8 @@ void tst_CupsPrint::serverStallsDuringARun()
     QVERIFY2(match.hasMatch(), qPrintable(err));
     const int accepted = match.captured(1).toInt();
     QCOMPARE(accepted + match.captured(2).toInt(), 40);
-    QVERIFY(accepted >= 3);
+    // The third document may have reached the server without its answer reaching the program.
+    QVERIFY(accepted >= 2);
     // The count said is what the server holds, give or take the job it took as it stalled.
     QTest::qWait(500);
     QVERIFY2(

@@ -632,6 +632,11 @@ void tst_TeacherAide::jobFailingLaterIsReported_data()
         << "The worksheet was not printed. The printer \"Room12\" stopped before the worksheet was "
            "printed: Printer stopped due to backend errors; please consult the error_log file for "
            "details. The worksheet stays in its queue and prints when the printer is resumed.";
+    QTest::addRow("held to be tried again")
+        << int(JobStatus::State::Held) << "The paper tray is jammed"
+        << "The worksheet was not printed. The printer \"Room12\" could not print the worksheet "
+           "yet: The paper tray is jammed. The worksheet is held in its queue and the print server "
+           "tries it again later; check the printer.";
 }
 
 void tst_TeacherAide::jobFailingLaterIsReported()
