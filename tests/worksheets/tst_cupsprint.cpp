@@ -571,7 +571,8 @@ void tst_CupsPrint::serverDiesDuringARun()
     QVERIFY2(match.hasMatch(), qPrintable(err));
     const int accepted = match.captured(2).toInt();
     QCOMPARE(accepted + match.captured(3).toInt(), 40);
-    QVERIFY(accepted >= 3);
+    // The third document may have reached the server without its answer reaching the program.
+    QVERIFY(accepted >= 2);
     QVERIFY2(
         jobsReceived() - jobs == accepted || jobsReceived() - jobs == accepted + 1,
         qPrintable(QString("%1 jobs said, %2 received").arg(accepted).arg(jobsReceived() - jobs)));
