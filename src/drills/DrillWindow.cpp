@@ -350,8 +350,11 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
     }
     if (isCorrect(source->text())) {
         select(0);
-        m_lblWinner->show();
+        // The text is written before the label shows, so a screen reader, which speaks the
+        // verdict as it appears, never says the one left hidden from an earlier problem. The
+        // eye sees both at once.
         showVerdict(QStringLiteral("CORRECT ") + m_strFullName);
+        m_lblWinner->show();
         m_txtAnswer->setText(answerText());
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);

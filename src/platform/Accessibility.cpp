@@ -117,10 +117,22 @@ void AnnouncementLabel::announce(const QString &text)
     if (text != this->text()) {
         // QLabel tells of the new name itself.
         setText(text);
-        return;
+    } else {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     }
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    if (isVisible()) {
+        Q_EMIT announced(text);
+    }
+}
+
+void AnnouncementLabel::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    // Qt tells of the showing itself.
+    if (!text().isEmpty()) {
+        Q_EMIT announced(text());
+    }
 }
 
 void installAccessibleFactory()

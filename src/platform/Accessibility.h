@@ -20,6 +20,14 @@ public:
 
     // Sets the text and has it announced, also when it did not change.
     void announce(const QString &text);
+
+Q_SIGNALS:
+    // The text was handed to the accessibility layer to be spoken: when the label was shown with
+    // a text, or its text was announced. Only a screen reader shows the difference otherwise.
+    void announced(const QString &text);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
 
 // Installs the factory once per run; every window's controls are built after it.

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -43,8 +44,13 @@ QMenuBar *FormWindow::menuBar()
         openMenu->setObjectName(QStringLiteral("menuKey"));
         connect(openMenu, &QShortcut::activated, this, [this] {
             const QList<QAction *> menus = m_menuBar->actions();
-            if (!menus.isEmpty()) {
-                m_menuBar->setActiveAction(menus.first());
+            if (menus.isEmpty()) {
+                return;
+            }
+            m_menuBar->setActiveAction(menus.first());
+            // Highlight the first item, as a menu opened from the keyboard does.
+            if (QMenu *menu = menus.first()->menu(); menu != nullptr && !menu->isEmpty()) {
+                menu->setActiveAction(menu->actions().first());
             }
         });
     }
