@@ -145,6 +145,9 @@ void DrillWindow::buildScreen(FormWindow &window)
         case DrillRole::Back: {
             QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
                                              row.width, row.height, row.points);
+            if (row.role == DrillRole::Next) {
+                m_cmdNext = button;
+            }
             connect(button, &QPushButton::clicked, this, handlers.at(row.role));
             focusable.append({row.tabIndex, button});
             break;
@@ -159,6 +162,8 @@ void DrillWindow::buildScreen(FormWindow &window)
     m_problemAnnouncement->setGeometry(0, 0, 0, 0);
     m_problemAnnouncement->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_problemAnnouncement->lower();
+    // Hidden until it has something to say: an empty notification is read as the bare word.
+    m_problemAnnouncement->hide();
 
     // Alt+1 to Alt+4 choose a candidate wherever the focus is, the answer box included.
     for (int index = 1; index <= 4; ++index) {
@@ -196,6 +201,7 @@ void DrillWindow::screenUnloaded()
     m_Label2 = nullptr;
     m_lblWinner = nullptr;
     m_problemAnnouncement = nullptr;
+    m_cmdNext = nullptr;
     m_txtAnswer = nullptr;
     m_lblfirst.fill(nullptr);
     m_selected = 0;
@@ -302,7 +308,13 @@ void DrillWindow::candidateChosen(int index)
         return;
     }
     select(0);
+    const bool fromCandidate =
+        qobject_cast<CandidateLabel *>(QApplication::focusWidget()) != nullptr;
     txtAnswer_DragDrop(lblfirst(index));
+    // A right answer greys the candidates; the keyboard goes on where the next step is.
+    if (fromCandidate && !lblfirst(index)->isEnabled() && m_cmdNext != nullptr) {
+        m_cmdNext->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void DrillWindow::candidateClicked(int index)

@@ -13,6 +13,7 @@ class AnswerBox;
 class CandidateLabel;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class RandomSource;
 
 // One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
@@ -93,6 +94,7 @@ private:
     QPointer<AnnouncementLabel> m_lblWinner;
     // Speaks each new problem; it shows nothing.
     QPointer<AnnouncementLabel> m_problemAnnouncement;
+    QPointer<QPushButton> m_cmdNext;
     QPointer<AnswerBox> m_txtAnswer;
     std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
     int m_selected = 0;

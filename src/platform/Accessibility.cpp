@@ -114,16 +114,14 @@ AnnouncementLabel::AnnouncementLabel(QWidget *parent) : QLabel(parent) {}
 
 void AnnouncementLabel::announce(const QString &text)
 {
-    if (text != this->text()) {
-        // QLabel tells of the new name itself.
-        setText(text);
-    } else {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    // Orca speaks a notification when it comes into view, not when its name changes, so the
+    // label is hidden and shown again with the new text; the eye sees no difference, since
+    // nothing is painted in between.
     if (isVisible()) {
-        Q_EMIT announced(text);
+        hide();
     }
+    setText(text);
+    show();
 }
 
 void AnnouncementLabel::showEvent(QShowEvent *event)

@@ -10,20 +10,20 @@
 // The factory gives these labels that role, presents the candidates as buttons that can be
 // pressed, and hides the plain drawn rules, which have nothing to say.
 
-// A label whose text is announced when it is shown and whenever it is set, even to the same text.
-// Its accessible name is its visible text.
+// A label whose text is announced when it is shown and whenever it is announced, even with the same
+// text. Its accessible name is its visible text.
 class AnnouncementLabel final : public QLabel
 {
     Q_OBJECT
 public:
     explicit AnnouncementLabel(QWidget *parent);
 
-    // Sets the text and has it announced, also when it did not change.
+    // Sets the text and shows the label, so that the text is announced, also when it did not
+    // change.
     void announce(const QString &text);
 
 Q_SIGNALS:
-    // The text was handed to the accessibility layer to be spoken: when the label was shown with
-    // a text, or its text was announced. Only a screen reader shows the difference otherwise.
+    // The label came into view with a text, which the accessibility layer then has spoken.
     void announced(const QString &text);
 
 protected:

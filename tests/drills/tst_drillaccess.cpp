@@ -247,6 +247,11 @@ void tst_DrillAccess::answersLikeDrops()
     QCOMPARE(c.txtAnswer()->text(), s.answerText);
     QCOMPARE(enabledCandidates(c), 0);
     QVERIFY(seen(c) == seen(d));
+    if (way == QLatin1String("Space") || way == QLatin1String("Return") ||
+        way == QLatin1String("Enter")) {
+        // The greyed candidate lost the focus to the next step.
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdNext"));
+    }
 
     // A disabled candidate ignores keys and clicks: a wrong one would undo the verdict.
     const Seen answered = seen(c);
