@@ -192,6 +192,7 @@ private Q_SLOTS:
     void tabOrder();
     void returnPressesButtons_data();
     void returnPressesButtons();
+    void altDigitLeavesMenuAlone();
     void f10OpensMenu_data();
     void f10OpensMenu();
     void names_data();
@@ -436,6 +437,27 @@ void tst_DrillAccess::returnPressesButtons()
     QCOMPARE(clicks.count(), 1);
     if (button == QLatin1String("cmdExit") || button == QLatin1String("cmdQuit")) {
         QCOMPARE(f.quits, 1);
+    }
+}
+
+// Alt pressed and let go on its own moves the keyboard to the menu bar; with a digit between, the
+// digit answered and the keyboard stays in the window.
+void tst_DrillAccess::altDigitLeavesMenuAlone()
+{
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    QWidget *focus = QApplication::focusWidget();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyPress(focus, Qt::Key_2, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_2, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_Alt);
+        QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+        QCOMPARE(w.window()->menuBar()->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), focus);
     }
 }
 
