@@ -48,9 +48,10 @@ QMenuBar *FormWindow::menuBar()
                 return;
             }
             m_menuBar->setActiveAction(menus.first());
-            // Highlight the first item, as a menu opened from the keyboard does.
-            if (QMenu *menu = menus.first()->menu(); menu != nullptr && !menu->isEmpty()) {
-                menu->setActiveAction(menu->actions().first());
+            // Highlight the first item as the Down key does, so a screen reader hears it too.
+            if (QMenu *menu = menus.first()->menu(); menu != nullptr && menu->isVisible()) {
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QCoreApplication::sendEvent(menu, &down);
             }
         });
     }
