@@ -54,6 +54,7 @@ void frmSelection::buildScreen(FormWindow &window)
 
     // Only the name box and the buttons take the focus; the labels' tab indexes order nothing.
     QList<QPair<int, QWidget *>> focusable;
+    QLabel *prompt = nullptr;
     for (const SelectionControl &row : selectionControls()) {
         switch (row.role) {
         case SelectionRole::Heading: {
@@ -64,9 +65,9 @@ void frmSelection::buildScreen(FormWindow &window)
             break;
         }
         case SelectionRole::Prompt:
-            setBackground(makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
-                                    row.height, row.points, alignmentFor(row.align)),
-                          DesignColor::Cyan);
+            prompt = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
+                               row.height, row.points, alignmentFor(row.align));
+            setBackground(prompt, DesignColor::Cyan);
             break;
         case SelectionRole::Name:
             m_txtFirstName = new QLineEdit(client);
@@ -74,6 +75,10 @@ void frmSelection::buildScreen(FormWindow &window)
             m_txtFirstName->setFont(designFont(row.points));
             setBackground(m_txtFirstName, DesignColor::Cyan);
             placeTwips(m_txtFirstName, row.left, row.top, row.width, row.height);
+            // Read by its prompt, which stands before it.
+            if (prompt != nullptr) {
+                prompt->setBuddy(m_txtFirstName);
+            }
             focusable.append({row.tabIndex, m_txtFirstName.data()});
             break;
         case SelectionRole::Addition:

@@ -1,5 +1,7 @@
 #include "drills/DrillLayout.h"
 
+#include <QPair>
+#include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
 
@@ -73,8 +75,10 @@ const DrillLayout &additionLayout()
             {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
         },
         {
-            {"Line1", 1673, 2078, 4073, 2078},
+            {"Line1", 1673, 2078, 4073, 2078, "", ""},
         },
+        QString(),
+        QString(),
     };
     return layout;
 }
@@ -104,8 +108,10 @@ const DrillLayout &subtractionLayout()
             {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
-            {"Line1", 1553, 2078, 3953, 2078},
+            {"Line1", 1553, 2078, 3953, 2078, "", ""},
         },
+        QString(),
+        QString(),
     };
     return layout;
 }
@@ -135,8 +141,10 @@ const DrillLayout &multiplicationLayout()
             {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
-            {"Line1", 1673, 2078, 4073, 2078},
+            {"Line1", 1673, 2078, 4073, 2078, "", ""},
         },
+        QString(),
+        QString(),
     };
     return layout;
 }
@@ -151,8 +159,9 @@ const DrillLayout &divisionLayout()
         {
             {Welcome, "lblIntro", "", 113, 218, 7215, 495, 13.5, 3, L},
             {Instruction, "Label4", kDivideInstruction, 113, 818, 6975, 255, 9.75, 7, C},
-            {Second, "Label2", "", 1433, 1658, 1215, 375, 13.5, 5, R},
+            // Read as "dividend, divided by, divisor", though the divisor stands left.
             {First, "Label1", "", 3473, 1658, 1215, 375, 13.5, 4, R},
+            {Second, "Label2", "", 1433, 1658, 1215, 375, 13.5, 5, R},
             {Sign, "Label5", "=", 1913, 2258, 495, 495, 24, 8, C},
             {Answer, "txtAnswer", "", 2753, 2258, 1215, 480, 13.5, 13, R},
             {Verdict, "lblWinner", "", 6098, 1418, 195, 555, 24, 14, C},
@@ -166,11 +175,13 @@ const DrillLayout &divisionLayout()
         },
         {
             // The long-division bracket: upright stroke, bar over the dividend, slanted foot.
-            {"Line2", 3233, 2018, 3233, 1418},
-            {"Line3", 4913, 1418, 3233, 1418},
-            {"Line4", 2993, 1778, 3233, 2018},
-            {"Line1", 1433, 2138, 4913, 2138},
+            {"Line2", 3233, 2018, 3233, 1418, "", ""},
+            {"Line3", 4913, 1418, 3233, 1418, "divided by", "Label2"},
+            {"Line4", 2993, 1778, 3233, 2018, "", ""},
+            {"Line1", 1433, 2138, 4913, 2138, "", ""},
         },
+        QStringLiteral("dividend"),
+        QStringLiteral("divisor"),
     };
     return layout;
 }
@@ -203,10 +214,67 @@ const DrillLayout &percentLayout()
             {Back, "cmdBack", "Back to Menu", 6120, 4440, 1215, 615, kDrillDefaultPoints, 2, C},
         },
         {
-            {"Line1", 1433, 2280, 5033, 2280},
+            {"Line1", 1433, 2280, 5033, 2280, "", ""},
         },
+        QString(),
+        QString(),
     };
     return layout;
+}
+
+QString spokenCaption(const QString &caption)
+{
+    static const QList<QPair<QString, QString>> words = {
+        {QStringLiteral("+"), QStringLiteral("plus")},
+        {QStringLiteral("-"), QStringLiteral("minus")},
+        {QStringLiteral("X"), QStringLiteral("times")},
+        {QStringLiteral("="), QStringLiteral("equals")},
+        {QStringLiteral("Answer ="), QStringLiteral("Answer equals")},
+    };
+    for (const auto &[sign, word] : words) {
+        if (caption == sign) {
+            return word;
+        }
+    }
+    return caption;
+}
+
+QString problemSentence(const DrillLayout &layout, const QString &first, const QString &second)
+{
+    QStringList words;
+    int operandsRead = 0;
+    for (const DrillControl &row : layout.controls) {
+        if (operandsRead == 2) {
+            break;
+        }
+        for (const DrillLine &line : layout.lines) {
+            if (!line.spoken.isEmpty() && line.readBefore == row.name) {
+                words.append(line.spoken);
+            }
+        }
+        switch (row.role) {
+        case DrillRole::First:
+            words.append(first);
+            ++operandsRead;
+            break;
+        case DrillRole::Second:
+            words.append(second);
+            ++operandsRead;
+            break;
+        case DrillRole::Sign: {
+            // "What Percent of:" reads on into its operand.
+            QString word = spokenCaption(row.caption);
+            if (word.endsWith(QLatin1Char(':'))) {
+                word.chop(1);
+            }
+            words.append(word);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 QRect verdictRoom(const DrillLayout &layout)

@@ -43,6 +43,10 @@ struct DrillLine {
     int y1;
     int x2;
     int y2;
+    // What a screen reader says for the line, empty for a plain rule, which it skips; a spoken
+    // line is read just before the control named in readBefore.
+    QString spoken;
+    QString readBefore;
 };
 
 struct DrillLayout {
@@ -50,8 +54,12 @@ struct DrillLayout {
     QString caption;
     int clientWidth;
     int clientHeight;
+    // In reading order: a screen reader reads the controls in the order they are made.
     QList<DrillControl> controls;
     QList<DrillLine> lines;
+    // What a screen reader adds about each operand ("dividend"), empty when its place says it.
+    QString firstDescription;
+    QString secondDescription;
 
     // The first row with the role; asserts that the window has one.
     const DrillControl &control(DrillRole role) const;
@@ -65,6 +73,14 @@ const DrillLayout &subtractionLayout();
 const DrillLayout &multiplicationLayout();
 const DrillLayout &divisionLayout();
 const DrillLayout &percentLayout();
+
+// The words a listener understands for a fixed caption of a problem ("+" is "plus"); a caption
+// that is words already stays as it is.
+QString spokenCaption(const QString &caption);
+
+// The problem as one short sentence to be spoken, read from the layout in reading order up to
+// its last operand: "12 plus 7", "97 divided by 20", "What Percent of 4 is 3".
+QString problemSentence(const DrillLayout &layout, const QString &first, const QString &second);
 
 // The free area, in twips, where the verdict may stand: right of the problem, below the
 // instruction and above the candidates.

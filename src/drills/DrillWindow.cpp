@@ -1,16 +1,19 @@
 #include "drills/DrillWindow.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/DragDrop.h"
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <map>
 
@@ -50,29 +53,47 @@ void DrillWindow::buildScreen(FormWindow &window)
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
 
-    // The rules stand under the controls; none of them crosses one.
+    // The rules stand under the controls; none of them crosses one. A line that is read is made
+    // in its place in the reading order instead.
     for (const DrillLine &line : m_layout.lines) {
-        new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2);
+        if (line.spoken.isEmpty()) {
+            new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2);
+        }
     }
 
     QList<QPair<int, QWidget *>> focusable;
+    QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
+        for (const DrillLine &line : m_layout.lines) {
+            if (!line.spoken.isEmpty() && line.readBefore == row.name) {
+                new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2, line.spoken);
+            }
+        }
         switch (row.role) {
         case DrillRole::Welcome:
             m_lblIntro = makeDesignLabel(client, row);
             setTransparent(m_lblIntro);
             break;
         case DrillRole::Instruction:
-        case DrillRole::Sign:
             setBackground(makeDesignLabel(client, row), DesignColor::Cyan);
             break;
+        case DrillRole::Sign: {
+            QLabel *sign = makeDesignLabel(client, row);
+            setBackground(sign, DesignColor::Cyan);
+            sign->setAccessibleName(spokenCaption(row.caption));
+            answerSign = sign;
+            break;
+        }
         case DrillRole::First:
         case DrillRole::Second: {
             QLabel *operand = makeDesignLabel(client, row);
             setSingleBorder(operand);
             setBackground(operand, DesignColor::Cyan);
-            (row.role == DrillRole::First ? m_Label1 : m_Label2) = operand;
+            const bool first = row.role == DrillRole::First;
+            operand->setAccessibleDescription(first ? m_layout.firstDescription
+                                                    : m_layout.secondDescription);
+            (first ? m_Label1 : m_Label2) = operand;
             break;
         }
         case DrillRole::Answer:
@@ -81,10 +102,20 @@ void DrillWindow::buildScreen(FormWindow &window)
             m_txtAnswer->setFont(designFont(row.points));
             setBackground(m_txtAnswer, DesignColor::Cyan);
             placeTwips(m_txtAnswer, row.left, row.top, row.width, row.height);
+            // The sign just before the box ("=", "Answer =") is its label.
+            if (answerSign != nullptr) {
+                answerSign->setBuddy(m_txtAnswer);
+            }
+            m_txtAnswer->setAccessibleName(QStringLiteral("Answer"));
+            m_txtAnswer->setAccessibleDescription(
+                QStringLiteral("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
+                               "press Space"));
             focusable.append({row.tabIndex, m_txtAnswer.data()});
             break;
         case DrillRole::Verdict: {
-            m_lblWinner = makeDesignLabel(client, row);
+            m_lblWinner = new AnnouncementLabel(client);
+            shapeLabel(m_lblWinner, row.name, row.caption, row.left, row.top, row.width, row.height,
+                       row.points, alignmentFor(row.align));
             setBackground(m_lblWinner, DesignColor::LightBlue);
             QPalette verdictPalette = m_lblWinner->palette();
             verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
@@ -104,6 +135,9 @@ void DrillWindow::buildScreen(FormWindow &window)
             setBackground(label, DesignColor::Cyan);
             placeTwips(label, row.left, row.top, row.width, row.height);
             m_lblfirst[static_cast<std::size_t>(candidateIndex - 1)] = label;
+            focusable.append({row.tabIndex, label});
+            connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
+            connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
             break;
         }
         case DrillRole::Exit:
@@ -111,6 +145,9 @@ void DrillWindow::buildScreen(FormWindow &window)
         case DrillRole::Back: {
             QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
                                              row.width, row.height, row.points);
+            if (row.role == DrillRole::Next) {
+                m_cmdNext = button;
+            }
             connect(button, &QPushButton::clicked, this, handlers.at(row.role));
             focusable.append({row.tabIndex, button});
             break;
@@ -119,6 +156,24 @@ void DrillWindow::buildScreen(FormWindow &window)
     }
     // A long verdict grows over its neighbours' margins and stays readable on top of them.
     m_lblWinner->raise();
+
+    m_problemAnnouncement = new AnnouncementLabel(client);
+    m_problemAnnouncement->setObjectName(QStringLiteral("problemAnnouncement"));
+    m_problemAnnouncement->setGeometry(0, 0, 0, 0);
+    m_problemAnnouncement->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_problemAnnouncement->lower();
+    // Hidden until it has something to say: an empty notification is read as the bare word.
+    m_problemAnnouncement->hide();
+
+    // Alt+1 to Alt+4 choose a candidate wherever the focus is, the answer box included.
+    for (int index = 1; index <= 4; ++index) {
+        for (const Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::KeypadModifier}) {
+            const QKeyCombination combination(modifiers, static_cast<Qt::Key>(Qt::Key_0 + index));
+            auto *key = new QShortcut(QKeySequence(combination), &window);
+            connect(key, &QShortcut::activated, this, [this, index] { candidateChosen(index); });
+        }
+    }
 
     QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
@@ -136,6 +191,7 @@ void DrillWindow::buildScreen(FormWindow &window)
 
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
+    connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
 }
 
 void DrillWindow::screenUnloaded()
@@ -144,8 +200,11 @@ void DrillWindow::screenUnloaded()
     m_Label1 = nullptr;
     m_Label2 = nullptr;
     m_lblWinner = nullptr;
+    m_problemAnnouncement = nullptr;
+    m_cmdNext = nullptr;
     m_txtAnswer = nullptr;
     m_lblfirst.fill(nullptr);
+    m_selected = 0;
 }
 
 QLabel *DrillWindow::lblfirst(int index) const
@@ -216,6 +275,7 @@ void DrillWindow::Cleanup()
         lblfirst(intSlot)->setEnabled(true);
     }
     intSlot = 1;
+    select(0);
     m_Label1->setText(QString());
     m_Label2->setText(QString());
     m_txtAnswer->setText(QString());
@@ -234,11 +294,65 @@ void DrillWindow::Generate()
     for (int index = 1; index <= 4; ++index) {
         lblfirst(index)->setText(captions.candidates[static_cast<std::size_t>(index - 1)]);
     }
+    m_problemAnnouncement->announce(problemSentence(m_layout, captions.first, captions.second));
 }
 
 void DrillWindow::candidateDropped(int index)
 {
     txtAnswer_DragDrop(lblfirst(index));
+}
+
+void DrillWindow::candidateChosen(int index)
+{
+    if (!isLoaded() || !lblfirst(index)->isEnabled()) {
+        return;
+    }
+    select(0);
+    const bool fromCandidate =
+        qobject_cast<CandidateLabel *>(QApplication::focusWidget()) != nullptr;
+    txtAnswer_DragDrop(lblfirst(index));
+    // A right answer greys the candidates; the keyboard goes on where the next step is.
+    if (fromCandidate && !lblfirst(index)->isEnabled() && m_cmdNext != nullptr) {
+        m_cmdNext->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void DrillWindow::candidateClicked(int index)
+{
+    select(m_selected == index ? 0 : index);
+}
+
+void DrillWindow::answerBoxClicked()
+{
+    if (m_selected != 0) {
+        candidateChosen(m_selected);
+    }
+}
+
+void DrillWindow::select(int index)
+{
+    m_selected = index;
+    for (int other = 1; other <= 4; ++other) {
+        if (lblfirst(other) != nullptr) {
+            m_lblfirst[static_cast<std::size_t>(other - 1)]->setSelected(other == index);
+        }
+    }
+}
+
+void DrillWindow::Form_KeyPress(QChar key)
+{
+    if (!isLoaded()) {
+        return;
+    }
+    if (key == QChar(0x1B)) {
+        select(0);
+        return;
+    }
+    // The digits are the answer box's own while it has the focus: typing there stays possible.
+    const int index = key.digitValue();
+    if (index >= 1 && index <= 4 && QApplication::focusWidget() != m_txtAnswer) {
+        candidateChosen(index);
+    }
 }
 
 void DrillWindow::txtAnswer_DragDrop(QLabel *source)
@@ -247,8 +361,12 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
         return;
     }
     if (isCorrect(source->text())) {
-        m_lblWinner->show();
+        select(0);
+        // The text is written before the label shows, so a screen reader, which speaks the
+        // verdict as it appears, never says the one left hidden from an earlier problem. The
+        // eye sees both at once.
         showVerdict(QStringLiteral("CORRECT ") + m_strFullName);
+        m_lblWinner->show();
         m_txtAnswer->setText(answerText());
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
@@ -261,7 +379,8 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
 
 void DrillWindow::showVerdict(const QString &text)
 {
-    m_lblWinner->setText(text);
+    // A second wrong drop sets the same text; it is said again all the same.
+    m_lblWinner->announce(text);
     // The verdict wraps at its blanks and grows to its text; when its designed place is too small
     // it moves left and up into the free area beside the problem, and only when a long name
     // still does not fit there does its type get smaller, so the child always reads it whole.

@@ -8,10 +8,12 @@
 #include <QString>
 #include <array>
 
+class AnnouncementLabel;
 class AnswerBox;
 class CandidateLabel;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class RandomSource;
 
 // One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
@@ -45,6 +47,8 @@ public:
     QLabel *Label2() const;
     QLabel *lblWinner() const;
     QLineEdit *txtAnswer() const;
+    // The candidate a click has selected for a click on the answer box, 0 when none.
+    int selectedCandidate() const { return m_selected; }
 
 Q_SIGNALS:
     // "Back to Menu": this window is unloaded, the menu is wanted.
@@ -60,6 +64,7 @@ protected:
     void screenUnloaded() override;
     void Form_Load() override;
     void titleBarClose() override;
+    void Form_KeyPress(QChar key) override;
 
     // The operation's part of Generate: runs its rule, stores the operand, answer and slot fields
     // and returns what the problem shows.
@@ -72,6 +77,12 @@ protected:
 private:
     void ShowTeacherAide();
     void candidateDropped(int index);
+    // Space or Return on a candidate, its number key, or a click on the answer box with the
+    // candidate selected: the same as dropping it, unless it is disabled.
+    void candidateChosen(int index);
+    void candidateClicked(int index);
+    void answerBoxClicked();
+    void select(int index);
     void showVerdict(const QString &text);
     QString askGrade() const;
 
@@ -80,9 +91,13 @@ private:
     QPointer<QLabel> m_lblIntro;
     QPointer<QLabel> m_Label1;
     QPointer<QLabel> m_Label2;
-    QPointer<QLabel> m_lblWinner;
+    QPointer<AnnouncementLabel> m_lblWinner;
+    // Speaks each new problem; it shows nothing.
+    QPointer<AnnouncementLabel> m_problemAnnouncement;
+    QPointer<QPushButton> m_cmdNext;
     QPointer<AnswerBox> m_txtAnswer;
     std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
+    int m_selected = 0;
 };
 
 // The addition, subtraction and multiplication drills: whole-number operands and answer.

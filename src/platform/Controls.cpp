@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
@@ -74,14 +75,21 @@ Qt::Alignment alignmentFor(CaptionAlign align)
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, double points, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new QLabel(parent);
+    shapeLabel(label, name, caption, left, top, width, height, points, alignment);
+    return label;
+}
+
+void shapeLabel(QLabel *label, const QString &name, const QString &caption, int left, int top,
+                int width, int height, double points, Qt::Alignment alignment)
+{
+    label->setText(caption);
     label->setObjectName(name);
     label->setFont(designFont(points));
     label->setAlignment(alignment);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     placeTwips(label, left, top, width, height);
-    return label;
 }
 
 void setSingleBorder(QLabel *label)
@@ -93,7 +101,7 @@ void setSingleBorder(QLabel *label)
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
                         int top, int width, int height, double points)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new CommandButton(caption, parent);
     button->setObjectName(name);
     button->setFont(designFont(points));
     setBackground(button, DesignColor::LightPink);
@@ -101,10 +109,26 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-DrawnLine::DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2)
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (press && modifiers == Qt::NoModifier && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+DrawnLine::DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
+                     const QString &spoken)
     : QWidget(parent)
 {
     setObjectName(name);
+    if (!spoken.isEmpty()) {
+        setAccessibleName(spoken);
+    }
     m_line = twipsLine(x1, y1, x2, y2);
     const QRect bounds = QRect(m_line.p1(), m_line.p2()).normalized().adjusted(0, 0, 1, 1);
     setGeometry(bounds);
@@ -114,8 +138,17 @@ DrawnLine::DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x
 void DrawnLine::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setRenderHint(QPainter::Antialiasing, m_line.dx() != 0 && m_line.dy() != 0);
+    // At a display scale such as 125% a one-pixel widget covers a fraction of a device pixel
+    // more or less than one, and a line drawn at its top edge can fall just outside it. An
+    // upright or level line fills its whole widget, which always covers a device pixel; a
+    // slanted one is drawn with a cosmetic pen, one device pixel wide at any scale.
+    if (m_line.dx() == 0 || m_line.dy() == 0) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    QPen pen(Qt::black, 0);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
     painter.drawLine(m_line.translated(-pos()));
 }
 

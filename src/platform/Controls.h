@@ -10,10 +10,9 @@
 #include <QFont>
 #include <QLabel>
 #include <QLine>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
-
-class QPushButton;
 
 // Colours as designed, &H00BBGGRR.
 namespace DesignColor
@@ -47,18 +46,36 @@ Qt::Alignment alignmentFor(CaptionAlign align);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, double points,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// Gives a label made elsewhere (a subclass) what makeLabel gives a plain one.
+void shapeLabel(QLabel *label, const QString &name, const QString &caption, int left, int top,
+                int width, int height, double points,
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 // A label with a single-line border.
 void setSingleBorder(QLabel *label);
+
+// A push button that Return and Enter press as well as Space, in every window: outside a dialog
+// Qt leaves Return to the default button, and these windows have none.
+class CommandButton final : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left,
                         int top, int width, int height, double points = 8.25);
 
-// A drawn line between two points given in twips.
+// A drawn line between two points given in twips. A line with a spoken name (the division
+// bracket's "divided by") is read by a screen reader; a plain rule is hidden from it.
 class DrawnLine final : public QWidget
 {
     Q_OBJECT
 public:
-    DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2);
+    DrawnLine(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
+              const QString &spoken = QString());
     QLine line() const { return m_line; }
 
 protected:

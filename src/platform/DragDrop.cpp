@@ -2,13 +2,16 @@
 
 #include "platform/Numbers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 
 QString candidateMimeType()
 {
@@ -45,6 +48,29 @@ bool dragShouldStart(bool enabled, Qt::MouseButtons buttons, QPoint pressPos, QP
 CandidateLabel::CandidateLabel(QWidget *parent, const QString &windowName, int index)
     : QLabel(parent), m_windowName(windowName), m_index(index)
 {
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(QStringLiteral("answer choice ") + integerText(index) +
+                             QStringLiteral(" of 4"));
+}
+
+void CandidateLabel::setSelected(bool selected)
+{
+    if (m_selected == selected) {
+        return;
+    }
+    m_selected = selected;
+    update();
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CandidateLabel::activate()
+{
+    if (isEnabled()) {
+        Q_EMIT activated(m_index);
+    }
 }
 
 QMimeData *CandidateLabel::dragData() const
@@ -58,6 +84,7 @@ void CandidateLabel::mousePressEvent(QMouseEvent *event)
 {
     // Taken here, so the moves that follow come to this label and not to its parent.
     m_pressPos = event->position().toPoint();
+    m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
@@ -65,10 +92,58 @@ void CandidateLabel::mouseMoveEvent(QMouseEvent *event)
 {
     if (dragShouldStart(isEnabled(), event->buttons(), m_pressPos, event->position().toPoint(),
                         QApplication::startDragDistance())) {
+        // A press that became a drag is no click.
+        m_pressed = false;
         startDrag();
         return;
     }
     QLabel::mouseMoveEvent(event);
+}
+
+void CandidateLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click && isEnabled()) {
+        Q_EMIT clicked(m_index);
+    }
+}
+
+void CandidateLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool choose = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (choose && modifiers == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            activate();
+        }
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CandidateLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_selected && !hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    if (m_selected) {
+        // A thick dark blue frame inside the border: the candidate that a click on the answer
+        // box will drop.
+        painter.setPen(
+            QPen(QColor(0x00, 0x00, 0x80), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawRect(QRectF(rect()).adjusted(5, 5, -5, -5));
+    }
 }
 
 void CandidateLabel::startDrag()
@@ -85,6 +160,23 @@ AnswerBox::AnswerBox(QWidget *parent, const QString &windowName)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAcceptDrops(true);
+}
+
+void AnswerBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLineEdit::mousePressEvent(event);
+}
+
+void AnswerBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLineEdit::mouseReleaseEvent(event);
+    if (click) {
+        Q_EMIT clicked();
+    }
 }
 
 void AnswerBox::dragEnterEvent(QDragEnterEvent *event)

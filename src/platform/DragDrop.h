@@ -24,7 +24,14 @@ bool dragShouldStart(bool enabled, Qt::MouseButtons buttons, QPoint pressPos, QP
                      int startDistance);
 
 // A label with automatic drag: pressing and moving it starts a drag of its own candidate; the
-// label stays where it is. A disabled label gets no mouse events, so it cannot be dragged.
+// label stays where it is. A disabled label gets no mouse or key events, so it cannot be dragged
+// or chosen.
+//
+// For those who cannot drag, it can also be chosen without moving: with the keyboard focus on it
+// (it takes the focus from Tab only, so a click leaves the focus where it was), Space or Return
+// chooses it; a press and release without moving is a click, which the window may take as a
+// selection to be dropped by a click on the answer box. The focus frame and the selection mark
+// are drawn only while there is such a focus or selection.
 class CandidateLabel final : public QLabel
 {
     Q_OBJECT
@@ -34,9 +41,23 @@ public:
     int index() const { return m_index; }
     QMimeData *dragData() const;
 
+    bool isSelected() const { return m_selected; }
+    void setSelected(bool selected);
+    // Chooses this candidate as a drop would, if it is enabled.
+    void activate();
+
+Q_SIGNALS:
+    // Chosen from the keyboard or an assistive tool.
+    void activated(int index);
+    // Pressed and released without a drag.
+    void clicked(int index);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void startDrag();
@@ -44,6 +65,8 @@ private:
     QString m_windowName;
     int m_index;
     QPoint m_pressPos;
+    bool m_pressed = false;
+    bool m_selected = false;
 };
 
 // The answer box: right-aligned text that takes drops of its window's candidates only.
@@ -56,8 +79,12 @@ public:
 Q_SIGNALS:
     // A candidate of this window was dropped here.
     void candidateDropped(int index);
+    // Pressed and released with the left button.
+    void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
@@ -65,4 +92,5 @@ protected:
 
 private:
     QString m_windowName;
+    bool m_pressed = false;
 };

@@ -1,14 +1,18 @@
 #include "platform/Form.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/CupsPrinterService.h"
 #include "platform/Twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -35,6 +39,21 @@ QMenuBar *FormWindow::menuBar()
         // Keep the bar inside the window on every desktop, so the client area stays below it.
         m_menuBar->setNativeMenuBar(false);
         static_cast<QVBoxLayout *>(layout())->setMenuBar(m_menuBar);
+        // F10 opens the first menu, as on other desktops; the captions have no mnemonics.
+        auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+        openMenu->setObjectName(QStringLiteral("menuKey"));
+        connect(openMenu, &QShortcut::activated, this, [this] {
+            const QList<QAction *> menus = m_menuBar->actions();
+            if (menus.isEmpty()) {
+                return;
+            }
+            m_menuBar->setActiveAction(menus.first());
+            // Highlight the first item as the Down key does, so a screen reader hears it too.
+            if (QMenu *menu = menus.first()->menu(); menu != nullptr && menu->isVisible()) {
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QCoreApplication::sendEvent(menu, &down);
+            }
+        });
     }
     return m_menuBar;
 }
@@ -72,6 +91,7 @@ FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
       m_quit(std::move(quit))
 {
     installFontSubstitutes();
+    installAccessibleFactory();
 }
 
 FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
@@ -79,6 +99,7 @@ FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &print
 {
     // Every window asks for the designed faces; the stand-ins must be known before the first.
     installFontSubstitutes();
+    installAccessibleFactory();
 }
 
 FormHost::~FormHost()

@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -23,6 +24,10 @@ private Q_SLOTS:
     void geometry();
     void lines_data();
     void lines();
+    void linesShowAtThisScale_data();
+    void linesShowAtThisScale();
+    void problemSentence_data();
+    void problemSentence();
     void window_data();
     void window();
     void fixedCaptions_data();
@@ -207,6 +212,97 @@ void tst_DrillLayout::lines()
     QCOMPARE(line->line(), twipsLine(twips.x1(), twips.y1(), twips.x2(), twips.y2()));
     // A line never takes the mouse, so it cannot hide the answer box from a drop.
     QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+void tst_DrillLayout::linesShowAtThisScale_data()
+{
+    lines_data();
+}
+
+// Run at every display scale of the suite: the rendered window has the line's dark pixels along
+// the whole line, within a device pixel of where the line lies.
+void tst_DrillLayout::linesShowAtThisScale()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, name);
+    QFETCH(QLine, twips);
+    DrillWindow &w = load(drill);
+    QWidget *client = w.window()->client();
+    const QImage image = client->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QLine line = twipsLine(twips.x1(), twips.y1(), twips.x2(), twips.y2());
+    const auto dark = [&image](int x, int y) {
+        if (!image.rect().contains(x, y)) {
+            return false;
+        }
+        const QColor c = image.pixelColor(x, y);
+        return c.red() < 96 && c.green() < 96 && c.blue() < 96;
+    };
+    // Steps along the line in logical pixels, leaving out the ends, and looks at the device
+    // pixels across it.
+    const int steps = std::max(std::abs(line.dx()), std::abs(line.dy()));
+    int missing = 0;
+    for (int step = 1; step < steps; ++step) {
+        const qreal x = line.x1() + line.dx() * qreal(step) / steps + 0.5;
+        const qreal y = line.y1() + line.dy() * qreal(step) / steps + 0.5;
+        const int dx = int(std::floor(x * scale));
+        const int dy = int(std::floor(y * scale));
+        bool found = false;
+        for (int across = -2; across <= 2 && !found; ++across) {
+            found = line.dy() == 0   ? dark(dx, dy + across)
+                    : line.dx() == 0 ? dark(dx + across, dy)
+                                     : dark(dx + across, dy) || dark(dx, dy + across);
+        }
+        missing += found ? 0 : 1;
+    }
+    QVERIFY2(missing == 0, qPrintable(QStringLiteral("%1 of %2 points missing at scale %3")
+                                          .arg(missing)
+                                          .arg(steps - 1)
+                                          .arg(scale)));
+}
+
+void tst_DrillLayout::problemSentence_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("sentence");
+    QTest::addRow("addition") << "frmAddition"
+                              << "12"
+                              << "7"
+                              << "12 plus 7";
+    QTest::addRow("subtraction negative") << "frmSubtraction"
+                                          << "5"
+                                          << "7"
+                                          << "5 minus 7";
+    QTest::addRow("multiplication") << "frmMultiplication"
+                                    << "6"
+                                    << "7"
+                                    << "6 times 7";
+    QTest::addRow("division dividend first") << "frmDivision"
+                                             << "97"
+                                             << "20"
+                                             << "97 divided by 20";
+    QTest::addRow("percent second first") << "frmPercent"
+                                          << "3"
+                                          << "4"
+                                          << "What Percent of 4 is 3";
+}
+
+void tst_DrillLayout::problemSentence()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, sentence);
+    const QMap<QString, const DrillLayout *> layouts = {
+        {"frmAddition", &additionLayout()},
+        {"frmSubtraction", &subtractionLayout()},
+        {"frmMultiplication", &multiplicationLayout()},
+        {"frmDivision", &divisionLayout()},
+        {"frmPercent", &percentLayout()},
+    };
+    QCOMPARE(::problemSentence(*layouts.value(drill), first, second), sentence);
 }
 
 void tst_DrillLayout::window_data()

@@ -1,0 +1,732 @@
+#include "MouseDrag.h"
+#include "ProgramFixture.h"
+#include "app/frmSplash.h"
+#include "platform/Accessibility.h"
+#include "platform/Controls.h"
+#include "worksheets/frmTeacherAide.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+// The drills without dragging and with a screen reader: keys and clicks answer as drops do, the
+// focus reaches the candidates, Return presses buttons, F10 opens the menu, and what a screen
+// reader is told.
+
+namespace
+{
+
+// One problem per drill at grade 3, operands Int(Rnd * k + 1): the same as the drill tests'.
+struct Scripted {
+    QList<float> values;
+    QStringList candidates;
+    int slot;
+    QString answerText;
+    QString sentence;
+};
+
+Scripted scriptedProblem(const QString &drill)
+{
+    const int k = drill == QLatin1String("frmAddition") || drill == QLatin1String("frmSubtraction")
+                      ? 200
+                      : 99;
+    const auto v = [k](int wanted) { return valueFor(wanted, k, 1); };
+    const auto slot = [](int s) { return valueFor(s, 4, 1); };
+    if (drill == QLatin1String("frmAddition")) {
+        return {{v(5), v(7), slot(2)}, {"22", "12", "15", "16"}, 2, "12", "5 plus 7"};
+    }
+    if (drill == QLatin1String("frmSubtraction")) {
+        return {{v(5), v(7), slot(1)}, {"-2", "18", "1", "2"}, 1, "-2", "5 minus 7"};
+    }
+    if (drill == QLatin1String("frmMultiplication")) {
+        return {{v(6), v(7), slot(3)}, {"52", "44", "42", "46"}, 3, "42", "6 times 7"};
+    }
+    if (drill == QLatin1String("frmDivision")) {
+        return {
+            {v(2), v(3), slot(4)}, {"0.77", "0.87", "0.97", "0.67"}, 4, "0.67", "2 divided by 3"};
+    }
+    return {
+        {v(3), v(4), slot(1)}, {"75", "75.2", "75.3", "75.4"}, 1, "75", "What Percent of 4 is 3"};
+}
+
+const QStringList kDrills = {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision",
+                             "frmPercent"};
+
+int wrongIndex(int slot)
+{
+    return slot == 1 ? 2 : 1;
+}
+
+int enabledCandidates(const DrillWindow &window)
+{
+    int count = 0;
+    for (int index = 1; index <= 4; ++index) {
+        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
+    }
+    return count;
+}
+
+// What a user sees of the answer: the verdict as drawn and where, the answer box, the candidates.
+struct Seen {
+    bool verdictShown;
+    QString verdict;
+    QRect verdictPlace;
+    QImage verdictImage;
+    QString answer;
+    int enabled;
+
+    bool operator==(const Seen &o) const
+    {
+        return verdictShown == o.verdictShown && verdict == o.verdict &&
+               verdictPlace == o.verdictPlace && verdictImage == o.verdictImage &&
+               answer == o.answer && enabled == o.enabled;
+    }
+};
+
+Seen seen(DrillWindow &w)
+{
+    return {w.lblWinner()->isVisible(),      w.lblWinner()->text(), w.lblWinner()->geometry(),
+            w.lblWinner()->grab().toImage(), w.txtAnswer()->text(), enabledCandidates(w)};
+}
+
+void activate(FormWindow *window)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Answers with candidate `index` the way named, without any drag.
+void answerBy(const QString &way, DrillWindow &w, int index)
+{
+    CandidateLabel *candidate = static_cast<CandidateLabel *>(w.lblfirst(index));
+    const auto digit = static_cast<Qt::Key>(Qt::Key_0 + index);
+    if (way == QLatin1String("Space") || way == QLatin1String("Return") ||
+        way == QLatin1String("Enter")) {
+        // A disabled candidate cannot take the focus; the key then goes to it all the same.
+        candidate->setFocus(Qt::TabFocusReason);
+        const Qt::Key key = way == QLatin1String("Space")    ? Qt::Key_Space
+                            : way == QLatin1String("Return") ? Qt::Key_Return
+                                                             : Qt::Key_Enter;
+        QTest::keyClick(candidate, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    } else if (way == QLatin1String("Alt in answer box")) {
+        w.txtAnswer()->setFocus();
+        QTest::keyClick(w.txtAnswer(), digit, Qt::AltModifier);
+    } else if (way == QLatin1String("digit")) {
+        QWidget *next = w.window()->findChild<QPushButton *>(QStringLiteral("cmdNext"));
+        next->setFocus();
+        QTest::keyClick(next, digit);
+    } else if (way == QLatin1String("click")) {
+        QTest::mouseClick(candidate, Qt::LeftButton);
+        QTest::mouseClick(w.txtAnswer(), Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(way));
+    }
+}
+
+// Records what the verdict and the problem hand to the accessibility layer to be spoken, with
+// the role and name a screen reader then reads from each. The offscreen platform has no screen
+// reader behind it, so Qt's own events stop short of the layer; the labels' own signal stands
+// for them.
+struct Told {
+    QObject *object;
+    QString text;
+    QString name;
+    QAccessible::Role role;
+};
+QList<Told> g_told;
+
+// Listens to every announcing label as it is first shown, before its window's Form_Load runs.
+class Listener final : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *label = qobject_cast<AnnouncementLabel *>(watched);
+        if (label != nullptr && event->type() == QEvent::Polish) {
+            connect(label, &AnnouncementLabel::announced, label, [label](const QString &text) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+                g_told.append({label, text, iface->text(QAccessible::Name), iface->role()});
+            });
+        }
+        return false;
+    }
+};
+
+// Whether the object was announced with the text as its name, as a notification.
+bool announced(QObject *object, const QString &text)
+{
+    for (const Told &told : std::as_const(g_told)) {
+        if (told.object == object && told.text == text && told.name == text &&
+            told.role == QAccessible::Notification) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+} // namespace
+
+class tst_DrillAccess : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void answersLikeDrops_data();
+    void answersLikeDrops();
+    void digitsTypeInAnswerBox();
+    void clickSelects_data();
+    void clickSelects();
+    void candidatesTakeTabFocusOnly();
+    void focusFrameAndMarkDrawnOnlyWhenThere();
+    void tabOrder_data();
+    void tabOrder();
+    void returnPressesButtons_data();
+    void returnPressesButtons();
+    void altDigitLeavesMenuAlone();
+    void f10OpensMenu_data();
+    void f10OpensMenu();
+    void names_data();
+    void names();
+    void problemReadsInOrder_data();
+    void problemReadsInOrder();
+    void candidatesDescribed();
+    void announcements_data();
+    void announcements();
+    void splashName();
+};
+
+void tst_DrillAccess::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void tst_DrillAccess::answersLikeDrops_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("way");
+    for (const QString &drill : kDrills) {
+        for (const char *way :
+             {"Space", "Return", "Enter", "Alt in answer box", "digit", "click"}) {
+            QTest::addRow("%s %s", qPrintable(drill), way) << drill << QString::fromLatin1(way);
+        }
+    }
+}
+
+void tst_DrillAccess::answersLikeDrops()
+{
+    QFETCH(QString, drill);
+    QFETCH(QString, way);
+    const Scripted s = scriptedProblem(drill);
+    DrillFixture dropped;
+    dropped.random.push(s.values);
+    DrillWindow &d = dropped.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    DrillFixture chosen;
+    chosen.random.push(s.values);
+    DrillWindow &c = chosen.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    activate(c.window());
+
+    // Wrong, then right.
+    QVERIFY(DrillFixture::dropCandidate(d, wrongIndex(s.slot)));
+    answerBy(way, c, wrongIndex(s.slot));
+    QCOMPARE(c.lblWinner()->text(), QStringLiteral("Sorry,Try Again ANN"));
+    QCOMPARE(c.txtAnswer()->text(), QString());
+    QVERIFY(seen(c) == seen(d));
+
+    QVERIFY(DrillFixture::dropCandidate(d, s.slot));
+    answerBy(way, c, s.slot);
+    QCOMPARE(c.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+    QCOMPARE(c.txtAnswer()->text(), s.answerText);
+    QCOMPARE(enabledCandidates(c), 0);
+    QVERIFY(seen(c) == seen(d));
+    if (way == QLatin1String("Space") || way == QLatin1String("Return") ||
+        way == QLatin1String("Enter")) {
+        // The greyed candidate lost the focus to the next step.
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdNext"));
+    }
+
+    // A disabled candidate ignores keys and clicks: a wrong one would undo the verdict.
+    const Seen answered = seen(c);
+    answerBy(way, c, wrongIndex(s.slot));
+    QVERIFY(seen(c) == answered);
+    QCOMPARE(c.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+}
+
+void tst_DrillAccess::digitsTypeInAnswerBox()
+{
+    DrillFixture f;
+    f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    w.txtAnswer()->setFocus();
+    QTest::keyClicks(w.txtAnswer(), QStringLiteral("12"));
+    QTest::keyClick(w.txtAnswer(), Qt::Key_Return);
+    QCOMPARE(w.txtAnswer()->text(), QStringLiteral("12"));
+    QVERIFY(!w.lblWinner()->isVisible());
+    QCOMPARE(enabledCandidates(w), 4);
+}
+
+void tst_DrillAccess::clickSelects_data()
+{
+    QTest::addColumn<QString>("clear");
+    QTest::addRow("second click") << "second click";
+    QTest::addRow("Escape") << "Escape";
+    QTest::addRow("Escape in answer box") << "Escape in answer box";
+    QTest::addRow("Next Question") << "Next Question";
+}
+
+void tst_DrillAccess::clickSelects()
+{
+    QFETCH(QString, clear);
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    f.random.push(s.values);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    auto *third = static_cast<CandidateLabel *>(w.lblfirst(3));
+
+    QTest::mouseClick(w.lblfirst(1), Qt::LeftButton);
+    QTest::mouseClick(third, Qt::LeftButton);
+    QCOMPARE(w.selectedCandidate(), 3);
+    QVERIFY(third->isSelected());
+    QVERIFY(!static_cast<CandidateLabel *>(w.lblfirst(1))->isSelected());
+    QVERIFY(accessible(third)->state().selected);
+    // Selecting is no answer.
+    QVERIFY(!w.lblWinner()->isVisible());
+
+    if (clear == QLatin1String("second click")) {
+        QTest::mouseClick(third, Qt::LeftButton);
+    } else if (clear == QLatin1String("Escape")) {
+        QTest::keyClick(w.window()->focusWidget(), Qt::Key_Escape);
+    } else if (clear == QLatin1String("Escape in answer box")) {
+        w.txtAnswer()->setFocus();
+        QTest::keyClick(w.txtAnswer(), Qt::Key_Escape);
+    } else {
+        QVERIFY(f.click(w, "cmdNext"));
+    }
+    QCOMPARE(w.selectedCandidate(), 0);
+    QVERIFY(!third->isSelected());
+    // With nothing selected a click on the answer box answers nothing.
+    QTest::mouseClick(w.txtAnswer(), Qt::LeftButton);
+    QVERIFY(!w.lblWinner()->isVisible());
+
+    // A press and a move beyond the drag distance is still a drag, and selects nothing.
+    const int far = QApplication::startDragDistance() + 20;
+    QVERIFY(mouseDragStarts(w.lblfirst(2), QPoint(10, 10), far));
+    QCOMPARE(w.selectedCandidate(), 0);
+}
+
+void tst_DrillAccess::candidatesTakeTabFocusOnly()
+{
+    DrillFixture f;
+    f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    QWidget *before = w.window()->focusWidget();
+    QVERIFY(before != nullptr);
+    for (int index = 1; index <= 4; ++index) {
+        QCOMPARE(w.lblfirst(index)->focusPolicy(), Qt::TabFocus);
+        QTest::mouseClick(w.lblfirst(index), Qt::LeftButton);
+        QCOMPARE(w.window()->focusWidget(), before);
+    }
+}
+
+void tst_DrillAccess::focusFrameAndMarkDrawnOnlyWhenThere()
+{
+    DrillFixture f;
+    f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    QLabel *candidate = w.lblfirst(2);
+    const QImage plain = candidate->grab().toImage();
+
+    candidate->setFocus(Qt::TabFocusReason);
+    const QImage focused = candidate->grab().toImage();
+    QVERIFY(focused != plain);
+    w.txtAnswer()->setFocus();
+    QCOMPARE(candidate->grab().toImage(), plain);
+
+    QTest::mouseClick(candidate, Qt::LeftButton);
+    const QImage selected = candidate->grab().toImage();
+    QVERIFY(selected != plain);
+    QVERIFY(selected != focused);
+    QTest::keyClick(w.txtAnswer(), Qt::Key_Escape);
+    QCOMPARE(candidate->grab().toImage(), plain);
+}
+
+void tst_DrillAccess::tabOrder_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QStringList>("order");
+    const QStringList candidates = {"lblfirst1", "lblfirst2", "lblfirst3", "lblfirst4"};
+    const QStringList buttonsFirst =
+        QStringList{"cmdExit", "cmdBack", "cmdNext"} + candidates + QStringList{"txtAnswer"};
+    const QStringList answerFirst =
+        QStringList{"txtAnswer", "cmdExit", "cmdBack", "cmdNext"} + candidates;
+    QTest::addRow("addition") << "frmAddition" << buttonsFirst;
+    QTest::addRow("subtraction") << "frmSubtraction" << answerFirst;
+    QTest::addRow("multiplication") << "frmMultiplication" << answerFirst;
+    QTest::addRow("division") << "frmDivision" << buttonsFirst;
+    QTest::addRow("percent") << "frmPercent" << answerFirst;
+}
+
+void tst_DrillAccess::tabOrder()
+{
+    QFETCH(QString, drill);
+    QFETCH(QStringList, order);
+    DrillFixture f;
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    activate(w.window());
+    QStringList chain;
+    for (int press = 0; press <= order.size(); ++press) {
+        chain.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Round the window and back to the start.
+    QCOMPARE(chain, order + QStringList{order.first()});
+}
+
+void tst_DrillAccess::returnPressesButtons_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const char *button : {"cmdExit", "cmdNext", "cmdBack"}) {
+        QTest::addRow("drill %s Return", button) << "frmAddition" << button << int(Qt::Key_Return);
+        QTest::addRow("drill %s Enter", button) << "frmPercent" << button << int(Qt::Key_Enter);
+    }
+    for (const char *button : {"cmdAddition", "cmdSubtraction", "cmdMultiplication", "cmdDivision",
+                               "cmdPercent", "cmdQuit"}) {
+        QTest::addRow("menu %s", button) << "frmSelection" << button << int(Qt::Key_Return);
+    }
+}
+
+void tst_DrillAccess::returnPressesButtons()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    DrillFixture f;
+    f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
+    f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
+    Form *target = &f.program.selection();
+    if (form == QLatin1String("frmSelection")) {
+        f.program.selection().show();
+        f.dialogs.answerInput(QStringLiteral("3"));
+    } else {
+        target = &f.open(form, QStringLiteral("ANN"), QStringLiteral("3"));
+    }
+    activate(target->window());
+    auto *pushButton = target->window()->findChild<QPushButton *>(button);
+    QVERIFY(pushButton != nullptr);
+    QSignalSpy clicks(pushButton, &QPushButton::clicked);
+    pushButton->setFocus();
+    QTest::keyClick(pushButton, static_cast<Qt::Key>(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.count(), 1);
+    if (button == QLatin1String("cmdExit") || button == QLatin1String("cmdQuit")) {
+        QCOMPARE(f.quits, 1);
+    }
+}
+
+// Alt pressed and let go on its own moves the keyboard to the menu bar; with a digit between, the
+// digit answered and the keyboard stays in the window.
+void tst_DrillAccess::altDigitLeavesMenuAlone()
+{
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
+    activate(w.window());
+    QWidget *focus = QApplication::focusWidget();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyPress(focus, Qt::Key_2, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_2, Qt::AltModifier);
+        QTest::keyRelease(focus, Qt::Key_Alt);
+        QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+        QCOMPARE(w.window()->menuBar()->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), focus);
+    }
+}
+
+void tst_DrillAccess::f10OpensMenu_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addRow("menu") << "frmSelection";
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s", qPrintable(drill)) << drill;
+    }
+}
+
+void tst_DrillAccess::f10OpensMenu()
+{
+    QFETCH(QString, form);
+    DrillFixture f;
+    Form *target = &f.program.selection();
+    if (form == QLatin1String("frmSelection")) {
+        f.program.selection().show();
+    } else {
+        f.random.push(scriptedProblem(form).values);
+        target = &f.open(form, QStringLiteral("ANN"), QStringLiteral("3"));
+    }
+    activate(target->window());
+    auto *mnuTeacher = target->window()->findChild<QMenu *>(QStringLiteral("mnuTeacher"));
+    QVERIFY(mnuTeacher != nullptr);
+    QVERIFY(!mnuTeacher->isVisible());
+    // The captions keep no mnemonic.
+    QCOMPARE(mnuTeacher->title(), QStringLiteral("Teacher's Guide"));
+    QCOMPARE(mnuTeacher->actions().at(0)->text(), QStringLiteral("Print Test"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QTRY_VERIFY(mnuTeacher->isVisible());
+    QCOMPARE(target->window()->menuBar()->activeAction(), mnuTeacher->menuAction());
+    QCOMPARE(mnuTeacher->activeAction(), mnuTeacher->actions().at(0));
+    // Return on the highlighted item chooses it.
+    QTest::keyClick(mnuTeacher, Qt::Key_Return);
+    QTRY_VERIFY(!target->isLoaded());
+    QVERIFY(f.program.teacherAide().isVisible());
+}
+
+void tst_DrillAccess::names_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("role");
+    const int text = QAccessible::StaticText;
+    const int edit = QAccessible::EditableText;
+    const QString hint =
+        QStringLiteral("Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space");
+    QTest::addRow("name box") << "frmSelection"
+                              << "txtFirstName"
+                              << "Enter Your First Name:"
+                              << "" << edit;
+    QTest::addRow("addition answer") << "frmAddition"
+                                     << "txtAnswer"
+                                     << "Answer" << hint << edit;
+    QTest::addRow("percent answer") << "frmPercent"
+                                    << "txtAnswer"
+                                    << "Answer" << hint << edit;
+    QTest::addRow("plus") << "frmAddition"
+                          << "Label3"
+                          << "plus"
+                          << "" << text;
+    QTest::addRow("minus") << "frmSubtraction"
+                           << "Label3"
+                           << "minus"
+                           << "" << text;
+    QTest::addRow("times") << "frmMultiplication"
+                           << "Label3"
+                           << "times"
+                           << "" << text;
+    QTest::addRow("equals") << "frmDivision"
+                            << "Label5"
+                            << "equals"
+                            << "" << text;
+    QTest::addRow("percent words") << "frmPercent"
+                                   << "Label3"
+                                   << "What Percent of:"
+                                   << "" << text;
+    QTest::addRow("bracket") << "frmDivision"
+                             << "Line3"
+                             << "divided by"
+                             << "" << text;
+    QTest::addRow("dividend") << "frmDivision"
+                              << "Label1"
+                              << "2"
+                              << "dividend" << text;
+    QTest::addRow("divisor") << "frmDivision"
+                             << "Label2"
+                             << "3"
+                             << "divisor" << text;
+    QTest::addRow("addition operand") << "frmAddition"
+                                      << "Label1"
+                                      << "5"
+                                      << "" << text;
+    QTest::addRow("verdict") << "frmAddition"
+                             << "lblWinner"
+                             << ""
+                             << "" << int(QAccessible::Notification);
+    QTest::addRow("buttons by caption") << "frmAddition"
+                                        << "cmdNext"
+                                        << "Next Question"
+                                        << "" << int(QAccessible::Button);
+}
+
+void tst_DrillAccess::names()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(int, role);
+    DrillFixture f;
+    Form *target = &f.program.selection();
+    if (form == QLatin1String("frmSelection")) {
+        f.program.selection().show();
+    } else {
+        f.random.push(scriptedProblem(form).values);
+        target = &f.open(form, QStringLiteral("ANN"), QStringLiteral("3"));
+    }
+    QObject *object = target->window()->findChild<QObject *>(control);
+    QVERIFY(object != nullptr);
+    QAccessibleInterface *iface = accessible(object);
+    QVERIFY(iface != nullptr);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->text(QAccessible::Description), description);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->state().invisible, !static_cast<QWidget *>(object)->isVisible());
+}
+
+void tst_DrillAccess::problemReadsInOrder_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QStringList>("read");
+    QTest::addRow("addition") << "frmAddition" << QStringList{"5", "plus", "7", "equals", "Answer"};
+    QTest::addRow("subtraction") << "frmSubtraction"
+                                 << QStringList{"5", "minus", "7", "equals", "Answer"};
+    QTest::addRow("multiplication")
+        << "frmMultiplication" << QStringList{"6", "times", "7", "equals", "Answer"};
+    QTest::addRow("division") << "frmDivision"
+                              << QStringList{"2", "divided by", "3", "equals", "Answer"};
+    QTest::addRow("percent") << "frmPercent" << QStringList{"What Percent of:", "4",     "is:", "3",
+                                                            "Answer equals",    "Answer"};
+}
+
+void tst_DrillAccess::problemReadsInOrder()
+{
+    QFETCH(QString, drill);
+    QFETCH(QStringList, read);
+    DrillFixture f;
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    // What a screen reader reads of the problem, in its order: the named objects between the
+    // instruction and the first candidate; plain rules are not read at all.
+    QAccessibleInterface *client = accessible(w.window()->client());
+    QStringList names;
+    bool inProblem = false;
+    for (int i = 0; i < client->childCount(); ++i) {
+        QAccessibleInterface *child = client->child(i);
+        const QString objectName = child->object()->objectName();
+        if (objectName == QLatin1String("Label4")) {
+            inProblem = true;
+            continue;
+        }
+        if (objectName == QLatin1String("lblWinner") || objectName == QLatin1String("lblfirst1")) {
+            break;
+        }
+        if (inProblem && !child->state().invisible) {
+            names.append(child->text(QAccessible::Name));
+        }
+        if (objectName.startsWith(QLatin1String("Line")) &&
+            child->text(QAccessible::Name).isEmpty()) {
+            QVERIFY2(child->state().invisible, qPrintable(objectName));
+        }
+    }
+    QCOMPARE(names, read);
+}
+
+void tst_DrillAccess::candidatesDescribed()
+{
+    DrillFixture f;
+    const Scripted s = scriptedProblem(QStringLiteral("frmDivision"));
+    f.random.push(s.values);
+    DrillWindow &w = f.open(QStringLiteral("frmDivision"), QStringLiteral("ANN"), "3");
+    for (int index = 1; index <= 4; ++index) {
+        QAccessibleInterface *iface = accessible(w.lblfirst(index));
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), s.candidates.at(index - 1));
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("answer choice %1 of 4").arg(index));
+        QVERIFY(iface->state().focusable);
+    }
+    // An assistive tool's press is a drop too.
+    QAccessibleActionInterface *action = accessible(w.lblfirst(s.slot))->actionInterface();
+    QVERIFY(action != nullptr);
+    QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
+    QCOMPARE(w.txtAnswer()->text(), s.answerText);
+    QVERIFY(!accessible(w.lblfirst(1))
+                 ->actionInterface()
+                 ->actionNames()
+                 .contains(QAccessibleActionInterface::pressAction()));
+}
+
+void tst_DrillAccess::announcements_data()
+{
+    QTest::addColumn<QString>("drill");
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s", qPrintable(drill)) << drill;
+    }
+}
+
+void tst_DrillAccess::announcements()
+{
+    QFETCH(QString, drill);
+    const Scripted s = scriptedProblem(drill);
+    DrillFixture f;
+    for (int problem = 0; problem < 3; ++problem) {
+        f.random.push(s.values);
+    }
+    Listener listener;
+    qApp->installEventFilter(&listener);
+    g_told.clear();
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    qApp->removeEventFilter(&listener);
+    auto *problem = w.window()->findChild<QLabel *>(QStringLiteral("problemAnnouncement"));
+    QVERIFY(problem != nullptr);
+    // It says, and shows nothing.
+    QVERIFY(problem->geometry().isEmpty());
+    QVERIFY2(announced(problem, s.sentence), qPrintable(s.sentence));
+
+    g_told.clear();
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QVERIFY(announced(w.lblWinner(), QStringLiteral("Sorry,Try Again ANN")));
+    g_told.clear();
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QVERIFY(announced(w.lblWinner(), QStringLiteral("Sorry,Try Again ANN")));
+    g_told.clear();
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QVERIFY(announced(w.lblWinner(), QStringLiteral("CORRECT ANN")));
+
+    // The same problem again is said again, and the hidden verdict's old text is never said.
+    g_told.clear();
+    QVERIFY(f.click(w, "cmdNext"));
+    QVERIFY(announced(problem, s.sentence));
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QVERIFY(announced(w.lblWinner(), QStringLiteral("Sorry,Try Again ANN")));
+    QVERIFY(!announced(w.lblWinner(), QStringLiteral("CORRECT ANN")));
+    g_told.clear();
+    QVERIFY(f.click(w, "cmdNext"));
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QVERIFY(announced(w.lblWinner(), QStringLiteral("CORRECT ANN")));
+    QVERIFY(!announced(w.lblWinner(), QStringLiteral("Sorry,Try Again ANN")));
+}
+
+void tst_DrillAccess::splashName()
+{
+    DrillFixture f;
+    f.program.splash().show();
+    QAccessibleInterface *iface = accessible(f.program.splash().window());
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Sumtopia, Math Quiz"));
+    QCOMPARE(iface->text(QAccessible::Description),
+             QStringLiteral("The menu opens in three seconds. A key press now ends the program."));
+    QCOMPARE(f.program.splash().window()->windowTitle(), QStringLiteral("Math Quiz"));
+}
+
+QTEST_MAIN(tst_DrillAccess)
+#include "tst_drillaccess.moc"
