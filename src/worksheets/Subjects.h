@@ -14,8 +14,8 @@ enum class Subject { Addition, Subtraction, Division, Multiplication, Percents }
 // d. One line: twenty lines of x, a middle text and y, draws x then y.
 enum class SheetShape { PairRows, OneLine };
 
-// Which operand of a pair-row problem the answer stands under: its number ends where that
-// operand's digits would start if they were right-aligned on it.
+// Which operand of a pair-row problem the answer is aligned on: the answer starts in the column
+// of that operand's leading blank, whatever the answer's own length.
 enum class AnswerUnder { Top, Bottom };
 
 // Everything that differs between the worksheets. Building, rendering, the request window's
