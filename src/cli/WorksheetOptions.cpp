@@ -9,8 +9,8 @@ namespace
 {
 
 const QString kOptionList =
-    QStringLiteral("--worksheet, --grade, --seed, --answers, --negatives, --count, --output, "
-                   "--wait-seconds, --help, --version");
+    QStringLiteral("--worksheet, --grade, --seed, --answers, --negatives, --with-key, --count, "
+                   "--output, --wait-seconds, --help, --version");
 // "a, b or c"
 QString listed(const QStringList &names)
 {
@@ -48,7 +48,8 @@ const QStringList kValued = {QStringLiteral("worksheet"), QStringLiteral("grade"
                              QStringLiteral("seed"),      QStringLiteral("count"),
                              QStringLiteral("output"),    QStringLiteral("wait-seconds")};
 const QStringList kFlags = {QStringLiteral("answers"), QStringLiteral("negatives"),
-                            QStringLiteral("help"), QStringLiteral("version")};
+                            QStringLiteral("with-key"), QStringLiteral("help"),
+                            QStringLiteral("version")};
 
 // Options of Qt's own that start the window; a value follows those in the second list.
 const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("nograb"),
@@ -319,6 +320,7 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 
     options.answers = parser.isSet(QStringLiteral("answers"));
     options.negatives = parser.isSet(QStringLiteral("negatives"));
+    options.withKey = parser.isSet(QStringLiteral("with-key"));
     if (parser.isSet(QStringLiteral("output"))) {
         options.output = parser.value(QStringLiteral("output"));
         if (options.output != QLatin1String("-")) {
@@ -346,7 +348,8 @@ QString worksheetUsage()
     QStringList lines = {
         QStringLiteral("Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] "
                        "[--negatives]"),
-        QStringLiteral("                [--count K] [--output FILE] [--wait-seconds W]"),
+        QStringLiteral(
+            "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]"),
         QStringLiteral("       sumtopia            (starts the window)"),
         QString(),
         QStringLiteral("Makes worksheets of twenty problems without opening a window."),
@@ -362,6 +365,8 @@ QString worksheetUsage()
         QStringLiteral("  --answers            the copy with the answers filled in"),
         QStringLiteral("  --negatives          %1 only: allow negative answers")
             .arg(subjectsWithNegatives()),
+        QStringLiteral("  --with-key           after each sheet, its answer copy with the same "
+                       "problems"),
         QStringLiteral("  --count K            K sheets in a row, 1 to 100 (default 1)"),
         QStringLiteral("  --output FILE        write a PDF file; - writes plain text to standard "
                        "output;"),
