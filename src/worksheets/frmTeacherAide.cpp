@@ -73,19 +73,6 @@ private:
     bool m_finishing = false;
 };
 
-// "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: ", from the
-// list the window offers.
-QString subjectPrompt()
-{
-    QStringList captions;
-    for (const SubjectRow &row : subjectRows()) {
-        captions.append(row.listCaption);
-    }
-    const QString last = captions.takeLast();
-    return QStringLiteral("Enter the Subject: %1,or %2: ")
-        .arg(captions.join(QLatin1Char(',')), last);
-}
-
 QStringList subjectCaptions()
 {
     QStringList captions;
@@ -93,6 +80,16 @@ QStringList subjectCaptions()
         captions.append(row.listCaption);
     }
     return captions;
+}
+
+// "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: ", from the
+// list the window offers.
+QString subjectPrompt()
+{
+    QStringList captions = subjectCaptions();
+    const QString last = captions.takeLast();
+    return QStringLiteral("Enter the Subject: %1,or %2: ")
+        .arg(captions.join(QLatin1Char(',')), last);
 }
 
 } // namespace
@@ -104,96 +101,33 @@ const QList<TeacherAideControl> &teacherAideControls()
     constexpr CaptionAlign C = CaptionAlign::Centre;
     constexpr CaptionAlign Right = CaptionAlign::Right;
     constexpr double kDefault = 8.25;
+    const QString heading =
+        QStringLiteral("This Form is Designed to Aid You in the Creation of a Test.");
+    const QString gradePrompt = QStringLiteral("Enter Grade Level: (1 - 6):");
+    const QString seedPrompt = QStringLiteral("Seed for Generator to insure originality (1-20):");
+    const QString question = QStringLiteral("Would you like a copy of the test with answers?");
+    const QString why = QStringLiteral(
+        "Due to the nature of a random generator, it will only perform one or the other");
     // The grade list's first item carries a tab character, as designed.
+    const QStringList grades = {"1\t", "2", "3", "4", "5", "6"};
+    // clang-format off
     static const QList<TeacherAideControl> rows = {
-        // role, name, caption, left, top, width, height, points, tab index, alignment, names,
-        // items, tooltip
-        {R::Heading,
-         "Label1",
-         "This Form is Designed to Aid You in the Creation of a Test.",
-         413,
-         420,
-         6855,
-         375,
-         12,
-         0,
-         L,
-         "",
-         {},
-         ""},
-        {R::Prompt,
-         "Label2",
-         subjectPrompt(),
-         360,
-         1020,
-         4995,
-         495,
-         9.75,
-         2,
-         L,
-         "cboSubject",
-         {},
-         ""},
-        {R::SubjectList, "cboSubject", "", 5400, 1080, 1815, 315, kDefault, 9, L, "",
-         subjectCaptions(), ""},
-        {R::Prompt,
-         "Label3",
-         "Enter Grade Level: (1 - 6):",
-         2940,
-         1860,
-         2415,
-         495,
-         9.75,
-         3,
-         Right,
-         "cboGrade",
-         {},
-         ""},
-        {R::GradeList,
-         "cboGrade",
-         "",
-         5400,
-         1920,
-         1815,
-         315,
-         kDefault,
-         10,
-         L,
-         "",
-         {"1\t", "2", "3", "4", "5", "6"},
-         ""},
-        {R::Prompt,
-         "Label4",
-         "Seed for Generator to insure originality (1-20):",
-         1260,
-         2700,
-         4095,
-         495,
-         9.75,
-         4,
-         Right,
-         "cboSeed",
-         {},
-         ""},
-        {R::SeedList, "cboSeed", "", 5400, 2760, 1815, 315, kDefault, 11, L, "", {}, ""},
-        {R::AnswerChoice,
-         "Frame1",
-         "Would you like a copy of the test with answers?",
-         413,
-         3420,
-         4455,
-         615,
-         kDefault,
-         5,
-         L,
-         "",
-         {},
-         "Due to the nature of a random generator, it will only perform one or the other"},
-        {R::Yes, "optYes", "Yes", 240, 240, 855, 255, kDefault, 6, L, "", {}, ""},
-        {R::No, "optNo", "No", 2760, 240, 975, 255, kDefault, 7, L, "", {}, ""},
-        {R::Submit, "cmdSubmit", "Submit", 653, 4260, 1215, 495, kDefault, 1, C, "", {}, ""},
-        {R::Exit, "cmdExit", "Exit", 5453, 4260, 1215, 495, kDefault, 8, C, "", {}, ""},
+        // role, name, caption, left, top, width, height, points, tab index, alignment,
+        // the list a prompt names, a list's items, tooltip
+        {R::Heading,      "Label1",     heading,         413,  420,  6855, 375, 12,       0,  L,     "",           {},                ""},
+        {R::Prompt,       "Label2",     subjectPrompt(), 360,  1020, 4995, 495, 9.75,     2,  L,     "cboSubject", {},                ""},
+        {R::SubjectList,  "cboSubject", "",              5400, 1080, 1815, 315, kDefault, 9,  L,     "",           subjectCaptions(), ""},
+        {R::Prompt,       "Label3",     gradePrompt,     2940, 1860, 2415, 495, 9.75,     3,  Right, "cboGrade",   {},                ""},
+        {R::GradeList,    "cboGrade",   "",              5400, 1920, 1815, 315, kDefault, 10, L,     "",           grades,            ""},
+        {R::Prompt,       "Label4",     seedPrompt,      1260, 2700, 4095, 495, 9.75,     4,  Right, "cboSeed",    {},                ""},
+        {R::SeedList,     "cboSeed",    "",              5400, 2760, 1815, 315, kDefault, 11, L,     "",           {},                ""},
+        {R::AnswerChoice, "Frame1",     question,        413,  3420, 4455, 615, kDefault, 5,  L,     "",           {},                why},
+        {R::Yes,          "optYes",     "Yes",           240,  240,  855,  255, kDefault, 6,  L,     "",           {},                ""},
+        {R::No,           "optNo",      "No",            2760, 240,  975,  255, kDefault, 7,  L,     "",           {},                ""},
+        {R::Submit,       "cmdSubmit",  "Submit",        653,  4260, 1215, 495, kDefault, 1,  C,     "",           {},                ""},
+        {R::Exit,         "cmdExit",    "Exit",          5453, 4260, 1215, 495, kDefault, 8,  C,     "",           {},                ""},
     };
+    // clang-format on
     return rows;
 }
 
