@@ -40,6 +40,11 @@ QList<PrintDocument> makeSheets(const WorksheetOptions &options)
         const Worksheet sheet = buildWorksheet(options.subject, options.grade, options.seed - 1,
                                                random, options.negatives);
         documents.append(renderWorksheet(sheet, options.answers));
+        // The key is rendered from the sheet already drawn, so it takes no draws of its own
+        // and the sheets after it come out as they would without keys.
+        if (options.withKey) {
+            documents.append(renderWorksheet(sheet, true));
+        }
     }
     return documents;
 }

@@ -9,16 +9,47 @@ namespace
 {
 
 const QString kOptionList =
-    QStringLiteral("--worksheet, --grade, --seed, --answers, --negatives, --count, --output, "
-                   "--wait-seconds, --help, --version");
-const QString kSubjects =
-    QStringLiteral("addition, subtraction, multiplication, division, percent or percents");
+    QStringLiteral("--worksheet, --grade, --seed, --answers, --negatives, --with-key, --count, "
+                   "--output, --wait-seconds, --help, --version");
+// "a, b or c"
+QString listed(const QStringList &names)
+{
+    if (names.size() < 2) {
+        return names.join(QString());
+    }
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           names.last();
+}
+
+// Every name the command takes for a subject, as its messages list them.
+QString subjectNames()
+{
+    QStringList names;
+    for (const SubjectRow &row : subjectsInCommandOrder()) {
+        names.append(row.commandName);
+        names.append(row.otherNames);
+    }
+    return listed(names);
+}
+
+// The subjects that ask about negative answers, the only ones --negatives is for.
+QString subjectsWithNegatives()
+{
+    QStringList names;
+    for (const SubjectRow &row : subjectsInCommandOrder()) {
+        if (!row.negativesQuestion.isEmpty()) {
+            names.append(row.commandName);
+        }
+    }
+    return listed(names);
+}
 
 const QStringList kValued = {QStringLiteral("worksheet"), QStringLiteral("grade"),
                              QStringLiteral("seed"),      QStringLiteral("count"),
                              QStringLiteral("output"),    QStringLiteral("wait-seconds")};
 const QStringList kFlags = {QStringLiteral("answers"), QStringLiteral("negatives"),
-                            QStringLiteral("help"), QStringLiteral("version")};
+                            QStringLiteral("with-key"), QStringLiteral("help"),
+                            QStringLiteral("version")};
 
 // Options of Qt's own that start the window; a value follows those in the second list.
 const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("nograb"),
@@ -74,7 +105,7 @@ WorksheetParse failure(const QString &message)
 QString allowedValues(const QString &option)
 {
     if (option == QLatin1String("worksheet")) {
-        return kSubjects;
+        return subjectNames();
     }
     if (option == QLatin1String("grade")) {
         return QStringLiteral("a whole number from 1 to 6");
@@ -244,13 +275,14 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
     WorksheetParse parse;
     WorksheetOptions &options = parse.options;
     if (!parser.isSet(QStringLiteral("worksheet"))) {
-        return failure(QStringLiteral("option --worksheet is missing; allowed: %1").arg(kSubjects));
+        return failure(
+            QStringLiteral("option --worksheet is missing; allowed: %1").arg(subjectNames()));
     }
     const QString subjectText = parser.value(QStringLiteral("worksheet"));
     const std::optional<Subject> subject = subjectFromName(subjectText);
     if (!subject) {
         return failure(QStringLiteral("unknown subject '%1' for --worksheet; allowed: %2")
-                           .arg(subjectText, kSubjects));
+                           .arg(subjectText, subjectNames()));
     }
     options.subject = *subject;
 
@@ -288,6 +320,7 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 
     options.answers = parser.isSet(QStringLiteral("answers"));
     options.negatives = parser.isSet(QStringLiteral("negatives"));
+    options.withKey = parser.isSet(QStringLiteral("with-key"));
     if (parser.isSet(QStringLiteral("output"))) {
         options.output = parser.value(QStringLiteral("output"));
         if (options.output != QLatin1String("-")) {
@@ -297,40 +330,62 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
             }
         }
     }
-    if (options.negatives && options.subject != Subject::Subtraction) {
-        return failure(
-            QStringLiteral("--negatives is not allowed with '%1'; allowed with subtraction only")
-                .arg(subjectText));
+    if (options.negatives && subjectRow(options.subject).negativesQuestion.isEmpty()) {
+        return failure(QStringLiteral("--negatives is not allowed with '%1'; allowed with %2 only")
+                           .arg(subjectText, subjectsWithNegatives()));
     }
     return parse;
 }
 
 QString worksheetUsage()
 {
-    return QStringLiteral(
-        "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]\n"
-        "                [--count K] [--output FILE] [--wait-seconds W]\n"
-        "       sumtopia            (starts the window)\n"
-        "\n"
-        "Makes worksheets of twenty problems without opening a window.\n"
-        "\n"
-        "  --worksheet SUBJECT  addition, subtraction, multiplication, division or percent\n"
-        "                       (also percents)\n"
-        "  --grade N            grade level, 1 to 6\n"
-        "  --seed S             seed, 1 to 20, added to every operand less one\n"
-        "  --answers            the copy with the answers filled in\n"
-        "  --negatives          subtraction only: allow negative answers\n"
-        "  --count K            K sheets in a row, 1 to 100 (default 1)\n"
-        "  --output FILE        write a PDF file; - writes plain text to standard output;\n"
-        "                       without it the sheets go to the default printer, one job each\n"
-        "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600\n"
-        "                       (default 120); 0 returns once the printer has taken them\n"
-        "  --help               show this help\n"
-        "  --version            show the version\n"
-        "\n"
-        "Each option is given once, as --name VALUE or --name=VALUE.\n"
-        "The same choices always give the same sheets. A file is replaced only once the new\n"
-        "one is complete.\n"
-        "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard\n"
-        "error), 1 printing or writing failed, 2 bad input (nothing written).\n");
+    QStringList names;
+    QStringList others;
+    for (const SubjectRow &row : subjectsInCommandOrder()) {
+        names.append(row.commandName);
+        others.append(row.otherNames);
+    }
+    QStringList lines = {
+        QStringLiteral("Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] "
+                       "[--negatives]"),
+        QStringLiteral(
+            "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]"),
+        QStringLiteral("       sumtopia            (starts the window)"),
+        QString(),
+        QStringLiteral("Makes worksheets of twenty problems without opening a window."),
+        QString(),
+        QStringLiteral("  --worksheet SUBJECT  %1").arg(listed(names)),
+    };
+    if (!others.isEmpty()) {
+        lines.append(QStringLiteral("                       (also %1)").arg(listed(others)));
+    }
+    lines += {
+        QStringLiteral("  --grade N            grade level, 1 to 6"),
+        QStringLiteral("  --seed S             seed, 1 to 20, added to every operand less one"),
+        QStringLiteral("  --answers            the copy with the answers filled in"),
+        QStringLiteral("  --negatives          %1 only: allow negative answers")
+            .arg(subjectsWithNegatives()),
+        QStringLiteral("  --with-key           after each sheet, its answer copy with the same "
+                       "problems"),
+        QStringLiteral("  --count K            K sheets in a row, 1 to 100 (default 1)"),
+        QStringLiteral("  --output FILE        write a PDF file; - writes plain text to standard "
+                       "output;"),
+        QStringLiteral("                       without it the sheets go to the default printer, "
+                       "one job each"),
+        QStringLiteral("  --wait-seconds W     how long to wait for the printer to print the jobs, "
+                       "0 to 3600"),
+        QStringLiteral("                       (default 120); 0 returns once the printer has taken "
+                       "them"),
+        QStringLiteral("  --help               show this help"),
+        QStringLiteral("  --version            show the version"),
+        QString(),
+        QStringLiteral("Each option is given once, as --name VALUE or --name=VALUE."),
+        QStringLiteral("The same choices always give the same sheets. A file is replaced only "
+                       "once the new"),
+        QStringLiteral("one is complete."),
+        QStringLiteral("Exit status: 0 done (jobs left waiting in a printer's queue are said on "
+                       "standard"),
+        QStringLiteral("error), 1 printing or writing failed, 2 bad input (nothing written)."),
+    };
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -12,6 +12,7 @@ struct WorksheetOptions {
     int seed = 0; // as the teacher sees it, 1 to 20
     bool answers = false;
     bool negatives = false;
+    bool withKey = false; // each sheet followed by its answer copy, same problems
     int count = 1;
     QString output;        // empty: the default printer; "-": standard output
     int waitSeconds = 120; // how long the command waits for the printer to print its jobs

@@ -120,14 +120,3 @@ bool PrintDocument::isEnded() const
 {
     return !m_commands.isEmpty() && m_commands.last().kind == PrintCommand::Kind::EndDocument;
 }
-
-QList<PrintLine> PrintDocument::lines() const
-{
-    QList<PrintLine> result;
-    for (const PrintCommand &command : m_commands) {
-        if (command.kind == PrintCommand::Kind::Line) {
-            result.append(command.line);
-        }
-    }
-    return result;
-}

@@ -72,8 +72,6 @@ public:
 
     const QList<PrintCommand> &commands() const { return m_commands; }
     bool isEnded() const;
-    // The lines only, without font changes, for tests and tools that look at the text.
-    QList<PrintLine> lines() const;
 
     bool operator==(const PrintDocument &other) const { return m_commands == other.m_commands; }
 

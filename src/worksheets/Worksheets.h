@@ -1,19 +1,16 @@
 #pragma once
 
 #include "platform/PrintModel.h"
+#include "worksheets/Subjects.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
-#include <optional>
 
 class RandomSource;
 
 // The five worksheets as data: each sheet's twenty problems are drawn once and then rendered as
 // the blank copy or the answer copy, so both copies of one sheet carry the same problems.
-
-// In the order of the subject list of the request window, whose positions select them.
-enum class Subject { Addition, Subtraction, Division, Multiplication, Percents };
 
 struct WorksheetProblem {
     double first = 0.0;  // top operand, or x of a one-line problem
@@ -33,15 +30,12 @@ constexpr int kWorksheetProblems = 20;
 // Operands are drawn from seedOffset to seedOffset + range - 1.
 int worksheetRange(int grade);
 
-// Draws one sheet's problems. negativeAnswers matters to subtraction only: without it, a
-// bottom operand larger than its top one is added to the top, so no difference is negative.
+// Draws one sheet's problems. negativeAnswers matters only to a subject that asks about them:
+// without it, a bottom operand larger than its top one is added to the top, so no difference is
+// negative.
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,
                          bool negativeAnswers);
 
 // The print document of a sheet; answersWanted is asked at each answer line, as it is printed.
 PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()> &answersWanted);
 PrintDocument renderWorksheet(const Worksheet &sheet, bool withAnswers);
-
-QString subjectName(Subject subject);
-// "addition", "subtraction", "multiplication", "division", "percent" or "percents".
-std::optional<Subject> subjectFromName(const QString &name);

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -72,7 +73,63 @@ private:
     bool m_finishing = false;
 };
 
+QStringList subjectCaptions()
+{
+    QStringList captions;
+    for (const SubjectRow &row : subjectRows()) {
+        captions.append(row.listCaption);
+    }
+    return captions;
+}
+
+// "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: ", from the
+// list the window offers.
+QString subjectPrompt()
+{
+    QStringList captions = subjectCaptions();
+    const QString last = captions.takeLast();
+    return QStringLiteral("Enter the Subject: %1,or %2: ")
+        .arg(captions.join(QLatin1Char(',')), last);
+}
+
 } // namespace
+
+const QList<TeacherAideControl> &teacherAideControls()
+{
+    using R = TeacherAideRole;
+    constexpr CaptionAlign L = CaptionAlign::Left;
+    constexpr CaptionAlign C = CaptionAlign::Centre;
+    constexpr CaptionAlign Right = CaptionAlign::Right;
+    constexpr double kDefault = 8.25;
+    const QString heading =
+        QStringLiteral("This Form is Designed to Aid You in the Creation of a Test.");
+    const QString gradePrompt = QStringLiteral("Enter Grade Level: (1 - 6):");
+    const QString seedPrompt = QStringLiteral("Seed for Generator to insure originality (1-20):");
+    const QString question = QStringLiteral("Would you like a copy of the test with answers?");
+    const QString why = QStringLiteral(
+        "Due to the nature of a random generator, it will only perform one or the other");
+    // The grade list's first item carries a tab character, as designed.
+    const QStringList grades = {"1\t", "2", "3", "4", "5", "6"};
+    // clang-format off
+    static const QList<TeacherAideControl> rows = {
+        // role, name, caption, left, top, width, height, points, tab index, alignment,
+        // the list a prompt names, a list's items, tooltip
+        {R::Heading,      "Label1",     heading,         413,  420,  6855, 375, 12,       0,  L,     "",           {},                ""},
+        {R::Prompt,       "Label2",     subjectPrompt(), 360,  1020, 4995, 495, 9.75,     2,  L,     "cboSubject", {},                ""},
+        {R::SubjectList,  "cboSubject", "",              5400, 1080, 1815, 315, kDefault, 9,  L,     "",           subjectCaptions(), ""},
+        {R::Prompt,       "Label3",     gradePrompt,     2940, 1860, 2415, 495, 9.75,     3,  Right, "cboGrade",   {},                ""},
+        {R::GradeList,    "cboGrade",   "",              5400, 1920, 1815, 315, kDefault, 10, L,     "",           grades,            ""},
+        {R::Prompt,       "Label4",     seedPrompt,      1260, 2700, 4095, 495, 9.75,     4,  Right, "cboSeed",    {},                ""},
+        {R::SeedList,     "cboSeed",    "",              5400, 2760, 1815, 315, kDefault, 11, L,     "",           {},                ""},
+        {R::AnswerChoice, "Frame1",     question,        413,  3420, 4455, 615, kDefault, 5,  L,     "",           {},                why},
+        {R::Yes,          "optYes",     "Yes",           240,  240,  855,  255, kDefault, 6,  L,     "",           {},                ""},
+        {R::No,           "optNo",      "No",            2760, 240,  975,  255, kDefault, 7,  L,     "",           {},                ""},
+        {R::Submit,       "cmdSubmit",  "Submit",        653,  4260, 1215, 495, kDefault, 1,  C,     "",           {},                ""},
+        {R::Exit,         "cmdExit",    "Exit",          5453, 4260, 1215, 495, kDefault, 8,  C,     "",           {},                ""},
+    };
+    // clang-format on
+    return rows;
+}
 
 frmTeacherAide::frmTeacherAide(FormHost &host) : Form(host, QStringLiteral("frmTeacherAide"))
 {
@@ -88,24 +145,38 @@ frmTeacherAide::~frmTeacherAide()
     }
 }
 
-QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const QString &name, int left, int top,
-                                     const QStringList &items)
+QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const TeacherAideControl &row)
 {
     auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
+    combo->setObjectName(row.name);
     combo->setEditable(true);
     new TypedTextIsNoChoice(combo);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->addItems(items);
+    combo->addItems(row.items);
     combo->setCurrentIndex(-1);
     setBackground(combo, DesignColor::Cyan);
-    placeTwips(combo, left, top, 1815, 315);
+    placeTwips(combo, row.left, row.top, row.width, row.height);
     return combo;
 }
 
 void frmTeacherAide::buildScreen(FormWindow &window)
 {
+    using Handler = void (frmTeacherAide::*)();
+    static const std::map<TeacherAideRole, Handler> handlers = {
+        {TeacherAideRole::Submit, &frmTeacherAide::cmdSubmit_Click},
+        {TeacherAideRole::Exit, &frmTeacherAide::cmdExit_Click},
+    };
+    const std::map<TeacherAideRole, QPointer<QComboBox> *> lists = {
+        {TeacherAideRole::SubjectList, &m_cboSubject},
+        {TeacherAideRole::GradeList, &m_cboGrade},
+        {TeacherAideRole::SeedList, &m_cboSeed},
+    };
+    const std::map<TeacherAideRole, QPointer<QRadioButton> *> options = {
+        {TeacherAideRole::Yes, &m_optYes},
+        {TeacherAideRole::No, &m_optNo},
+    };
+
     window.setWindowTitle(QStringLiteral("Teachers Aide"));
     window.setClientSizeTwips(7560, 5175);
     QWidget *client = window.client();
@@ -114,59 +185,71 @@ void frmTeacherAide::buildScreen(FormWindow &window)
     intGrade = 0;
     intSeed = 0;
 
-    const auto right = Qt::AlignRight | Qt::AlignTop;
-    QLabel *label1 =
-        makeLabel(client, QStringLiteral("Label1"),
-                  QStringLiteral("This Form is Designed to Aid You in the Creation of a Test."),
-                  413, 420, 6855, 375, 12);
-    QLabel *label2 = makeLabel(client, QStringLiteral("Label2"),
-                               QStringLiteral("Enter the Subject: Addition,Subtraction,Division,"
-                                              "Multiplication,or Percents: "),
-                               360, 1020, 4995, 495, 9.75);
-    QLabel *label3 =
-        makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Enter Grade Level: (1 - 6):"),
-                  2940, 1860, 2415, 495, 9.75, right);
-    QLabel *label4 = makeLabel(client, QStringLiteral("Label4"),
-                               QStringLiteral("Seed for Generator to insure originality (1-20):"),
-                               1260, 2700, 4095, 495, 9.75, right);
-    for (QLabel *label : {label1, label2, label3, label4}) {
-        setBackground(label, DesignColor::Cyan);
+    // The frame's row comes before its option buttons, which are placed within it.
+    QGroupBox *frame = nullptr;
+    QList<QPair<int, QWidget *>> focusable;
+    QList<QPair<QLabel *, QString>> prompts;
+    for (const TeacherAideControl &row : teacherAideControls()) {
+        switch (row.role) {
+        case TeacherAideRole::Heading:
+        case TeacherAideRole::Prompt: {
+            QLabel *label = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
+                                      row.height, row.points, alignmentFor(row.align));
+            setBackground(label, DesignColor::Cyan);
+            if (!row.names.isEmpty()) {
+                prompts.append({label, row.names});
+            }
+            break;
+        }
+        case TeacherAideRole::SubjectList:
+        case TeacherAideRole::GradeList:
+        case TeacherAideRole::SeedList: {
+            QComboBox *combo = makeCombo(client, row);
+            *lists.at(row.role) = combo;
+            focusable.append({row.tabIndex, combo});
+            break;
+        }
+        case TeacherAideRole::AnswerChoice:
+            frame = new QGroupBox(row.caption, client);
+            frame->setObjectName(row.name);
+            frame->setToolTip(row.toolTip);
+            setBackground(frame, DesignColor::Cyan);
+            placeTwips(frame, row.left, row.top, row.width, row.height);
+            break;
+        case TeacherAideRole::Yes:
+        case TeacherAideRole::No: {
+            Q_ASSERT(frame != nullptr);
+            auto *option = new QRadioButton(row.caption, frame);
+            option->setObjectName(row.name);
+            placeTwips(option, row.left, row.top, row.width, row.height);
+            setBackground(option, DesignColor::Cyan);
+            *options.at(row.role) = option;
+            focusable.append({row.tabIndex, option});
+            break;
+        }
+        case TeacherAideRole::Submit:
+        case TeacherAideRole::Exit: {
+            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
+                                             row.width, row.height, row.points);
+            connect(button, &QPushButton::clicked, this, handlers.at(row.role));
+            focusable.append({row.tabIndex, button});
+            break;
+        }
+        }
     }
 
-    m_cboSubject = makeCombo(client, QStringLiteral("cboSubject"), 5400, 1080,
-                             {QStringLiteral("Addition"), QStringLiteral("Subtraction"),
-                              QStringLiteral("Division"), QStringLiteral("Multiplication"),
-                              QStringLiteral("Percents")});
-    m_cboGrade = makeCombo(client, QStringLiteral("cboGrade"), 5400, 1920,
-                           {QStringLiteral("1\t"), QStringLiteral("2"), QStringLiteral("3"),
-                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
-    m_cboSeed = makeCombo(client, QStringLiteral("cboSeed"), 5400, 2760, {});
+    // A screen reader names each list by the prompt beside it; the captions stay as designed.
+    for (const auto &[label, listName] : std::as_const(prompts)) {
+        label->setBuddy(client->findChild<QComboBox *>(listName));
+    }
 
-    auto *frame1 =
-        new QGroupBox(QStringLiteral("Would you like a copy of the test with answers?"), client);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setToolTip(QStringLiteral(
-        "Due to the nature of a random generator, it will only perform one or the other"));
-    setBackground(frame1, DesignColor::Cyan);
-    placeTwips(frame1, 413, 3420, 4455, 615);
-    m_optYes = new QRadioButton(QStringLiteral("Yes"), frame1);
-    m_optYes->setObjectName(QStringLiteral("optYes"));
-    placeTwips(m_optYes, 240, 240, 855, 255);
-    m_optNo = new QRadioButton(QStringLiteral("No"), frame1);
-    m_optNo->setObjectName(QStringLiteral("optNo"));
-    placeTwips(m_optNo, 2760, 240, 975, 255);
-    setBackground(m_optYes, DesignColor::Cyan);
-    setBackground(m_optNo, DesignColor::Cyan);
-
-    QPushButton *cmdSubmit = makeButton(client, QStringLiteral("cmdSubmit"),
-                                        QStringLiteral("Submit"), 653, 4260, 1215, 495);
-    QPushButton *cmdExit = makeButton(client, QStringLiteral("cmdExit"), QStringLiteral("Exit"),
-                                      5453, 4260, 1215, 495);
-
-    setTabOrder({cmdSubmit, m_optYes, m_optNo, cmdExit, m_cboSubject, m_cboGrade, m_cboSeed});
-
-    connect(cmdSubmit, &QPushButton::clicked, this, &frmTeacherAide::cmdSubmit_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmTeacherAide::cmdExit_Click);
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QWidget *> order;
+    for (const auto &entry : std::as_const(focusable)) {
+        order.append(entry.second);
+    }
+    setTabOrder(order);
 }
 
 void frmTeacherAide::screenUnloaded()
@@ -222,25 +305,7 @@ void frmTeacherAide::cmdSubmit_Click()
     if (!complete) {
         return;
     }
-    switch (subject) {
-    case 0:
-        Addition();
-        break;
-    case 1:
-        Subtraction();
-        break;
-    case 2:
-        Division();
-        break;
-    case 3:
-        Multiplication();
-        break;
-    case 4:
-        Percents();
-        break;
-    default:
-        break;
-    }
+    printWorksheet(subjectRows().at(subject).subject);
 }
 
 void frmTeacherAide::cmdExit_Click()
@@ -287,12 +352,12 @@ void frmTeacherAide::Percents()
 
 void frmTeacherAide::printWorksheet(Subject subject)
 {
+    const SubjectRow &row = subjectRow(subject);
     bool negativeAnswers = false;
-    if (subject == Subject::Subtraction) {
+    if (!row.negativesQuestion.isEmpty()) {
         negativeAnswers =
-            host().dialogs().messageBox(
-                window(), QStringLiteral("Do You Want Negative Answers Mixed In?"),
-                QStringLiteral("Subtraction"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+            host().dialogs().messageBox(window(), row.negativesQuestion, row.listCaption,
+                                        Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     }
     const Worksheet sheet =
         buildWorksheet(subject, intGrade, intSeed, host().random(), negativeAnswers);

@@ -85,8 +85,8 @@ if [[ -f $manpage ]]; then
     [[ "$out" == *'"sumtopia - '* ]] || fail "man's index finds no NAME line: $out"
     grep -q "^\.TH SUMTOPIA 1 .*\"Sumtopia $version\"" "$manpage" ||
         fail "manual page is not section 1 of version $version"
-    for option in --worksheet --grade --seed --answers --negatives --count --output --help \
-        --version; do
+    for option in --worksheet --grade --seed --answers --negatives --with-key --count --output \
+        --help --version; do
         grep -q "^\.[BI]*  *${option//-/\\\\-}\b" "$manpage" || fail "manual page lacks $option"
     done
 fi

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "ScriptedPrinterService.h"
 #include "ScriptedRandomSource.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "drills/DrillWindow.h"
 #include "platform/DragDrop.h"
 #include "platform/RandomSource.h"
+#include "worksheets/frmTeacherAide.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -17,14 +20,20 @@
 #include <QTest>
 #include <memory>
 
-// One run of the program with scripted dialogs and a quit hook that only counts, so a test can
-// end the run and look at what is left. The random source is the real one (ProgramFixture) or
-// a scripted one (DrillFixture), for tests that set each problem's draws.
+// One run of the program with scripted dialogs, a scripted print server and a quit hook that
+// only counts, so a test can end the run and look at what is left. The random source is the real
+// one (ProgramFixture) or a scripted one (DrillFixture), for tests that set each problem's draws.
 template <typename Random> struct BasicProgramFixture {
+    // The request window asks after printed jobs often, so a test hears of them at once.
+    BasicProgramFixture() { aide().setFollowInterval(20); }
+
     ScriptedDialogs dialogs;
+    ScriptedPrinterService printers;
     Random random;
     int quits = 0;
-    Program program{dialogs, random, [this] { ++quits; }};
+    Program program{dialogs, random, printers, [this] { ++quits; }};
+
+    frmTeacherAide &aide() const { return program.teacherAide(); }
 
     template <typename T> T *child(Form &form, const char *name) const
     {
@@ -54,6 +63,24 @@ template <typename Random> struct BasicProgramFixture {
         action->trigger();
         return true;
     }
+
+    // The widget that has, or would have, the keyboard focus in a loaded form.
+    static QWidget *focused(Form &form) { return form.window()->focusWidget(); }
+
+    // Chooses an item of one of the request window's lists; -1 chooses none.
+    void choose(const char *list, int index) const
+    {
+        child<QComboBox>(aide(), list)->setCurrentIndex(index);
+    }
+
+    // Submits a request and waits until the print server has been heard from.
+    void submit() const
+    {
+        QTest::mouseClick(child<QPushButton>(aide(), "cmdSubmit"), Qt::LeftButton);
+        QTRY_COMPARE(aide().deliveriesInFlight(), 0);
+    }
+
+    QList<PrintDocument> printed() const { return printers.submitted(); }
 
     DrillWindow &drill(const QString &name)
     {

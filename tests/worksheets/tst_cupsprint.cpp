@@ -95,6 +95,7 @@ private slots:
     void initTestCase();
     void submitPrintsOneJob();
     void commandPrintsOneJobPerSheet();
+    void commandPrintsAKeyAfterEachSheet();
     void rejectingQueue();
     void failingBackend_data();
     void failingBackend();
@@ -352,6 +353,21 @@ void tst_CupsPrint::commandPrintsOneJobPerSheet()
                 &output));
     QVERIFY2(output.isEmpty(), qPrintable(output));
     QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 2,
+                              qPrintable(serverLog()), 40000);
+}
+
+void tst_CupsPrint::commandPrintsAKeyAfterEachSheet()
+{
+    const QDir out(m_root.filePath("out"));
+    const int before = static_cast<int>(out.entryList({"*.pdf"}, QDir::Files).size());
+    QString output;
+    QVERIFY(run(
+        QStringLiteral(SUMTOPIA_EXECUTABLE),
+        {"--worksheet", "addition", "--grade", "4", "--seed", "8", "--count", "2", "--with-key"},
+        &output));
+    QVERIFY2(output.isEmpty(), qPrintable(output));
+    // Two jobs for each sheet: the sheet and its key.
+    QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 4,
                               qPrintable(serverLog()), 40000);
 }
 

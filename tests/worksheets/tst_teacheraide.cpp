@@ -1,6 +1,4 @@
-#include "ScriptedDialogs.h"
-#include "ScriptedPrinterService.h"
-#include "ScriptedRandomSource.h"
+#include "ProgramFixture.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
@@ -10,6 +8,7 @@
 #include "worksheets/Worksheets.h"
 #include "worksheets/frmTeacherAide.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,37 +19,6 @@
 
 namespace
 {
-
-struct Fixture {
-    explicit Fixture(RandomSource &source) : random(source) { aide().setFollowInterval(20); }
-
-    ScriptedDialogs dialogs;
-    ScriptedPrinterService printers;
-    RandomSource &random;
-    int quits = 0;
-    Program program{dialogs, random, printers, [this] { ++quits; }};
-
-    frmTeacherAide &aide() const { return program.teacherAide(); }
-    template <typename T> T *child(const char *name) const
-    {
-        return aide().window() ? aide().window()->findChild<T *>(QString::fromLatin1(name))
-                               : nullptr;
-    }
-    void choose(const char *combo, int index) const
-    {
-        QComboBox *box = child<QComboBox>(combo);
-        box->setCurrentIndex(index);
-    }
-    // Submits and waits until the print server has been heard from.
-    void submit() const
-    {
-        QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
-        QTRY_COMPARE(aide().deliveriesInFlight(), 0);
-    }
-    QList<PrintDocument> printed() const { return printers.submitted(); }
-    // The widget that has, or would have, the keyboard focus in the window.
-    QWidget *focused() const { return aide().window()->focusWidget(); }
-};
 
 QStringList shownMessages(const ScriptedDialogs &dialogs)
 {
@@ -73,6 +41,8 @@ private slots:
     void window();
     void comboItems_data();
     void comboItems();
+    void listsAreNamedByTheirPrompts_data();
+    void listsAreNamedByTheirPrompts();
     void stateAtLoad();
     void tabOrder();
     void submitChecks_data();
@@ -143,8 +113,7 @@ void tst_TeacherAide::controls()
     QFETCH(QRect, twips);
     QFETCH(double, points);
     QFETCH(bool, right);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     QWidget *widget = f.aide().window()->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
@@ -165,18 +134,19 @@ void tst_TeacherAide::controls()
 
 void tst_TeacherAide::window()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     FormWindow *window = f.aide().window();
     QCOMPARE(window->windowTitle(), QString("Teachers Aide"));
     QCOMPARE(window->client()->size(), QSize(twipsToPixels(7560), twipsToPixels(5175)));
     QCOMPARE(window->client()->palette().color(QPalette::Window), bgrColor(DesignColor::Cyan));
-    QCOMPARE(f.child<QGroupBox>("Frame1")->toolTip(),
+    QCOMPARE(f.child<QGroupBox>(f.aide(), "Frame1")->toolTip(),
              QString("Due to the nature of a random generator, it will only perform one or the "
                      "other"));
-    QCOMPARE(f.child<QRadioButton>("optYes")->parentWidget(), f.child<QGroupBox>("Frame1"));
-    QCOMPARE(f.child<QRadioButton>("optNo")->parentWidget(), f.child<QGroupBox>("Frame1"));
+    QCOMPARE(f.child<QRadioButton>(f.aide(), "optYes")->parentWidget(),
+             f.child<QGroupBox>(f.aide(), "Frame1"));
+    QCOMPARE(f.child<QRadioButton>(f.aide(), "optNo")->parentWidget(),
+             f.child<QGroupBox>(f.aide(), "Frame1"));
 }
 
 void tst_TeacherAide::comboItems_data()
@@ -199,8 +169,7 @@ void tst_TeacherAide::comboItems()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, items);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     auto *combo = f.aide().window()->findChild<QComboBox *>(name);
     QStringList actual;
@@ -212,24 +181,55 @@ void tst_TeacherAide::comboItems()
     QCOMPARE(combo->currentIndex(), -1);
 }
 
+void tst_TeacherAide::listsAreNamedByTheirPrompts_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("prompt");
+    QTest::addRow("subject") << "cboSubject"
+                             << "Label2";
+    QTest::addRow("grade") << "cboGrade"
+                           << "Label3";
+    QTest::addRow("seed") << "cboSeed"
+                          << "Label4";
+}
+
+void tst_TeacherAide::listsAreNamedByTheirPrompts()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, prompt);
+    ProgramFixture f;
+    f.aide().load();
+    auto *combo = f.aide().window()->findChild<QComboBox *>(list);
+    auto *label = f.aide().window()->findChild<QLabel *>(prompt);
+    QVERIFY(combo != nullptr && label != nullptr);
+    QAccessibleInterface *listInterface = QAccessible::queryAccessibleInterface(combo);
+    QAccessibleInterface *labelInterface = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(listInterface != nullptr && labelInterface != nullptr);
+    QCOMPARE(listInterface->text(QAccessible::Name), label->text());
+    // Screen readers on Linux follow the relation from the list to its label.
+    bool labelled = false;
+    for (const auto &relation : listInterface->relations(QAccessible::Label)) {
+        labelled = labelled || relation.first == labelInterface;
+    }
+    QVERIFY(labelled);
+}
+
 void tst_TeacherAide::stateAtLoad()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     QVERIFY(f.aide().isVisible());
-    QVERIFY(f.child<QRadioButton>("optNo")->isChecked());
-    QVERIFY(!f.child<QRadioButton>("optYes")->isChecked());
+    QVERIFY(f.child<QRadioButton>(f.aide(), "optNo")->isChecked());
+    QVERIFY(!f.child<QRadioButton>(f.aide(), "optYes")->isChecked());
     QVERIFY(QTest::qWaitForWindowActive(f.aide().window()));
-    QCOMPARE(f.focused(), f.child<QComboBox>("cboSubject"));
+    QCOMPARE(f.focused(f.aide()), f.child<QComboBox>(f.aide(), "cboSubject"));
     QCOMPARE(int(f.aide().intGrade), 0);
     QCOMPARE(int(f.aide().intSeed), 0);
 }
 
 void tst_TeacherAide::tabOrder()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     const QStringList order{"cmdSubmit",  "optYes",   "optNo",  "cmdExit",
                             "cboSubject", "cboGrade", "cboSeed"};
@@ -280,13 +280,12 @@ void tst_TeacherAide::submitChecks()
     QFETCH(int, seed);
     QFETCH(QStringList, messages);
     QFETCH(QString, focus);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", subject);
     f.choose("cboGrade", grade);
     f.choose("cboSeed", seed);
-    f.child<QPushButton>("cmdSubmit")->setFocus();
+    f.child<QPushButton>(f.aide(), "cmdSubmit")->setFocus();
     for (int i = 0; i < messages.size(); ++i) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
@@ -297,20 +296,19 @@ void tst_TeacherAide::submitChecks()
     }
     QCOMPARE(f.printed().size(), messages.isEmpty() ? 1 : 0);
     if (!focus.isEmpty()) {
-        QCOMPARE(f.focused(), f.child<QWidget>(qPrintable(focus)));
+        QCOMPARE(f.focused(f.aide()), f.child<QWidget>(f.aide(), qPrintable(focus)));
     }
     QVERIFY(f.aide().isLoaded());
 }
 
 void tst_TeacherAide::typedTextIsNoChoice()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", 1);
     f.choose("cboGrade", 2);
     f.choose("cboSeed", 3);
-    QComboBox *subject = f.child<QComboBox>("cboSubject");
+    QComboBox *subject = f.child<QComboBox>(f.aide(), "cboSubject");
     subject->lineEdit()->selectAll();
     QTest::keyClicks(subject->lineEdit(), "Addition");
     QCOMPARE(subject->currentIndex(), -1);
@@ -320,7 +318,7 @@ void tst_TeacherAide::typedTextIsNoChoice()
     QCOMPARE(subject->currentText(), QString("Addition"));
     QCOMPARE(subject->count(), 5);
     // Leaving the box by the mouse does not turn the text into a choice either.
-    QTest::mouseClick(f.child<QRadioButton>("optYes"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>(f.aide(), "optYes"), Qt::LeftButton);
     QCOMPARE(subject->currentIndex(), -1);
     f.dialogs.answerMessage(Dialogs::Answer::Ok);
     f.submit();
@@ -332,7 +330,7 @@ void tst_TeacherAide::typedTextIsNoChoice()
     QTest::keyClick(subject, Qt::Key_Down);
     QVERIFY(subject->currentIndex() >= 0);
     const int chosen = subject->currentIndex();
-    QTest::mouseClick(f.child<QRadioButton>("optNo"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>(f.aide(), "optNo"), Qt::LeftButton);
     QCOMPARE(subject->currentIndex(), chosen);
     f.submit();
     QCOMPARE(f.printed().size(), 1);
@@ -355,22 +353,21 @@ void tst_TeacherAide::requestState()
     QFETCH(int, gradeIndex);
     QFETCH(int, seedIndex);
     QFETCH(int, firstOperand);
-    ScriptedRandomSource random;
+    DrillFixture f;
     for (int i = 0; i < 40; ++i) {
-        random.push(0.5f);
+        f.random.push(0.5f);
     }
-    Fixture f(random);
     f.aide().load();
     f.choose("cboSubject", 0);
     f.choose("cboGrade", gradeIndex);
     f.choose("cboSeed", seedIndex);
     f.submit();
-    QCOMPARE(random.draws(), 40);
+    QCOMPARE(f.random.draws(), 40);
     // Cleanup after the print; the lists keep their choices.
     QCOMPARE(int(f.aide().intGrade), 0);
     QCOMPARE(int(f.aide().intSeed), 0);
-    QCOMPARE(f.child<QComboBox>("cboGrade")->currentIndex(), gradeIndex);
-    QCOMPARE(f.child<QComboBox>("cboSeed")->currentIndex(), seedIndex);
+    QCOMPARE(f.child<QComboBox>(f.aide(), "cboGrade")->currentIndex(), gradeIndex);
+    QCOMPARE(f.child<QComboBox>(f.aide(), "cboSeed")->currentIndex(), seedIndex);
     // r = 0.5 gives half the grade's range plus the seed offset: both were set while drawing.
     const QStringList lines = textLines(f.printed().at(0));
     QVERIFY2(lines.at(8).endsWith(QString(" %1").arg(firstOperand)), qPrintable(lines.at(8)));
@@ -393,14 +390,13 @@ void tst_TeacherAide::printsTheCoreWorksheet()
 {
     QFETCH(int, subject);
     QFETCH(bool, answers);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", subject);
     f.choose("cboGrade", 3);
     f.choose("cboSeed", 4);
     if (answers) {
-        QTest::mouseClick(f.child<QRadioButton>("optYes"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QRadioButton>(f.aide(), "optYes"), Qt::LeftButton);
     }
     f.submit();
     QCOMPARE(f.printed().size(), 1);
@@ -427,17 +423,16 @@ void tst_TeacherAide::subtractionQuestion()
     QFETCH(bool, yes);
     QFETCH(bool, answers);
     // Row 1 draws a = 5, b = 12, c = 12, d = 5 at grade 5, seed 1.
-    ScriptedRandomSource random;
-    const auto r = [](int value) { return float((value + 0.5) / 999); };
+    DrillFixture f;
+    const auto r = [](int value) { return valueFor(value, 999, 0); };
     for (int row = 0; row < 10; ++row) {
-        random.push({r(5), r(12), r(12), r(5)});
+        f.random.push({r(5), r(12), r(12), r(5)});
     }
-    Fixture f(random);
     f.aide().load();
     f.choose("cboSubject", 1);
     f.choose("cboGrade", 4);
     f.choose("cboSeed", 0);
-    f.child<QRadioButton>(answers ? "optYes" : "optNo")->setChecked(true);
+    f.child<QRadioButton>(f.aide(), answers ? "optYes" : "optNo")->setChecked(true);
     f.dialogs.answerMessage(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     f.submit();
     QCOMPARE(shownMessages(f.dialogs),
@@ -459,8 +454,7 @@ void tst_TeacherAide::subtractionQuestion()
 
 void tst_TeacherAide::secondSubmitPrintsOtherProblems()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", 0);
     f.choose("cboGrade", 5);
@@ -508,8 +502,7 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QFETCH(QStringList, after);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.printers.setPrinter(ScriptedPrinterService::printer(QString(), PrinterLookup::State::None));
     f.aide().load();
     f.choose("cboSubject", 2);
@@ -587,8 +580,7 @@ void tst_TeacherAide::printerOutcomes()
     QFETCH(QString, reason);
     QFETCH(QString, message);
     QFETCH(int, followed);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     PrinterLookup printer =
         ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
     if (printer.state == PrinterLookup::State::Silent) {
@@ -644,8 +636,7 @@ void tst_TeacherAide::jobFailingLaterIsReported()
     QFETCH(int, state);
     QFETCH(QString, reason);
     QFETCH(QString, message);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", 0);
     f.choose("cboGrade", 1);
@@ -687,8 +678,7 @@ void tst_TeacherAide::exitBringsMenuBack()
 {
     QFETCH(bool, menuLoaded);
     QFETCH(bool, titleBar);
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     QLineEdit *nameBox = nullptr;
     if (menuLoaded) {
         f.program.selection().show();
@@ -701,7 +691,7 @@ void tst_TeacherAide::exitBringsMenuBack()
     if (titleBar) {
         f.aide().window()->close();
     } else {
-        QTest::mouseClick(f.child<QPushButton>("cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QPushButton>(f.aide(), "cmdExit"), Qt::LeftButton);
     }
     QVERIFY(!f.aide().isLoaded());
     QVERIFY(f.program.selection().isVisible());
@@ -717,16 +707,15 @@ void tst_TeacherAide::exitBringsMenuBack()
 
 void tst_TeacherAide::reloadStartsFresh()
 {
-    Pcg32RandomSource random;
-    Fixture f(random);
+    ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", 2);
-    f.child<QRadioButton>("optYes")->setChecked(true);
-    QTest::mouseClick(f.child<QPushButton>("cmdExit"), Qt::LeftButton);
+    f.child<QRadioButton>(f.aide(), "optYes")->setChecked(true);
+    QTest::mouseClick(f.child<QPushButton>(f.aide(), "cmdExit"), Qt::LeftButton);
     f.aide().load();
-    QCOMPARE(f.child<QComboBox>("cboSubject")->currentIndex(), -1);
-    QVERIFY(f.child<QRadioButton>("optNo")->isChecked());
-    QCOMPARE(f.child<QComboBox>("cboSeed")->count(), 20);
+    QCOMPARE(f.child<QComboBox>(f.aide(), "cboSubject")->currentIndex(), -1);
+    QVERIFY(f.child<QRadioButton>(f.aide(), "optNo")->isChecked());
+    QCOMPARE(f.child<QComboBox>(f.aide(), "cboSeed")->count(), 20);
 }
 
 QTEST_MAIN(tst_TeacherAide)

@@ -4,6 +4,7 @@
 #include "platform/TextSurface.h"
 #include "worksheets/Worksheets.h"
 
+#include <QMap>
 #include <QTest>
 #include <cmath>
 
@@ -11,12 +12,6 @@ Q_DECLARE_METATYPE(Subject)
 
 namespace
 {
-
-// The single-precision value that draws `value` from a range starting at `offset`.
-float drawing(int value, int range, int offset)
-{
-    return static_cast<float>((value - offset + 0.5) / range);
-}
 
 // A printed line from (column, text) pieces, trailing blanks dropped like the text surface.
 QString placed(const QList<QPair<int, QString>> &pieces)
@@ -78,6 +73,7 @@ private slots:
     void answersAreReadAtEachAnswerLine();
     void subjectNames_data();
     void subjectNames();
+    void subjectTableOrders();
 };
 
 void tst_Worksheets::rangeByGrade_data()
@@ -103,17 +99,29 @@ void tst_Worksheets::heading_data()
 {
     QTest::addColumn<Subject>("subject");
     QTest::addColumn<QString>("instruction");
-    QTest::addRow("addition") << Subject::Addition << "Add the following numbers";
-    QTest::addRow("subtraction") << Subject::Subtraction << "Subtract the following numbers";
-    QTest::addRow("multiplication") << Subject::Multiplication << "Multiply the following numbers";
-    QTest::addRow("division") << Subject::Division << "Divide the following numbers";
-    QTest::addRow("percent") << Subject::Percents << "Find the percent of the following numbers";
+    QTest::addColumn<int>("problemSizes"); // 12 pt set again before each row or line
+    QTest::addColumn<QStringList>("numberedLines");
+    const QStringList rows = {"1", "3", "5", "7", "9", "11", "13", "15", "17", "19"};
+    QStringList lines;
+    for (int i = 1; i <= 20; ++i) {
+        lines.append(QString::number(i));
+    }
+    QTest::addRow("addition") << Subject::Addition << "Add the following numbers" << 10 << rows;
+    QTest::addRow("subtraction") << Subject::Subtraction << "Subtract the following numbers" << 10
+                                 << rows;
+    QTest::addRow("multiplication")
+        << Subject::Multiplication << "Multiply the following numbers" << 10 << rows;
+    QTest::addRow("division") << Subject::Division << "Divide the following numbers" << 20 << lines;
+    QTest::addRow("percent") << Subject::Percents << "Find the percent of the following numbers"
+                             << 20 << lines;
 }
 
 void tst_Worksheets::heading()
 {
     QFETCH(Subject, subject);
     QFETCH(QString, instruction);
+    QFETCH(int, problemSizes);
+    QFETCH(QStringList, numberedLines);
     Pcg32RandomSource random;
     const PrintDocument document =
         renderWorksheet(buildWorksheet(subject, 3, 4, random, false), false);
@@ -136,13 +144,21 @@ void tst_Worksheets::heading()
         names += command.kind == PrintCommand::Kind::FontName;
         ends += command.kind == PrintCommand::Kind::EndDocument;
     }
-    const bool pairs = subject == Subject::Addition || subject == Subject::Subtraction ||
-                       subject == Subject::Multiplication;
-    QCOMPARE(sizes, pairs ? 10 : 20);
+    QCOMPARE(sizes, problemSizes);
     QCOMPARE(names, 1);
     QCOMPARE(ends, 1);
     QCOMPARE(commands.last().kind, PrintCommand::Kind::EndDocument);
-    QCOMPARE(lines.size(), kHeadingLines + (pairs ? 40 : 40));
+    // Ten rows of four lines or twenty of two: forty either way, told apart by the lines that
+    // open with a problem number.
+    QCOMPARE(lines.size(), kHeadingLines + 40);
+    QStringList numbers;
+    for (const QString &line : lines.mid(kHeadingLines)) {
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() > 1 && words.at(1) == QLatin1String(")")) {
+            numbers.append(words.at(0));
+        }
+    }
+    QCOMPARE(numbers, numberedLines);
 }
 
 void tst_Worksheets::pairRowText_data()
@@ -238,9 +254,16 @@ void tst_Worksheets::pairRowColumns()
         QVERIFY2(endsAt(bottom, sign + QString(" ") + digits(right.second), 70),
                  qPrintable(bottom));
         if (answers) {
+            // The answer's number starts where the operand it stands under would start with
+            // the answer's own leading blank: columns by the operand's digit count.
+            const QMap<int, int> leftStarts = {{1, 29}, {2, 28}, {3, 27}, {4, 26}};
+            const QMap<int, int> rightStarts = {{1, 69}, {2, 68}, {3, 67}, {4, 66}};
             const bool underTop = subject == Subject::Subtraction;
-            const int leftStart = 30 - printedLength(underTop ? left.first : left.second);
-            const int rightStart = 70 - printedLength(underTop ? right.first : right.second);
+            const int leftStart =
+                leftStarts.value(digits(underTop ? left.first : left.second).size());
+            const int rightStart =
+                rightStarts.value(digits(underTop ? right.first : right.second).size());
+            QVERIFY(leftStart > 0 && rightStart > 0);
             QCOMPARE(answer.mid(14, 7), QString("Answer "));
             QCOMPARE(answer.mid(56, 7), QString("Answer "));
             QVERIFY2(answer.mid(leftStart - 1).startsWith(printerNumberText(left.answer)),
@@ -268,7 +291,7 @@ void tst_Worksheets::drawOrderOfTheRows()
     // Grade 5, offset 3: draw k (0-based) yields 100 + k, so every operand names its draw.
     ScriptedRandomSource random;
     for (int k = 0; k < 40; ++k) {
-        random.push(drawing(100 + k, 999, 3));
+        random.push(valueFor(100 + k, 999, 3));
     }
     const Worksheet sheet = buildWorksheet(subject, 5, 3, random, true);
     QCOMPARE(random.draws(), 40);
@@ -315,8 +338,8 @@ void tst_Worksheets::subtractionRule()
     // Every row draws (top, top + 1, bottom, bottom + 1), so both sides meet the same case.
     ScriptedRandomSource random;
     for (int row = 0; row < 10; ++row) {
-        random.push({drawing(top, 999, 0), drawing(top + 1, 999, 0), drawing(bottom, 999, 0),
-                     drawing(bottom + 1, 999, 0)});
+        random.push({valueFor(top, 999, 0), valueFor(top + 1, 999, 0), valueFor(bottom, 999, 0),
+                     valueFor(bottom + 1, 999, 0)});
     }
     const Worksheet sheet = buildWorksheet(Subject::Subtraction, 6, 0, random, negatives);
     QCOMPARE(random.draws(), 40);
@@ -409,7 +432,7 @@ void tst_Worksheets::oneLineProblems()
     QFETCH(QString, answerText);
     ScriptedRandomSource random;
     for (int i = 0; i < 20; ++i) {
-        random.push({drawing(x, 999, 0), drawing(y, 999, 0)});
+        random.push({valueFor(x, 999, 0), valueFor(y, 999, 0)});
     }
     const Worksheet sheet = buildWorksheet(subject, 5, 0, random, false);
     QCOMPARE(random.draws(), 40);
@@ -554,8 +577,8 @@ void tst_Worksheets::zeroDivisorIsDrawnAgain_data()
     QTest::addColumn<int>("draws");
     QTest::addColumn<double>("answer");
     const float zero = 0.0f;
-    const float seven = drawing(7, 20, 0);
-    const float nine = drawing(9, 20, 0);
+    const float seven = valueFor(7, 20, 0);
+    const float nine = valueFor(9, 20, 0);
     QTest::addRow("division: y 0 then 7")
         << Subject::Division << QList<float>{nine, zero, seven} << 9.0 << 7.0 << 41 << 1.286;
     QTest::addRow("division: y 0 twice")
@@ -580,7 +603,7 @@ void tst_Worksheets::zeroDivisorIsDrawnAgain()
     QFETCH(double, answer);
     ScriptedRandomSource random(firstDraws);
     for (int i = 1; i < 20; ++i) {
-        random.push({drawing(4, 20, 0), drawing(2, 20, 0)});
+        random.push({valueFor(4, 20, 0), valueFor(2, 20, 0)});
     }
     const Worksheet sheet = buildWorksheet(subject, 1, 0, random, false);
     QCOMPARE(random.draws(), draws);
@@ -645,6 +668,22 @@ void tst_Worksheets::subjectNames()
     QFETCH(int, subject);
     const std::optional<Subject> parsed = subjectFromName(name);
     QCOMPARE(parsed ? int(*parsed) : -1, subject);
+}
+
+void tst_Worksheets::subjectTableOrders()
+{
+    // The request window selects a row by its list position, the code by its enumerator.
+    const QList<SubjectRow> &rows = subjectRows();
+    QCOMPARE(rows.size(), 5);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QCOMPARE(int(rows.at(i).subject), int(i));
+    }
+    QStringList helpOrder;
+    for (const SubjectRow &row : subjectsInCommandOrder()) {
+        helpOrder.append(row.commandName);
+    }
+    QCOMPARE(helpOrder,
+             (QStringList{"addition", "subtraction", "multiplication", "division", "percent"}));
 }
 
 QTEST_GUILESS_MAIN(tst_Worksheets)

@@ -14,6 +14,8 @@ private slots:
     void helpAndVersion();
     void windowOrCommand_data();
     void windowOrCommand();
+    void withKey_data();
+    void withKey();
 };
 
 void tst_WorksheetOptions::accepted_data()
@@ -169,11 +171,11 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("unknown option")
         << with(base, {"--colour"})
         << "unknown option '--colour'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --wait-seconds, --help, --version";
+           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("stray argument")
         << with(base, {"extra"})
         << "unknown option 'extra'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --wait-seconds, --help, --version";
+           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("flag with a value")
         << with(base, {"--answers=yes"}) << "option --answers takes no value, but was given 'yes'";
     QTest::addRow("negatives with addition")
@@ -185,6 +187,10 @@ void tst_WorksheetOptions::rejected_data()
         << with(base, {"--grade=3"}) << "option --grade is given more than once; allowed: once";
     QTest::addRow("flag twice") << with(base, {"--answers", "--answers"})
                                 << "option --answers is given more than once; allowed: once";
+    QTest::addRow("key with a value")
+        << with(base, {"--with-key=no"}) << "option --with-key takes no value, but was given 'no'";
+    QTest::addRow("key twice") << with(base, {"--with-key", "--with-key"})
+                               << "option --with-key is given more than once; allowed: once";
     QTest::addRow("newline in a file name")
         << with(base, {"--output", "a\nb.pdf"})
         << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
@@ -196,7 +202,7 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("escape in an unknown option")
         << with(base, {"--col\x1bour"})
         << "unknown option '--col\\x1bour'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --wait-seconds, --help, --version";
+           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("file name of 256 bytes")
         << with(base, {"--output", QString(252, 'n') + ".pdf"})
         << "output path holds a name of 256 bytes; allowed: names of at most 255 bytes";
@@ -218,7 +224,7 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("single-dash option")
         << with(base, {"-grade", "3"})
         << "unknown option '-grade'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --count, --output, --wait-seconds, --help, --version";
+           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
     QTest::addRow("negatives with percents")
         << QStringList{"--worksheet", "percents", "--grade", "3", "--seed", "5", "--negatives"}
         << "--negatives is not allowed with 'percents'; allowed with subtraction only";
@@ -267,6 +273,7 @@ void tst_WorksheetOptions::windowOrCommand_data()
     QTest::addRow("worksheet after a Qt option")
         << QStringList{"-platform", "offscreen", "--grade=3"} << true;
     QTest::addRow("unknown option") << QStringList{"--fast"} << true;
+    QTest::addRow("the key alone") << QStringList{"--with-key"} << true;
     QTest::addRow("stray word") << QStringList{"addition"} << true;
 }
 
@@ -275,6 +282,32 @@ void tst_WorksheetOptions::windowOrCommand()
     QFETCH(QStringList, arguments);
     QFETCH(bool, command);
     QCOMPARE(isWorksheetRequest(arguments), command);
+}
+
+void tst_WorksheetOptions::withKey_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("withKey");
+    QTest::addColumn<bool>("answers");
+    const QStringList base{"--worksheet", "division", "--grade", "3", "--seed", "5"};
+    QTest::addRow("without") << base << false << false;
+    QTest::addRow("with") << (QStringList(base) << "--with-key") << true << false;
+    QTest::addRow("first") << (QStringList{"--with-key"} + base) << true << false;
+    QTest::addRow("with answers too") << (QStringList(base) << "--answers"
+                                                            << "--with-key")
+                                      << true << true;
+}
+
+void tst_WorksheetOptions::withKey()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withKey);
+    QFETCH(bool, answers);
+    const WorksheetParse parse = parseWorksheetArguments(arguments);
+    QVERIFY2(parse.action == WorksheetParse::Action::Run, qPrintable(parse.error));
+    QCOMPARE(parse.options.withKey, withKey);
+    QCOMPARE(parse.options.answers, answers);
+    QCOMPARE(parse.options.subject, Subject::Division);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetOptions)

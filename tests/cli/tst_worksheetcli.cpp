@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -63,6 +64,18 @@ QString sheetsText(Subject subject, int grade, int seed, bool answers, bool nega
     return text;
 }
 
+// The pages of a PDF file: one page object each.
+int pdfPages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    return static_cast<int>(text.count(page));
+}
+
 } // namespace
 
 class tst_WorksheetCli : public QObject
@@ -76,6 +89,9 @@ private slots:
     void textOutput_data();
     void textOutput();
     void sameSheetsWithAndWithoutAnswers();
+    void keyAfterEachSheet_data();
+    void keyAfterEachSheet();
+    void pdfWithKeys();
     void pdfOutput();
     void leadingZeros();
     void badInputWritesNothing_data();
@@ -214,6 +230,92 @@ void tst_WorksheetCli::sameSheetsWithAndWithoutAnswers()
         }
     }
     QCOMPARE(differing, 10);
+}
+
+void tst_WorksheetCli::keyAfterEachSheet_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("answerLines"); // per sheet
+    QTest::addColumn<QString>("blank");   // the blank answer line's mark
+    QTest::addRow("addition") << QStringList{"--worksheet", "addition", "--grade",
+                                             "2",           "--seed",   "4"}
+                              << 10 << "Answer__________";
+    QTest::addRow("subtraction without negatives")
+        << QStringList{"--worksheet", "subtraction", "--grade", "6", "--seed", "20"} << 10
+        << "Answer__________";
+    QTest::addRow("division") << QStringList{"--worksheet", "division", "--grade",
+                                             "1",           "--seed",   "1"}
+                              << 20 << " Answer  __________";
+    QTest::addRow("percent") << QStringList{"--worksheet", "percent", "--grade", "4", "--seed", "9"}
+                             << 20 << " Answer  __________";
+}
+
+void tst_WorksheetCli::keyAfterEachSheet()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, answerLines);
+    QFETCH(QString, blank);
+    arguments << "--count"
+              << "2"
+              << "--output"
+              << "-";
+    const Run keyed = runProgram(QStringList(arguments) << "--with-key");
+    const Run plain = runProgram(arguments);
+    const Run answered = runProgram(QStringList(arguments) << "--answers");
+    QCOMPARE(keyed.status, 0);
+    QVERIFY(keyed.err.isEmpty());
+    const QStringList documents = QString::fromUtf8(keyed.out).split("\f\n");
+    const QStringList sheets = QString::fromUtf8(plain.out).split("\f\n");
+    const QStringList keys = QString::fromUtf8(answered.out).split("\f\n");
+    QCOMPARE(documents.size(), 4);
+    QCOMPARE(sheets.size(), 2);
+    // Sheet, key, sheet, key: the sheets as without keys, each key the answer copy that the
+    // same draws give.
+    QCOMPARE(documents.at(0), sheets.at(0));
+    QCOMPARE(documents.at(2), sheets.at(1));
+    QCOMPARE(documents.at(1), keys.at(0));
+    QCOMPARE(documents.at(3), keys.at(1));
+    QVERIFY(documents.at(0) != documents.at(2));
+    // Same problems: a key differs from its sheet in the answer lines only, where the sheet has
+    // its blanks and the key its answers.
+    for (int i = 0; i < 4; i += 2) {
+        const QStringList sheet = documents.at(i).split('\n');
+        const QStringList key = documents.at(i + 1).split('\n');
+        QCOMPARE(sheet.size(), key.size());
+        int differing = 0;
+        for (qsizetype line = 0; line < sheet.size(); ++line) {
+            if (sheet.at(line) != key.at(line)) {
+                ++differing;
+                QVERIFY2(sheet.at(line).contains(blank), qPrintable(sheet.at(line)));
+                QVERIFY2(!key.at(line).contains("__________"), qPrintable(key.at(line)));
+            }
+        }
+        QCOMPARE(differing, answerLines);
+        // Twenty blanks on every sheet: two to a row, or one to a line.
+        QCOMPARE(int(documents.at(i).count(blank)), 20);
+        QCOMPARE(int(documents.at(i + 1).count(blank)), 0);
+    }
+}
+
+void tst_WorksheetCli::pdfWithKeys()
+{
+    QTemporaryDir dir;
+    const QStringList arguments{"--worksheet", "multiplication", "--grade", "3", "--seed",
+                                "2",           "--count",        "3"};
+    QCOMPARE(runProgram(QStringList(arguments) << "--output"
+                                               << "sheets.pdf",
+                        dir.path())
+                 .status,
+             0);
+    const Run run = runProgram(QStringList(arguments) << "--with-key"
+                                                      << "--output"
+                                                      << "keyed.pdf",
+                               dir.path());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    // One file, with a page for each sheet and one for each key.
+    QCOMPARE(pdfPages(dir.filePath("sheets.pdf")), 3);
+    QCOMPARE(pdfPages(dir.filePath("keyed.pdf")), 6);
 }
 
 void tst_WorksheetCli::pdfOutput()
