@@ -8,19 +8,91 @@
 #include <cstring>
 #include <cups/cups.h>
 #include <cups/pwg.h>
+#include <dlfcn.h>
 #include <memory>
 #include <vector>
 
 namespace
 {
 
+// libcups brings TLS, Kerberos and the rest of a network client with it, megabytes that a child
+// playing a drill never needs and that would slow every start. The library is opened the first
+// time the print server is asked, and its calls are taken from it by name.
+#define SUMTOPIA_CUPS_CALLS(X)                                                                     \
+    X(cupsDoRequest)                                                                               \
+    X(cupsEncryption)                                                                              \
+    X(cupsGetDefault2)                                                                             \
+    X(cupsGetResponse)                                                                             \
+    X(cupsLastError)                                                                               \
+    X(cupsLastErrorString)                                                                         \
+    X(cupsSendRequest)                                                                             \
+    X(cupsServer)                                                                                  \
+    X(cupsUser)                                                                                    \
+    X(cupsWriteRequestData)                                                                        \
+    X(httpAssembleURIf)                                                                            \
+    X(httpClose)                                                                                   \
+    X(httpConnect2)                                                                                \
+    X(httpError)                                                                                   \
+    X(httpSetTimeout)                                                                              \
+    X(ippAddInteger)                                                                               \
+    X(ippAddString)                                                                                \
+    X(ippAddStrings)                                                                               \
+    X(ippDelete)                                                                                   \
+    X(ippFindAttribute)                                                                            \
+    X(ippGetCount)                                                                                 \
+    X(ippGetInteger)                                                                               \
+    X(ippGetString)                                                                                \
+    X(ippLength)                                                                                   \
+    X(ippNewRequest)                                                                               \
+    X(ippPort)                                                                                     \
+    X(pwgMediaForPWG)
+
+struct CupsCalls {
+#define SUMTOPIA_CUPS_DECLARE(name) decltype(&::name) name = nullptr;
+    SUMTOPIA_CUPS_CALLS(SUMTOPIA_CUPS_DECLARE)
+#undef SUMTOPIA_CUPS_DECLARE
+    // Why the library cannot be used; empty when it can.
+    QString problem;
+};
+
+const CupsCalls &cups()
+{
+    static const CupsCalls calls = [] {
+        CupsCalls loaded;
+        void *library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) {
+            loaded.problem =
+                QStringLiteral("The printing library could not be loaded (%1). Install the CUPS "
+                               "client library (libcups2), then try again.")
+                    .arg(QString::fromLocal8Bit(dlerror()));
+            return loaded;
+        }
+        QStringList missing;
+#define SUMTOPIA_CUPS_RESOLVE(name)                                                                \
+    loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                      \
+    if (loaded.name == nullptr) {                                                                  \
+        missing.append(QStringLiteral(#name));                                                     \
+    }
+        SUMTOPIA_CUPS_CALLS(SUMTOPIA_CUPS_RESOLVE)
+#undef SUMTOPIA_CUPS_RESOLVE
+        if (!missing.isEmpty()) {
+            loaded.problem = QStringLiteral("The printing library libcups.so.2 lacks %1. Install "
+                                            "a current CUPS client library (libcups2), then try "
+                                            "again.")
+                                 .arg(missing.join(QStringLiteral(", ")));
+        }
+        return loaded;
+    }();
+    return calls;
+}
+
 struct HttpClose {
-    void operator()(http_t *http) const { httpClose(http); }
+    void operator()(http_t *http) const { cups().httpClose(http); }
 };
 using Http = std::unique_ptr<http_t, HttpClose>;
 
 struct IppDelete {
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t *ipp) const { cups().ippDelete(ipp); }
 };
 using Ipp = std::unique_ptr<ipp_t, IppDelete>;
 
@@ -32,7 +104,7 @@ int giveUp(http_t *, void *)
 
 QString serverName()
 {
-    return QString::fromLocal8Bit(cupsServer());
+    return QString::fromLocal8Bit(cups().cupsServer());
 }
 
 QString silentReason(int seconds)
@@ -62,11 +134,16 @@ struct Connection {
 Connection connectToServer(int timeoutMs)
 {
     Connection connection;
+    if (!cups().problem.isEmpty()) {
+        connection.noServer = true;
+        connection.problem = cups().problem;
+        return connection;
+    }
     int cancel = 0;
     QElapsedTimer clock;
     clock.start();
-    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                timeoutMs, &cancel);
+    http_t *http = cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
+                                       cups().cupsEncryption(), 1, timeoutMs, &cancel);
     if (http == nullptr) {
         // libcups leaves no reliable errno; a refusal comes at once, a stalled server takes
         // the whole time.
@@ -76,7 +153,7 @@ Connection connectToServer(int timeoutMs)
                                  : silentReason((timeoutMs + 999) / 1000);
         return connection;
     }
-    httpSetTimeout(http, timeoutMs / 1000.0, giveUp, nullptr);
+    cups().httpSetTimeout(http, timeoutMs / 1000.0, giveUp, nullptr);
     connection.http.reset(http);
     return connection;
 }
@@ -84,37 +161,37 @@ Connection connectToServer(int timeoutMs)
 QByteArray printerUri(const QString &printer)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", printer.toUtf8().constData());
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost",
+                            cups().ippPort(), "/printers/%s", printer.toUtf8().constData());
     return QByteArray(uri);
 }
 
 ipp_t *newRequest(ipp_op_t operation, const QString &printer)
 {
-    ipp_t *request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 printerUri(printer).constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+    ipp_t *request = cups().ippNewRequest(operation);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                        printerUri(printer).constData());
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                        cups().cupsUser());
     return request;
 }
 
 void askFor(ipp_t *request, std::initializer_list<const char *> names)
 {
     std::vector<const char *> list(names);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(list.size()), nullptr, list.data());
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                         static_cast<int>(list.size()), nullptr, list.data());
 }
 
 QString text(ipp_t *response, const char *name)
 {
-    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    ipp_attribute_t *attribute = cups().ippFindAttribute(response, name, IPP_TAG_ZERO);
     if (attribute == nullptr) {
         return QString();
     }
     QStringList values;
-    for (int i = 0; i < ippGetCount(attribute); ++i) {
-        const char *value = ippGetString(attribute, i, nullptr);
+    for (int i = 0; i < cups().ippGetCount(attribute); ++i) {
+        const char *value = cups().ippGetString(attribute, i, nullptr);
         if (value != nullptr && std::strcmp(value, "none") != 0) {
             values.append(QString::fromUtf8(value));
         }
@@ -124,8 +201,8 @@ QString text(ipp_t *response, const char *name)
 
 int integer(ipp_t *response, const char *name)
 {
-    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
-    return attribute == nullptr ? 0 : ippGetInteger(attribute, 0);
+    ipp_attribute_t *attribute = cups().ippFindAttribute(response, name, IPP_TAG_ZERO);
+    return attribute == nullptr ? 0 : cups().ippGetInteger(attribute, 0);
 }
 
 // A request that failed on the way (no answer in time, connection lost) rather than one the
@@ -133,13 +210,13 @@ int integer(ipp_t *response, const char *name)
 bool lostOnTheWay(http_t *http, ipp_t *response)
 {
     return response == nullptr &&
-           (httpError(http) != 0 || cupsLastError() == IPP_STATUS_ERROR_INTERNAL ||
-            cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE);
+           (cups().httpError(http) != 0 || cups().cupsLastError() == IPP_STATUS_ERROR_INTERNAL ||
+            cups().cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE);
 }
 
 QString lastError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 } // namespace
@@ -158,9 +235,9 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     }
     http_t *http = connection.http.get();
     // The user's own default (PRINTER, lpoptions) first, then the server's.
-    const char *name = cupsGetDefault2(http);
+    const char *name = cups().cupsGetDefault2(http);
     if (name == nullptr) {
-        if (httpError(http) != 0 || cupsLastError() == IPP_STATUS_ERROR_INTERNAL) {
+        if (cups().httpError(http) != 0 || cups().cupsLastError() == IPP_STATUS_ERROR_INTERNAL) {
             lookup.state = PrinterLookup::State::Silent;
             lookup.reason = lostReason(clock, m_timeoutMs);
         } else {
@@ -175,13 +252,13 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     askFor(request,
            {"printer-state", "printer-state-message", "printer-state-reasons", "media-default"});
     clock.restart();
-    Ipp response(cupsDoRequest(http, request, "/"));
+    Ipp response(cups().cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, response.get())) {
         lookup.state = PrinterLookup::State::Silent;
         lookup.reason = lostReason(clock, m_timeoutMs);
         return lookup;
     }
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
         // The default names a printer that is gone.
         lookup.state = PrinterLookup::State::None;
         lookup.reason = lastError();
@@ -192,7 +269,7 @@ PrinterLookup CupsPrinterService::defaultPrinter()
                        : PrinterLookup::State::Ready;
     lookup.reason = text(response.get(), "printer-state-message");
     const QString media = text(response.get(), "media-default");
-    if (pwg_media_t *size = pwgMediaForPWG(media.toUtf8().constData())) {
+    if (pwg_media_t *size = cups().pwgMediaForPWG(media.toUtf8().constData())) {
         lookup.paperWidthMm = size->width / 100.0;
         lookup.paperHeightMm = size->length / 100.0;
     }
@@ -220,26 +297,27 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
     }
     http_t *http = connection.http.get();
     ipp_t *request = newRequest(IPP_OP_PRINT_JOB, printer.name);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
-                 "Sumtopia worksheet");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
-                 CUPS_FORMAT_PDF);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                        "Sumtopia worksheet");
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
+                        CUPS_FORMAT_PDF);
     // The length announced is the whole body: the request's own bytes and the document's.
-    http_status_t status =
-        cupsSendRequest(http, request, "/", ippLength(request) + static_cast<size_t>(pdf.size()));
+    http_status_t status = cups().cupsSendRequest(
+        http, request, "/", cups().ippLength(request) + static_cast<size_t>(pdf.size()));
     for (qsizetype sent = 0; status == HTTP_STATUS_CONTINUE && sent < pdf.size();) {
         const qsizetype chunk = std::min<qsizetype>(65536, pdf.size() - sent);
-        status = cupsWriteRequestData(http, pdf.constData() + sent, static_cast<size_t>(chunk));
+        status =
+            cups().cupsWriteRequestData(http, pdf.constData() + sent, static_cast<size_t>(chunk));
         sent += chunk;
     }
-    Ipp response(cupsGetResponse(http, "/"));
-    ippDelete(request);
+    Ipp response(cups().cupsGetResponse(http, "/"));
+    cups().ippDelete(request);
     if (lostOnTheWay(http, response.get())) {
         job.state = JobSubmission::State::Silent;
         job.reason = lostReason(clock, m_timeoutMs);
         return job;
     }
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE || !response) {
+    if (cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE || !response) {
         job.reason = lastError();
         return job;
     }
@@ -260,14 +338,14 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
     }
     http_t *http = connection.http.get();
     ipp_t *request = newRequest(IPP_OP_GET_JOB_ATTRIBUTES, printer);
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
     askFor(request, {"job-state", "job-state-reasons", "job-printer-state-message"});
-    Ipp job(cupsDoRequest(http, request, "/"));
+    Ipp job(cups().cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, job.get())) {
         status.reason = lostReason(clock, m_timeoutMs);
         return status;
     }
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
         status.state = JobStatus::State::Failed;
         status.reason = lastError();
         return status;
@@ -305,7 +383,7 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
     ipp_t *printerRequest = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
     askFor(printerRequest, {"printer-state", "printer-state-message", "printer-state-reasons"});
     clock.restart();
-    Ipp printerResponse(cupsDoRequest(http, printerRequest, "/"));
+    Ipp printerResponse(cups().cupsDoRequest(http, printerRequest, "/"));
     if (lostOnTheWay(http, printerResponse.get())) {
         status.reason = lostReason(clock, m_timeoutMs);
         return status;

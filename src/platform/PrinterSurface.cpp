@@ -4,8 +4,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace
 {
@@ -97,20 +97,4 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
         }
     }
     return PrintResult::success();
-}
-
-PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document)
-{
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return PrintResult::failure(
-            QStringLiteral("The printer \"%1\" could not start the worksheet.")
-                .arg(printer.printerName()));
-    }
-    const PrintResult painted = paintDocuments(painter, printer, {document});
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return PrintResult::failure(QStringLiteral("The printer \"%1\" failed to take the job.")
-                                        .arg(printer.printerName()));
-    }
-    return painted;
 }

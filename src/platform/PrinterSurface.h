@@ -8,7 +8,6 @@
 class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 // What came of sending documents to a printer or a file; the message says what failed.
 struct PrintResult {
@@ -28,6 +27,3 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
 // lower-case letters and the blank weighted by their frequency in English text. Newer fonts
 // record the mean over all their glyphs, which is far wider and would spread the columns.
 double weightedAverageWidth(const QFontMetricsF &metrics);
-
-// One document on a printer set up by the caller, as one job.
-PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document);

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,8 +49,6 @@ private slots:
     void pdfLeavesNoTemporaryFile();
     void unwritablePdfPathIsReported_data();
     void unwritablePdfPathIsReported();
-    void printerToFile();
-    void printerThatCannotStartIsReported();
 };
 
 void tst_PrinterSurface::averageWidthOfTheSerifFace_data()
@@ -133,28 +130,6 @@ void tst_PrinterSurface::unwritablePdfPathIsReported()
     QCOMPARE(int(result.fault), int(DeliveryOutcome::Fault::BadDestination));
     QVERIFY2(result.reason.contains(relative), qPrintable(result.reason));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
-}
-
-void tst_PrinterSurface::printerToFile()
-{
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("printed.pdf"));
-    const PrintResult result = printDocumentOn(printer, linesDocument(10));
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(pageCount(dir.filePath("printed.pdf")), 1);
-}
-
-void tst_PrinterSurface::printerThatCannotStartIsReported()
-{
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("missing/printed.pdf"));
-    const PrintResult result = printDocumentOn(printer, linesDocument(10));
-    QVERIFY(!result.ok);
-    QVERIFY(!result.error.isEmpty());
 }
 
 QTEST_MAIN(tst_PrinterSurface)
