@@ -7,6 +7,7 @@
 #include "platform/RandomSource.h"
 #include "worksheets/Worksheets.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
@@ -82,7 +83,8 @@ int report(const DeliveryOutcome &outcome)
         break;
     }
     if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
-        say(QStringLiteral("no printer is set up; use --output FILE.pdf or --output -"));
+        say(QCoreApplication::translate(
+            "WorksheetCommand", "no printer is set up; use --output FILE.pdf or --output -"));
         return 1;
     }
     say(outcome.reason);
@@ -121,14 +123,17 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
 
     if (options.output == QLatin1String("-")) {
         return report(
-            writeText(makeSheets(options), STDOUT_FILENO, QStringLiteral("standard output")));
+            writeText(makeSheets(options), STDOUT_FILENO,
+                      QCoreApplication::translate("WorksheetCommand", "standard output")));
     }
     if (!options.output.isEmpty()) {
         // An unwritable path is bad input: found before anything is drawn or written.
         const QString problem = checkOutputPath(options.output);
         if (!problem.isEmpty()) {
-            say(QStringLiteral("output file '%1' cannot be written (%2); allowed: a writable file "
-                               "path or - for standard output")
+            say(QCoreApplication::translate(
+                    "WorksheetCommand",
+                    "output file '%1' cannot be written (%2); allowed: a writable file "
+                    "path or - for standard output")
                     .arg(options.output, problem));
             return 2;
         }
