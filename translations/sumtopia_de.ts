@@ -5,765 +5,807 @@
     <name>CandidateLabel</name>
     <message>
         <source>answer choice %1 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortkarte %1 von 4</translation>
+    </message>
+</context>
+<context>
+    <name>CupsPrinterService</name>
+    <message>
+        <source>The print server (%1) did not answer within %2.</source>
+        <translation>Der Druckserver (%1) hat nicht innerhalb von %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>Der Druckserver (%1) hat die Verbindung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>Unter %1 läuft kein Druckserver.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>Delivery</name>
     <message>
         <source>1 job</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Auftrag</translation>
     </message>
     <message>
         <source>%1 jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Aufträge</translation>
     </message>
     <message>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Angabe eines Grundes</translation>
     </message>
     <message>
         <source>Check that the printing service is running, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, ob der Druckdienst läuft, und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim %3). %4 Schaffen Sie Platz oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
         <source>The file that was there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorhandene Datei ist unverändert.</translation>
     </message>
     <message>
         <source>No file was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei zurückgelassen.</translation>
     </message>
     <message>
         <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: Nichts liest davon. Starten Sie das Programm, das davon liest, oder wählen Sie eine Datei und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
         <source>opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname ist leer</translation>
     </message>
     <message>
         <source>the path is %1 bytes long, more than the %2 a path may have</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pfad ist %1 Bytes lang, mehr als die %2, die ein Pfad haben darf</translation>
     </message>
     <message>
         <source>a name in the path is %1 bytes long, more than the %2 a name may have</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name im Pfad ist %1 Bytes lang, mehr als die %2, die ein Name haben darf</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>it is a symbolic link that leads round in a loop</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine symbolische Verknüpfung, die im Kreis führt</translation>
     </message>
     <message>
         <source>it is a symbolic link to something that does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine symbolische Verknüpfung auf etwas, das es nicht gibt</translation>
     </message>
     <message>
         <source>the folder %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht benutzt werden: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>the folder %1 takes no new files: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 nimmt keine neuen Dateien auf: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2. Choose another file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2. Wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>creating the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlegen der neuen Datei</translation>
     </message>
     <message>
         <source>flushing to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern auf den Datenträger</translation>
     </message>
     <message>
         <source>putting the new file in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch die neue Datei</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
     <message>
         <source>The PDF pages for %1 could not be drawn; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Seiten für %1 konnten nicht gezeichnet werden; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>No printer is set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
     </message>
     <message>
         <source> %1 had already been accepted; the other %2 %3 not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation> Bereits angenommen: %1; die übrigen %2 %3 nicht gesendet.</translation>
     </message>
     <message>
         <source>was</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde</translation>
     </message>
     <message>
         <source>were</source>
-        <translation type="unfinished"></translation>
+        <translation>wurden</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht angenommen: %2.%3 Prüfen Sie, ob der Drucker Aufträge annimmt, und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist angehalten: Das Arbeitsblatt wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ ist angehalten: Die %2 Arbeitsblätter warten in seiner Warteschlange und werden gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ konnte das Arbeitsblatt noch nicht drucken: %2. Das Arbeitsblatt bleibt in seiner Warteschlange, und der Druckserver versucht es später noch einmal; prüfen Sie den Drucker.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; stopped before the worksheet was printed: %2. The worksheet stays in its queue and prints when the printer is resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat angehalten, bevor das Arbeitsblatt gedruckt war: %2. Das Arbeitsblatt bleibt in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht gedruckt: %2. Prüfen Sie den Drucker und drucken Sie das Arbeitsblatt dann noch einmal.</translation>
     </message>
     <message>
         <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 vom Drucker „%3“ angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
     </message>
     <message>
         <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des Druckers „%2“ %3 nach %4%5 noch in seiner Warteschlange; %6, sobald der Drucker %7 erreicht.</translation>
     </message>
     <message>
         <source>waits</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>wait</source>
-        <translation type="unfinished"></translation>
+        <translation>warten</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source> (the printer says: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (der Drucker meldet: %1)</translation>
     </message>
     <message>
         <source>it prints</source>
-        <translation type="unfinished"></translation>
+        <translation>er wird gedruckt</translation>
     </message>
     <message>
         <source>they print</source>
-        <translation type="unfinished"></translation>
+        <translation>sie werden gedruckt</translation>
     </message>
     <message>
         <source>it</source>
-        <translation type="unfinished"></translation>
+        <translation>ihn</translation>
     </message>
     <message>
         <source>them</source>
-        <translation type="unfinished"></translation>
+        <translation>sie</translation>
     </message>
 </context>
 <context>
     <name>DrillLayout</name>
     <message>
         <source>Add the two numbers together, then drag the correct answer  to the total box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Addiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
     </message>
     <message>
         <source>Subtract the two numbers, then drag the correct answer  to the total box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrahiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
     </message>
     <message>
         <source>Multiply the two numbers together, then drag the correct answer  to the total box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Multipliziere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
     </message>
     <message>
         <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>Back to Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Menü</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>geteilt durch</translation>
     </message>
     <message>
         <source>dividend</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividend</translation>
     </message>
     <message>
         <source>divisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisor</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>What Percent of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel % von:</translation>
     </message>
     <message>
         <source>is:</source>
-        <translation type="unfinished"></translation>
+        <translation>ist:</translation>
     </message>
     <message>
         <source>Answer =</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort =</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>equals</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>Answer equals</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort gleich</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworte mit Alt+1 bis Alt+4, oder gehe mit Tab zu einer Antwortkarte und drücke die Leertaste</translation>
     </message>
     <message>
         <source>Teacher&apos;s Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Lehrkräfte</translation>
     </message>
     <message>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
     <message>
         <source>Please Enter the Grade Level (1-6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine Klassenstufe ein (1-6).</translation>
     </message>
     <message>
         <source>Grade Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenstufe</translation>
     </message>
     <message>
         <source>Welcome %1!   To The Sumtopia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen, %1!   Auf geht’s nach Sumtopia.</translation>
     </message>
     <message>
         <source>CORRECT %1</source>
-        <translation type="unfinished"></translation>
+        <translation>RICHTIG %1</translation>
     </message>
     <message>
         <source>Sorry,Try Again %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch, versuch es noch mal %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the worksheet.</source>
+        <translation>Der Drucker „%1“ konnte das Arbeitsblatt nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed to take the job.</source>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht übernommen.</translation>
     </message>
 </context>
 <context>
     <name>Subjects</name>
     <message>
         <source>Do You Want Negative Answers Mixed In?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen auch negative Ergebnisse vorkommen?</translation>
     </message>
     <message>
         <source>Answer </source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort </translation>
     </message>
     <message>
         <source> Answer </source>
-        <translation type="unfinished"></translation>
+        <translation> Antwort </translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Add the following numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Addiere die folgenden Zahlen</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Subtract the following numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrahiere die folgenden Zahlen</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Divide the following numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiere die folgenden Zahlen</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Multiply the following numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Multipliziere die folgenden Zahlen</translation>
     </message>
     <message>
         <source>Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozente</translation>
     </message>
     <message>
         <source>Find the percent of the following numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechne den Prozentsatz der folgenden Zahlen</translation>
     </message>
     <message>
         <source>IS WHAT PERCENT OF:</source>
-        <translation type="unfinished"></translation>
+        <translation>IST WIE VIEL PROZENT VON:</translation>
     </message>
 </context>
 <context>
     <name>WorksheetCommand</name>
     <message>
         <source>no printer is set up; use --output FILE.pdf or --output -</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Drucker eingerichtet; verwenden Sie --output DATEI.pdf oder --output -</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardausgabe</translation>
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
     </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>a whole number from 1 to 6</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 1 bis 6</translation>
     </message>
     <message>
         <source>a whole number from 1 to 20</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 1 bis 20</translation>
     </message>
     <message>
         <source>a whole number from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 1 bis 100</translation>
     </message>
     <message>
         <source>a whole number of seconds from 0 to 3600</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von Sekunden von 0 bis 3600</translation>
     </message>
     <message>
         <source>a PDF file path, or - for standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>ein PDF-Dateipfad oder - für die Standardausgabe</translation>
     </message>
     <message>
         <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
     </message>
     <message>
         <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;; erlaubt: %2</translation>
     </message>
     <message>
         <source>option %1 takes no value, but was given &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 nimmt keinen Wert, bekam aber &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option %1 is missing its value; allowed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Option %1 fehlt der Wert; erlaubt: %2</translation>
     </message>
     <message>
         <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert &apos;%1&apos; von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
     </message>
     <message>
         <source>option %1 is given more than once; allowed: once</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 ist mehr als einmal angegeben; erlaubt: einmal</translation>
     </message>
     <message>
         <source>option --worksheet is missing; allowed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option --worksheet fehlt; erlaubt: %1</translation>
     </message>
     <message>
         <source>unknown subject &apos;%1&apos; for --worksheet; allowed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Rechenart &apos;%1&apos; für --worksheet; erlaubt: %2</translation>
     </message>
     <message>
         <source>option --%1 is missing; allowed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Option --%1 fehlt; erlaubt: %2</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; ist nicht erlaubt; erlaubt: %3</translation>
     </message>
     <message>
         <source>--negatives is not allowed with &apos;%1&apos;; allowed with %2 only</source>
-        <translation type="unfinished"></translation>
+        <translation>--negatives ist mit &apos;%1&apos; nicht erlaubt; erlaubt nur mit %2</translation>
     </message>
     <message>
         <source>Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]</translation>
     </message>
     <message>
         <source>                [--with-key] [--count K] [--output FILE] [--wait-seconds W]</source>
-        <translation type="unfinished"></translation>
+        <translation>                 [--with-key] [--count K] [--output DATEI] [--wait-seconds W]</translation>
     </message>
     <message>
         <source>       sumtopia            (starts the window)</source>
-        <translation type="unfinished"></translation>
+        <translation>        sumtopia            (öffnet das Fenster)</translation>
     </message>
     <message>
         <source>Makes worksheets of twenty problems without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt Arbeitsblätter mit zwanzig Aufgaben, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>  --worksheet SUBJECT  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  --worksheet FACH     %1</translation>
     </message>
     <message>
         <source>                       (also %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>                       (auch %1)</translation>
     </message>
     <message>
         <source>  --grade N            grade level, 1 to 6</source>
-        <translation type="unfinished"></translation>
+        <translation>  --grade N            Klassenstufe, 1 bis 6</translation>
     </message>
     <message>
         <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation type="unfinished"></translation>
+        <translation>  --seed S             Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
     </message>
     <message>
         <source>  --answers            the copy with the answers filled in</source>
-        <translation type="unfinished"></translation>
+        <translation>  --answers            die Ausgabe mit eingetragenen Lösungen</translation>
     </message>
     <message>
         <source>  --negatives          %1 only: allow negative answers</source>
-        <translation type="unfinished"></translation>
+        <translation>  --negatives          nur %1: negative Ergebnisse erlauben</translation>
     </message>
     <message>
         <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation type="unfinished"></translation>
+        <translation>  --with-key           nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
     </message>
     <message>
         <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>  --count K            K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
     </message>
     <message>
         <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation type="unfinished"></translation>
+        <translation>  --output DATEI       eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
     </message>
     <message>
         <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation type="unfinished"></translation>
+        <translation>                       ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
     </message>
     <message>
         <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation type="unfinished"></translation>
+        <translation>  --wait-seconds W     wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
     </message>
     <message>
         <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation type="unfinished"></translation>
+        <translation>                       (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
     </message>
     <message>
         <source>  --help               show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>  --help               diese Hilfe zeigen</translation>
     </message>
     <message>
         <source>  --version            show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>  --version            die Version zeigen</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Option wird einmal angegeben, als --name WERT oder --name=WERT.</translation>
     </message>
     <message>
         <source>The same choices always give the same sheets. A file is replaced only once the new</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieselbe Auswahl ergibt immer dieselben Blätter. Eine Datei wird erst ersetzt, wenn die neue</translation>
     </message>
     <message>
         <source>one is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig ist.</translation>
     </message>
     <message>
         <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert: 0 erledigt (Aufträge, die noch in der Warteschlange eines Druckers warten, werden</translation>
     </message>
     <message>
         <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
-        <translation type="unfinished"></translation>
+        <translation>auf der Standardfehlerausgabe genannt), 1 Drucken oder Schreiben misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
     </message>
 </context>
 <context>
     <name>Worksheets</name>
     <message>
         <source>NAME: </source>
-        <translation type="unfinished"></translation>
+        <translation>NAME: </translation>
     </message>
     <message>
         <source>DATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>DATUM: </translation>
     </message>
 </context>
 <context>
     <name>frmSelection</name>
     <message>
         <source>Sumtopia:  Choose Your Category Please</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumtopia:  Wähle bitte deine Rechenart</translation>
     </message>
     <message>
         <source>Enter Your First Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Vorname:</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Math Application Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl der Rechenart</translation>
     </message>
     <message>
         <source>Teacher&apos;s Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Lehrkräfte</translation>
     </message>
     <message>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Licensed for use in classrooms and at home</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenziert für Schule und Zuhause</translation>
     </message>
     <message>
         <source>Copyright © 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026</translation>
     </message>
     <message>
         <source>The Sumtopia Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Sumtopia-Team</translation>
     </message>
     <message>
         <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Ein Matheprogramm für die Klassen 1-6, nichts für schwache Nerven.</translation>
     </message>
     <message>
         <source>Math Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Mathe-Quiz</translation>
     </message>
     <message>
         <source>%1, Math Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Mathe-Quiz</translation>
     </message>
     <message>
         <source>The menu opens in three seconds. A key press now ends the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü öffnet sich in drei Sekunden. Ein Tastendruck beendet jetzt das Programm.</translation>
     </message>
 </context>
 <context>
     <name>frmTeacherAide</name>
     <message>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
     <message>
         <source>Enter the Subject: %1,or %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Fach: %1 oder %2: </translation>
     </message>
     <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster hilft Ihnen, einen Test zu erstellen.</translation>
     </message>
     <message>
         <source>Enter Grade Level: (1 - 6):</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenstufe (1 - 6):</translation>
     </message>
     <message>
         <source>Seed for Generator to insure originality (1-20):</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert des Zufallsgenerators (1-20):</translation>
     </message>
     <message>
         <source>Would you like a copy of the test with answers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie eine Ausgabe mit den Lösungen?</translation>
     </message>
     <message>
         <source>Due to the nature of a random generator, it will only perform one or the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegen des Zufallsgenerators gibt es nur das eine oder das andere</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe für Lehrkräfte</translation>
     </message>
     <message>
         <source>Please Select A Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie ein Fach</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Fach</translation>
     </message>
     <message>
         <source>Please Enter A Grade Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Klassenstufe ein</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>Please enter seed from 1 to 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Startwert von 1 bis 20 ein</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>The worksheet was not printed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde nicht gedruckt. %1</translation>
     </message>
     <message>
         <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet was saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>The worksheet was not saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde nicht gespeichert. %1</translation>
     </message>
 </context>
 </TS>

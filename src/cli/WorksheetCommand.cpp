@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <unistd.h>
 
 namespace
@@ -105,6 +106,12 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
+    // The help, the messages and a text sheet speak the user's language, which loads with an
+    // application object; the painting one comes later, only for a PDF file or a printer.
+    std::optional<QCoreApplication> texts;
+    if (QCoreApplication::instance() == nullptr) {
+        texts.emplace(argc, argv);
+    }
     const WorksheetParse parse = parseWorksheetArguments(arguments);
     switch (parse.action) {
     case WorksheetParse::Action::Help:
@@ -138,6 +145,8 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
             return 2;
         }
     }
+    // One application object at a time: the painting one loads the translations again.
+    texts.reset();
     return withPaintingApplication(argc, argv, [&options, &printers] {
         if (!options.output.isEmpty()) {
             return report(savePdf(makeSheets(options), options.output));

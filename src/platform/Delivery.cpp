@@ -49,8 +49,12 @@ QString clause(QString reason)
     return reason.isEmpty() ? QCoreApplication::translate("Delivery", "no reason given") : reason;
 }
 
-const QString kCheckServer = QCoreApplication::translate(
-    "Delivery", "Check that the printing service is running, then try again.");
+// Made when used, so it is in the language loaded at start-up.
+QString checkServer()
+{
+    return QCoreApplication::translate(
+        "Delivery", "Check that the printing service is running, then try again.");
+}
 
 // Writes every byte, carrying on after short writes and interrupted calls.
 bool writeAll(FileSystem &files, int fd, const QByteArray &bytes)
@@ -376,7 +380,7 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
     }
     if (printer.state == PrinterLookup::State::Silent) {
         return DeliveryOutcome::failed(DeliveryOutcome::Fault::ServerSilent,
-                                       printer.reason + QLatin1Char(' ') + kCheckServer);
+                                       printer.reason + QLatin1Char(' ') + checkServer());
     }
     DeliveryOutcome outcome;
     outcome.printer = printer.name;
@@ -400,7 +404,7 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
         outcome.kind = DeliveryOutcome::Kind::Failed;
         if (job.state == JobSubmission::State::Silent) {
             outcome.fault = DeliveryOutcome::Fault::ServerSilent;
-            outcome.reason = job.reason + sofar + QLatin1Char(' ') + kCheckServer;
+            outcome.reason = job.reason + sofar + QLatin1Char(' ') + checkServer();
         } else {
             outcome.fault = DeliveryOutcome::Fault::Refused;
             outcome.reason =
@@ -509,7 +513,7 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
                              "Delivery", "%1 %2 had been accepted by the printer \"%3\"; whether "
                                          "they print cannot be told. %4")
                              .arg(silentReason, jobsText(static_cast<int>(printed.jobIds.size())),
-                                  printed.printer, kCheckServer);
+                                  printed.printer, checkServer());
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;

@@ -2,6 +2,7 @@
 
 #include "platform/PrintLayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -79,7 +80,8 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
         const PlacedDocument placed = layOutDocument(document, measure, pageHeight);
         for (const PlacedPage &page : placed.pages) {
             if (!firstPage && !device.newPage()) {
-                return PrintResult::failure(QStringLiteral("A new page could not be started."));
+                return PrintResult::failure(QCoreApplication::translate(
+                    "PrinterSurface", "A new page could not be started."));
             }
             firstPage = false;
             for (const PlacedLine &line : page.lines) {
@@ -104,13 +106,16 @@ PrintResult printDocumentOn(QPrinter &printer, const PrintDocument &document)
     QPainter painter;
     if (!painter.begin(&printer)) {
         return PrintResult::failure(
-            QStringLiteral("The printer \"%1\" could not start the worksheet.")
+            QCoreApplication::translate("PrinterSurface",
+                                        "The printer \"%1\" could not start the worksheet.")
                 .arg(printer.printerName()));
     }
     const PrintResult painted = paintDocuments(painter, printer, {document});
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return PrintResult::failure(QStringLiteral("The printer \"%1\" failed to take the job.")
-                                        .arg(printer.printerName()));
+        return PrintResult::failure(
+            QCoreApplication::translate("PrinterSurface",
+                                        "The printer \"%1\" failed to take the job.")
+                .arg(printer.printerName()));
     }
     return painted;
 }

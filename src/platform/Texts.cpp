@@ -10,14 +10,12 @@ namespace
 
 // The program's catalogues are built into it; Qt's own (the standard buttons) come from the
 // Qt installation. Each load is one file opened by name, never a folder scanned, so the splash
-// shows as soon as before. Under the C locale (the tests' default) nothing is loaded and every
-// text stays as designed.
+// shows as soon as before. Under the C locale (the tests' default) or an English one nothing
+// loads and every text stays as designed.
 void loadTranslations()
 {
+    // The languages asked for (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG), as the desktop does.
     const QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C || locale.language() == QLocale::English) {
-        return;
-    }
     auto *program = new QTranslator(QCoreApplication::instance());
     if (program->load(locale, QStringLiteral("sumtopia"), QStringLiteral("_"),
                       QStringLiteral(":/i18n"))) {
