@@ -808,4 +808,19 @@
         <translation>Das Arbeitsblatt wurde nicht gespeichert. %1</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>sumtopia: the window cannot be shown: %1; start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: Das Fenster kann nicht gezeigt werden: %1; starten Sie das Programm in einer Desktop-Sitzung oder erstellen Sie Arbeitsblätter ohne Fenster (sumtopia --help)
+</translation>
+    </message>
+    <message>
+        <source>sumtopia: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: Es gibt keine Anzeige für das Fenster (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder erstellen Sie Arbeitsblätter ohne Fenster (sumtopia --help)
+</translation>
+    </message>
+</context>
 </TS>

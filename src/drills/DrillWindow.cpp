@@ -68,7 +68,8 @@ void DrillWindow::buildScreen(FormWindow &window)
     for (const DrillControl &row : m_layout.controls) {
         for (const DrillLine &line : m_layout.lines) {
             if (!line.spoken.isEmpty() && line.readBefore == row.name) {
-                new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2, line.spoken);
+                new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2,
+                              translated("DrillLayout", line.spoken));
             }
         }
         switch (row.role) {

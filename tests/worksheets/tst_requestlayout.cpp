@@ -6,6 +6,9 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -20,6 +23,7 @@ private slots:
     void captionsInTheRunningLanguage();
     void captionsFitTheirBoxes();
     void listItemsFitTheirLists();
+    void standardButtonsInTheRunningLanguage();
 };
 
 void tst_RequestLayout::captionsInTheRunningLanguage()
@@ -85,6 +89,21 @@ void tst_RequestLayout::listItemsFitTheirLists()
         QVERIFY2(metrics.horizontalAdvance(subjects->itemText(i)) <= room,
                  qPrintable(subjects->itemText(i)));
     }
+}
+
+// The message boxes' buttons come from Qt's own catalogue, which the program loads beside its own.
+void tst_RequestLayout::standardButtonsInTheRunningLanguage()
+{
+    const bool inGerman = QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("de"));
+    if (inGerman && !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                   QLatin1String("/qtbase_de.qm"))) {
+        QSKIP("Qt's German catalogue is not installed (package qt6-translations-l10n)");
+    }
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), inGerman ? "&Ja" : "&Yes");
+    QCOMPARE(box.button(QMessageBox::No)->text(), inGerman ? "&Nein" : "&No");
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), inGerman ? "Abbrechen" : "Cancel");
 }
 
 QTEST_MAIN(tst_RequestLayout)
