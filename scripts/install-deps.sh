@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-liberation
     libcups2-dev
     cups cups-client printer-driver-cups-pdf poppler-utils

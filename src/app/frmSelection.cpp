@@ -1,6 +1,7 @@
 #include "app/frmSelection.h"
 
 #include "platform/Controls.h"
+#include "platform/Texts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,16 +19,24 @@ const QList<SelectionControl> &selectionControls()
     constexpr CaptionAlign C = CaptionAlign::Centre;
     static const QList<SelectionControl> rows = {
         // role, name, caption, left, top, width, height, points, tab index, alignment
-        {R::Heading, "Label1", "Sumtopia:  Choose Your Category Please", 360, 240, 6735, 495, 13.5,
-         7, L},
-        {R::Prompt, "Label3", "Enter Your First Name:", 420, 960, 1695, 495, 8.25, 9, L},
+        {R::Heading, "Label1",
+         QT_TRANSLATE_NOOP("frmSelection", "Sumtopia:  Choose Your Category Please"), 360, 240,
+         6735, 495, 13.5, 7, L},
+        {R::Prompt, "Label3", QT_TRANSLATE_NOOP("frmSelection", "Enter Your First Name:"), 420, 960,
+         1695, 495, 8.25, 9, L},
         {R::Name, "txtFirstName", "", 2213, 960, 2775, 555, 18, 0, L},
-        {R::Addition, "cmdAddition", "Addition", 293, 1958, 1695, 975, 12, 2, C},
-        {R::Subtraction, "cmdSubtraction", "Subtraction", 2933, 1958, 1695, 975, 12, 3, C},
-        {R::Multiplication, "cmdMultiplication", "Multiplication", 5573, 1958, 1695, 975, 12, 4, C},
-        {R::Division, "cmdDivision", "Division", 293, 3158, 1695, 975, 12, 5, C},
-        {R::Percent, "cmdPercent", "Percent", 5640, 3120, 1695, 975, 12, 6, C},
-        {R::Quit, "cmdQuit", "Exit", 3120, 3600, 1215, 495, 8.25, 1, C},
+        {R::Addition, "cmdAddition", QT_TRANSLATE_NOOP("frmSelection", "Addition"), 293, 1958, 1695,
+         975, 12, 2, C},
+        {R::Subtraction, "cmdSubtraction", QT_TRANSLATE_NOOP("frmSelection", "Subtraction"), 2933,
+         1958, 1695, 975, 12, 3, C},
+        {R::Multiplication, "cmdMultiplication",
+         QT_TRANSLATE_NOOP("frmSelection", "Multiplication"), 5573, 1958, 1695, 975, 12, 4, C},
+        {R::Division, "cmdDivision", QT_TRANSLATE_NOOP("frmSelection", "Division"), 293, 3158, 1695,
+         975, 12, 5, C},
+        {R::Percent, "cmdPercent", QT_TRANSLATE_NOOP("frmSelection", "Percent"), 5640, 3120, 1695,
+         975, 12, 6, C},
+        {R::Quit, "cmdQuit", QT_TRANSLATE_NOOP("frmSelection", "Exit"), 3120, 3600, 1215, 495, 8.25,
+         1, C},
     };
     return rows;
 }
@@ -46,7 +55,7 @@ void frmSelection::buildScreen(FormWindow &window)
         {SelectionRole::Quit, &frmSelection::cmdQuit_Click},
     };
 
-    window.setWindowTitle(QStringLiteral("Math Application Choices"));
+    window.setWindowTitle(tr("Math Application Choices"));
     window.setClientSizeTwips(7560, 4890);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
@@ -58,15 +67,16 @@ void frmSelection::buildScreen(FormWindow &window)
     for (const SelectionControl &row : selectionControls()) {
         switch (row.role) {
         case SelectionRole::Heading: {
-            QLabel *label = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
-                                      row.height, row.points, alignmentFor(row.align));
+            QLabel *label =
+                makeLabel(client, row.name, translated("frmSelection", row.caption), row.left,
+                          row.top, row.width, row.height, row.points, alignmentFor(row.align));
             setSingleBorder(label);
             setTransparent(label);
             break;
         }
         case SelectionRole::Prompt:
-            prompt = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
-                               row.height, row.points, alignmentFor(row.align));
+            prompt = makeLabel(client, row.name, translated("frmSelection", row.caption), row.left,
+                               row.top, row.width, row.height, row.points, alignmentFor(row.align));
             setBackground(prompt, DesignColor::Cyan);
             break;
         case SelectionRole::Name:
@@ -87,8 +97,9 @@ void frmSelection::buildScreen(FormWindow &window)
         case SelectionRole::Division:
         case SelectionRole::Percent:
         case SelectionRole::Quit: {
-            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
-                                             row.width, row.height, row.points);
+            QPushButton *button =
+                makeButton(client, row.name, translated("frmSelection", row.caption), row.left,
+                           row.top, row.width, row.height, row.points);
             connect(button, &QPushButton::clicked, this, handlers.at(row.role));
             focusable.append({row.tabIndex, button});
             break;
@@ -96,9 +107,9 @@ void frmSelection::buildScreen(FormWindow &window)
         }
     }
 
-    QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
+    QMenu *mnuTeacher = window.menuBar()->addMenu(tr("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
-    QAction *mnuTeacherPrint = mnuTeacher->addAction(QStringLiteral("Print Test"));
+    QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
     connect(mnuTeacherPrint, &QAction::triggered, this, &frmSelection::mnuTeacherPrint_Click);
 

@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include "platform/Controls.h"
+#include "platform/Texts.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -25,15 +26,18 @@ const QList<SplashControl> &splashControls()
     constexpr CaptionAlign C = CaptionAlign::Centre;
     static const QList<SplashControl> rows = {
         // role, name, caption, left, top, width, height, points, bold, alignment
-        {R::Text, "lblLicenseTo", "Licensed for use in classrooms and at home", 120, 240, 6855, 255,
-         8.25, false, CaptionAlign::Right},
+        {R::Text, "lblLicenseTo",
+         QT_TRANSLATE_NOOP("frmSplash", "Licensed for use in classrooms and at home"), 120, 240,
+         6855, 255, 8.25, false, CaptionAlign::Right},
         {R::Logo, "imgLogo", "", 360, 720, 480, 480, 0, false, L},
         {R::Title, "lblProductName", "", 480, 2040, 6435, 765, 32.25, true, C},
-        {R::Text, "lblCopyright", "Copyright \u00A9 2026", 4680, 4080, 2415, 255, 8.25, false, L},
-        {R::Text, "lblCompany", "The Sumtopia Team", 4680, 4320, 2415, 255, 8.25, false, L},
+        {R::Text, "lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Copyright \u00A9 2026"), 4680,
+         4080, 2415, 255, 8.25, false, L},
+        {R::Text, "lblCompany", QT_TRANSLATE_NOOP("frmSplash", "The Sumtopia Team"), 4680, 4320,
+         2415, 255, 8.25, false, L},
         {R::Text, "lblWarning",
-         "Warning: This is a math application for grades 1-6, the weak at heart should not "
-         "attempt.",
+         QT_TRANSLATE_NOOP("frmSplash", "Warning: This is a math application for grades 1-6, the "
+                                        "weak at heart should not attempt."),
          240, 4800, 6855, 195, 8.25, false, L},
     };
     return rows;
@@ -99,7 +103,7 @@ frmSplash::frmSplash(FormHost &host) : Form(host, QStringLiteral("frmSplash")) {
 
 void frmSplash::buildScreen(FormWindow &window)
 {
-    window.setWindowTitle(QStringLiteral("Math Quiz"));
+    window.setWindowTitle(tr("Math Quiz"));
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     window.setClientSizeTwips(7590, 5205);
@@ -128,7 +132,7 @@ void frmSplash::buildScreen(FormWindow &window)
         if (row.role == SplashRole::Title) {
             m_lblProductName = label;
         } else {
-            m_captioned.append({label, row.caption});
+            m_captioned.append({label, translated("frmSplash", row.caption)});
         }
     }
 
@@ -162,9 +166,9 @@ void frmSplash::Form_Load()
     m_lblProductName->setText(kTitle);
     // The title bar says only "Math Quiz"; a listener is told which program starts and what a
     // key does here.
-    window()->setAccessibleName(kTitle + QStringLiteral(", Math Quiz"));
+    window()->setAccessibleName(tr("%1, Math Quiz").arg(kTitle));
     window()->setAccessibleDescription(
-        QStringLiteral("The menu opens in three seconds. A key press now ends the program."));
+        tr("The menu opens in three seconds. A key press now ends the program."));
 }
 
 void frmSplash::Timer1_Timer()

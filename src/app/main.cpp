@@ -25,8 +25,9 @@ void openingMessages(QtMsgType type, const QMessageLogContext &, const QString &
         return;
     }
     const QByteArray line =
-        QStringLiteral("sumtopia: the window cannot be shown: %1; start the program in a desktop "
-                       "session, or make worksheets without a window (sumtopia --help)\n")
+        QCoreApplication::translate(
+            "main", "sumtopia: the window cannot be shown: %1; start the program in a desktop "
+                    "session, or make worksheets without a window (sumtopia --help)\n")
             .arg(g_platformProblem.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
                                              : g_platformProblem)
             .toLocal8Bit();
@@ -62,10 +63,15 @@ int main(int argc, char **argv)
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !namesPlatform(argc, argv) &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("sumtopia: there is no display to show the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start the program in a desktop session, or make "
-                   "worksheets without a window (sumtopia --help)\n",
-                   stderr);
+        // An application object of its own loads the user's language for the one line.
+        const QCoreApplication texts(argc, argv);
+        const QByteArray line =
+            QCoreApplication::translate(
+                "main", "sumtopia: there is no display to show the window on (neither DISPLAY nor "
+                        "WAYLAND_DISPLAY is set); start the program in a desktop session, or make "
+                        "worksheets without a window (sumtopia --help)\n")
+                .toLocal8Bit();
+        std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
         return 1;
     }
 

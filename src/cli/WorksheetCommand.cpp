@@ -7,9 +7,11 @@
 #include "platform/RandomSource.h"
 #include "worksheets/Worksheets.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <unistd.h>
 
 namespace
@@ -82,7 +84,8 @@ int report(const DeliveryOutcome &outcome)
         break;
     }
     if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
-        say(QStringLiteral("no printer is set up; use --output FILE.pdf or --output -"));
+        say(QCoreApplication::translate(
+            "WorksheetCommand", "no printer is set up; use --output FILE.pdf or --output -"));
         return 1;
     }
     say(outcome.reason);
@@ -103,6 +106,12 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
+    // The help, the messages and a text sheet speak the user's language, which loads with an
+    // application object; the painting one comes later, only for a PDF file or a printer.
+    std::optional<QCoreApplication> texts;
+    if (QCoreApplication::instance() == nullptr) {
+        texts.emplace(argc, argv);
+    }
     const WorksheetParse parse = parseWorksheetArguments(arguments);
     switch (parse.action) {
     case WorksheetParse::Action::Help:
@@ -121,18 +130,23 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
 
     if (options.output == QLatin1String("-")) {
         return report(
-            writeText(makeSheets(options), STDOUT_FILENO, QStringLiteral("standard output")));
+            writeText(makeSheets(options), STDOUT_FILENO,
+                      QCoreApplication::translate("WorksheetCommand", "standard output")));
     }
     if (!options.output.isEmpty()) {
         // An unwritable path is bad input: found before anything is drawn or written.
         const QString problem = checkOutputPath(options.output);
         if (!problem.isEmpty()) {
-            say(QStringLiteral("output file '%1' cannot be written (%2); allowed: a writable file "
-                               "path or - for standard output")
+            say(QCoreApplication::translate(
+                    "WorksheetCommand",
+                    "output file '%1' cannot be written (%2); allowed: a writable file "
+                    "path or - for standard output")
                     .arg(options.output, problem));
             return 2;
         }
     }
+    // One application object at a time: the painting one loads the translations again.
+    texts.reset();
     return withPaintingApplication(argc, argv, [&options, &printers] {
         if (!options.output.isEmpty()) {
             return report(savePdf(makeSheets(options), options.output));

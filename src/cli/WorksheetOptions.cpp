@@ -1,6 +1,7 @@
 #include "cli/WorksheetOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <climits>
 #include <optional>
@@ -17,8 +18,8 @@ QString listed(const QStringList &names)
     if (names.size() < 2) {
         return names.join(QString());
     }
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+           QCoreApplication::translate("WorksheetOptions", " or ") + names.last();
 }
 
 // Every name the command takes for a subject, as its messages list them.
@@ -108,18 +109,20 @@ QString allowedValues(const QString &option)
         return subjectNames();
     }
     if (option == QLatin1String("grade")) {
-        return QStringLiteral("a whole number from 1 to 6");
+        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 6");
     }
     if (option == QLatin1String("seed")) {
-        return QStringLiteral("a whole number from 1 to 20");
+        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 20");
     }
     if (option == QLatin1String("count")) {
-        return QStringLiteral("a whole number from 1 to 100");
+        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 100");
     }
     if (option == QLatin1String("wait-seconds")) {
-        return QStringLiteral("a whole number of seconds from 0 to 3600");
+        return QCoreApplication::translate("WorksheetOptions",
+                                           "a whole number of seconds from 0 to 3600");
     }
-    return QStringLiteral("a PDF file path, or - for standard output");
+    return QCoreApplication::translate("WorksheetOptions",
+                                       "a PDF file path, or - for standard output");
 }
 
 // A control character would split the one line of the message, or hide in a file name; it is
@@ -158,15 +161,19 @@ QString checkPathLength(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     if (name.size() >= PATH_MAX) {
-        return QStringLiteral("output path of %1 bytes is too long; allowed: a path of at most "
-                              "%2 bytes")
+        return QCoreApplication::translate(
+                   "WorksheetOptions",
+                   "output path of %1 bytes is too long; allowed: a path of at most "
+                   "%2 bytes")
             .arg(name.size())
             .arg(PATH_MAX - 1);
     }
     for (const QByteArray &part : name.split('/')) {
         if (part.size() > NAME_MAX) {
-            return QStringLiteral("output path holds a name of %1 bytes; allowed: names of at "
-                                  "most %2 bytes")
+            return QCoreApplication::translate(
+                       "WorksheetOptions",
+                       "output path holds a name of %1 bytes; allowed: names of at "
+                       "most %2 bytes")
                 .arg(part.size())
                 .arg(NAME_MAX);
         }
@@ -221,14 +228,17 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         if (!kValued.contains(name) && !kFlags.contains(name)) {
-            return failure(QStringLiteral("unknown option '%1'; allowed: %2")
-                               .arg(visible(argument), kOptionList));
+            return failure(
+                QCoreApplication::translate("WorksheetOptions", "unknown option '%1'; allowed: %2")
+                    .arg(visible(argument), kOptionList));
         }
         const QString option = QStringLiteral("--") + name;
         if (kFlags.contains(name)) {
             if (equals > 0) {
-                return failure(QStringLiteral("option %1 takes no value, but was given '%2'")
-                                   .arg(option, visible(argument.mid(equals + 1))));
+                return failure(
+                    QCoreApplication::translate("WorksheetOptions",
+                                                "option %1 takes no value, but was given '%2'")
+                        .arg(option, visible(argument.mid(equals + 1))));
             }
             if (name == QLatin1String("version")) {
                 WorksheetParse parse;
@@ -244,18 +254,24 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
                 value = arguments.at(++i);
             }
             if (value.isEmpty()) {
-                return failure(QStringLiteral("option %1 is missing its value; allowed: %2")
-                                   .arg(option, allowedValues(name)));
+                return failure(
+                    QCoreApplication::translate("WorksheetOptions",
+                                                "option %1 is missing its value; allowed: %2")
+                        .arg(option, allowedValues(name)));
             }
             if (hasControl(value)) {
-                return failure(QStringLiteral("value '%1' of %2 holds a control character; "
-                                              "allowed: %3")
-                                   .arg(visible(value), option, allowedValues(name)));
+                return failure(
+                    QCoreApplication::translate("WorksheetOptions",
+                                                "value '%1' of %2 holds a control character; "
+                                                "allowed: %3")
+                        .arg(visible(value), option, allowedValues(name)));
             }
         }
         if (seen.contains(name)) {
             return failure(
-                QStringLiteral("option %1 is given more than once; allowed: once").arg(option));
+                QCoreApplication::translate("WorksheetOptions",
+                                            "option %1 is given more than once; allowed: once")
+                    .arg(option));
         }
         seen.append(name);
     }
@@ -275,13 +291,15 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
     WorksheetParse parse;
     WorksheetOptions &options = parse.options;
     if (!parser.isSet(QStringLiteral("worksheet"))) {
-        return failure(
-            QStringLiteral("option --worksheet is missing; allowed: %1").arg(subjectNames()));
+        return failure(QCoreApplication::translate("WorksheetOptions",
+                                                   "option --worksheet is missing; allowed: %1")
+                           .arg(subjectNames()));
     }
     const QString subjectText = parser.value(QStringLiteral("worksheet"));
     const std::optional<Subject> subject = subjectFromName(subjectText);
     if (!subject) {
-        return failure(QStringLiteral("unknown subject '%1' for --worksheet; allowed: %2")
+        return failure(QCoreApplication::translate(
+                           "WorksheetOptions", "unknown subject '%1' for --worksheet; allowed: %2")
                            .arg(subjectText, subjectNames()));
     }
     options.subject = *subject;
@@ -304,7 +322,8 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
         const QString name = QString::fromLatin1(number.name);
         if (!parser.isSet(name)) {
             if (number.required) {
-                return failure(QStringLiteral("option --%1 is missing; allowed: %2")
+                return failure(QCoreApplication::translate("WorksheetOptions",
+                                                           "option --%1 is missing; allowed: %2")
                                    .arg(name, allowedValues(name)));
             }
             continue;
@@ -312,7 +331,8 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
         const QString text = parser.value(name);
         const std::optional<int> value = wholeNumber(text, number.lowest, number.highest);
         if (!value) {
-            return failure(QStringLiteral("%1 '%2' is not allowed; allowed: %3")
+            return failure(QCoreApplication::translate("WorksheetOptions",
+                                                       "%1 '%2' is not allowed; allowed: %3")
                                .arg(QString::fromLatin1(number.label), text, allowedValues(name)));
         }
         *number.target = *value;
@@ -331,8 +351,10 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
         }
     }
     if (options.negatives && subjectRow(options.subject).negativesQuestion.isEmpty()) {
-        return failure(QStringLiteral("--negatives is not allowed with '%1'; allowed with %2 only")
-                           .arg(subjectText, subjectsWithNegatives()));
+        return failure(
+            QCoreApplication::translate(
+                "WorksheetOptions", "--negatives is not allowed with '%1'; allowed with %2 only")
+                .arg(subjectText, subjectsWithNegatives()));
     }
     return parse;
 }
@@ -346,46 +368,77 @@ QString worksheetUsage()
         others.append(row.otherNames);
     }
     QStringList lines = {
-        QStringLiteral("Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] "
-                       "[--negatives]"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] "
+            "[--negatives]"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
             "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]"),
-        QStringLiteral("       sumtopia            (starts the window)"),
+        QCoreApplication::translate("WorksheetOptions",
+                                    "       sumtopia            (starts the window)"),
         QString(),
-        QStringLiteral("Makes worksheets of twenty problems without opening a window."),
+        QCoreApplication::translate(
+            "WorksheetOptions", "Makes worksheets of twenty problems without opening a window."),
         QString(),
-        QStringLiteral("  --worksheet SUBJECT  %1").arg(listed(names)),
+        QCoreApplication::translate("WorksheetOptions", "  --worksheet SUBJECT  %1")
+            .arg(listed(names)),
     };
     if (!others.isEmpty()) {
-        lines.append(QStringLiteral("                       (also %1)").arg(listed(others)));
+        lines.append(
+            QCoreApplication::translate("WorksheetOptions", "                       (also %1)")
+                .arg(listed(others)));
     }
     lines += {
-        QStringLiteral("  --grade N            grade level, 1 to 6"),
-        QStringLiteral("  --seed S             seed, 1 to 20, added to every operand less one"),
-        QStringLiteral("  --answers            the copy with the answers filled in"),
-        QStringLiteral("  --negatives          %1 only: allow negative answers")
+        QCoreApplication::translate("WorksheetOptions",
+                                    "  --grade N            grade level, 1 to 6"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "  --seed S             seed, 1 to 20, added to every operand less one"),
+        QCoreApplication::translate("WorksheetOptions",
+                                    "  --answers            the copy with the answers filled in"),
+        QCoreApplication::translate("WorksheetOptions",
+                                    "  --negatives          %1 only: allow negative answers")
             .arg(subjectsWithNegatives()),
-        QStringLiteral("  --with-key           after each sheet, its answer copy with the same "
-                       "problems"),
-        QStringLiteral("  --count K            K sheets in a row, 1 to 100 (default 1)"),
-        QStringLiteral("  --output FILE        write a PDF file; - writes plain text to standard "
-                       "output;"),
-        QStringLiteral("                       without it the sheets go to the default printer, "
-                       "one job each"),
-        QStringLiteral("  --wait-seconds W     how long to wait for the printer to print the jobs, "
-                       "0 to 3600"),
-        QStringLiteral("                       (default 120); 0 returns once the printer has taken "
-                       "them"),
-        QStringLiteral("  --help               show this help"),
-        QStringLiteral("  --version            show the version"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "  --with-key           after each sheet, its answer copy with the same "
+            "problems"),
+        QCoreApplication::translate(
+            "WorksheetOptions", "  --count K            K sheets in a row, 1 to 100 (default 1)"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "  --output FILE        write a PDF file; - writes plain text to standard "
+            "output;"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "                       without it the sheets go to the default printer, "
+            "one job each"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "  --wait-seconds W     how long to wait for the printer to print the jobs, "
+            "0 to 3600"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "                       (default 120); 0 returns once the printer has taken "
+            "them"),
+        QCoreApplication::translate("WorksheetOptions", "  --help               show this help"),
+        QCoreApplication::translate("WorksheetOptions", "  --version            show the version"),
         QString(),
-        QStringLiteral("Each option is given once, as --name VALUE or --name=VALUE."),
-        QStringLiteral("The same choices always give the same sheets. A file is replaced only "
-                       "once the new"),
-        QStringLiteral("one is complete."),
-        QStringLiteral("Exit status: 0 done (jobs left waiting in a printer's queue are said on "
-                       "standard"),
-        QStringLiteral("error), 1 printing or writing failed, 2 bad input (nothing written)."),
+        QCoreApplication::translate("WorksheetOptions",
+                                    "Each option is given once, as --name VALUE or --name=VALUE."),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "The same choices always give the same sheets. A file is replaced only "
+            "once the new"),
+        QCoreApplication::translate("WorksheetOptions", "one is complete."),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "Exit status: 0 done (jobs left waiting in a printer's queue are said on "
+            "standard"),
+        QCoreApplication::translate(
+            "WorksheetOptions",
+            "error), 1 printing or writing failed, 2 bad input (nothing written)."),
     };
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

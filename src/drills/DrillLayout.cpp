@@ -1,5 +1,7 @@
 #include "drills/DrillLayout.h"
 
+#include "platform/Texts.h"
+
 #include <QPair>
 #include <QStringList>
 #include <QtGlobal>
@@ -35,14 +37,16 @@ constexpr CaptionAlign L = CaptionAlign::Left;
 constexpr CaptionAlign C = CaptionAlign::Centre;
 constexpr CaptionAlign R = CaptionAlign::Right;
 
-const QString kAddInstruction =
-    QStringLiteral("Add the two numbers together, then drag the correct answer  to the total box.");
-const QString kSubtractInstruction =
-    QStringLiteral("Subtract the two numbers, then drag the correct answer  to the total box.");
-const QString kMultiplyInstruction = QStringLiteral(
-    "Multiply the two numbers together, then drag the correct answer  to the total box.");
-const QString kDivideInstruction =
-    QStringLiteral("Divide the two numbers , then drag the correct answer  to the total box.");
+const QString kAddInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DrillLayout",
+    "Add the two numbers together, then drag the correct answer  to the total box."));
+const QString kSubtractInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DrillLayout", "Subtract the two numbers, then drag the correct answer  to the total box."));
+const QString kMultiplyInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DrillLayout",
+    "Multiply the two numbers together, then drag the correct answer  to the total box."));
+const QString kDivideInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DrillLayout", "Divide the two numbers , then drag the correct answer  to the total box."));
 
 } // namespace
 
@@ -53,7 +57,7 @@ const DrillLayout &additionLayout()
 {
     static const DrillLayout layout{
         QStringLiteral("frmAddition"),
-        QStringLiteral("Addition"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Addition")),
         7560,
         4890,
         {
@@ -70,9 +74,12 @@ const DrillLayout &additionLayout()
             {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 10, R},
             {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 11, R},
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 12, R},
-            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 0, C},
-            {Next, "cmdNext", "Next Question", 3116, 4080, 1215, 615, kDrillDefaultPoints, 2, C},
-            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
+            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
+             kDrillDefaultPoints, 0, C},
+            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4080, 1215,
+             615, kDrillDefaultPoints, 2, C},
+            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
+             615, kDrillDefaultPoints, 1, C},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078, "", ""},
@@ -87,7 +94,7 @@ const DrillLayout &subtractionLayout()
 {
     static const DrillLayout layout{
         QStringLiteral("frmSubtraction"),
-        QStringLiteral("Subtraction"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Subtraction")),
         7560,
         4890,
         {
@@ -103,9 +110,12 @@ const DrillLayout &subtractionLayout()
             {Candidate, "lblfirst2", "", 1793, 3038, 1215, 495, 13.5, 11, R},
             {Candidate, "lblfirst3", "", 3713, 3038, 1215, 495, 13.5, 12, R},
             {Candidate, "lblfirst4", "", 5633, 3038, 1215, 495, 13.5, 13, R},
-            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
-            {Next, "cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, C},
-            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
+            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
+             kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4118, 1215,
+             615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
+             615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1553, 2078, 3953, 2078, "", ""},
@@ -120,7 +130,7 @@ const DrillLayout &multiplicationLayout()
 {
     static const DrillLayout layout{
         QStringLiteral("frmMultiplication"),
-        QStringLiteral("Multiplication"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Multiplication")),
         7560,
         4890,
         {
@@ -136,9 +146,12 @@ const DrillLayout &multiplicationLayout()
             {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 11, R},
             {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 12, R},
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 13, R},
-            {Exit, "cmdExit", "Exit", 113, 4118, 1215, 615, kDrillDefaultPoints, 1, C},
-            {Next, "cmdNext", "Next Question", 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, C},
-            {Back, "cmdBack", "Back to Menu", 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, C},
+            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
+             kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4118, 1215,
+             615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
+             615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078, "", ""},
@@ -153,7 +166,7 @@ const DrillLayout &divisionLayout()
 {
     static const DrillLayout layout{
         QStringLiteral("frmDivision"),
-        QStringLiteral("Division"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Division")),
         7560,
         4890,
         {
@@ -169,19 +182,23 @@ const DrillLayout &divisionLayout()
             {Candidate, "lblfirst2", "", 1793, 3098, 1215, 495, 13.5, 10, R},
             {Candidate, "lblfirst3", "", 3713, 3098, 1215, 495, 13.5, 11, R},
             {Candidate, "lblfirst4", "", 5633, 3098, 1215, 495, 13.5, 12, R},
-            {Exit, "cmdExit", "Exit", 233, 4058, 1215, 615, kDrillDefaultPoints, 0, C},
-            {Next, "cmdNext", "Next Question", 3176, 4058, 1215, 615, kDrillDefaultPoints, 2, C},
-            {Back, "cmdBack", "Back to Menu", 6120, 4080, 1215, 615, kDrillDefaultPoints, 1, C},
+            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 233, 4058, 1215, 615,
+             kDrillDefaultPoints, 0, C},
+            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3176, 4058, 1215,
+             615, kDrillDefaultPoints, 2, C},
+            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4080, 1215,
+             615, kDrillDefaultPoints, 1, C},
         },
         {
             // The long-division bracket: upright stroke, bar over the dividend, slanted foot.
             {"Line2", 3233, 2018, 3233, 1418, "", ""},
-            {"Line3", 4913, 1418, 3233, 1418, "divided by", "Label2"},
+            {"Line3", 4913, 1418, 3233, 1418, QT_TRANSLATE_NOOP("DrillLayout", "divided by"),
+             "Label2"},
             {"Line4", 2993, 1778, 3233, 2018, "", ""},
             {"Line1", 1433, 2138, 4913, 2138, "", ""},
         },
-        QStringLiteral("dividend"),
-        QStringLiteral("divisor"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "dividend")),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "divisor")),
     };
     return layout;
 }
@@ -192,26 +209,32 @@ const DrillLayout &percentLayout()
     // fit their boxes, which are no taller than the operands'.
     static const DrillLayout layout{
         QStringLiteral("frmPercent"),
-        QStringLiteral("Percent"),
+        QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Percent")),
         7560,
         5175,
         {
             {Welcome, "lblIntro", "", 113, 360, 7215, 495, 13.5, 4, L},
             {Instruction, "Label4", kDivideInstruction, 113, 960, 6975, 255, 9.75, 8, C},
-            {Sign, "Label3", "What Percent of:", 1433, 1320, 2175, 375, 13.5, 7, C},
+            {Sign, "Label3", QT_TRANSLATE_NOOP("DrillLayout", "What Percent of:"), 1433, 1320, 2175,
+             375, 13.5, 7, C},
             {Second, "Label2", "", 3713, 1320, 1215, 375, 13.5, 6, R},
-            {Sign, "Label6", "is:", 3113, 1800, 375, 375, 13.5, 15, C},
+            {Sign, "Label6", QT_TRANSLATE_NOOP("DrillLayout", "is:"), 3113, 1800, 375, 375, 13.5,
+             15, C},
             {First, "Label1", "", 3713, 1800, 1215, 375, 13.5, 5, R},
-            {Sign, "Label5", "Answer =", 2153, 2400, 1455, 375, 13.5, 9, C},
+            {Sign, "Label5", QT_TRANSLATE_NOOP("DrillLayout", "Answer ="), 2153, 2400, 1455, 375,
+             13.5, 9, C},
             {Answer, "txtAnswer", "", 3713, 2400, 1215, 480, 13.5, 0, R},
             {Verdict, "lblWinner", "", 6240, 1680, 195, 555, 24, 14, C},
             {Candidate, "lblfirst1", "", 233, 3240, 1215, 495, 13.5, 10, R},
             {Candidate, "lblfirst2", "", 1793, 3240, 1215, 495, 13.5, 11, R},
             {Candidate, "lblfirst3", "", 3713, 3240, 1215, 495, 13.5, 12, R},
             {Candidate, "lblfirst4", "", 5633, 3240, 1215, 495, 13.5, 13, R},
-            {Exit, "cmdExit", "Exit", 233, 4440, 1215, 615, kDrillDefaultPoints, 1, C},
-            {Next, "cmdNext", "Next Question", 3176, 4440, 1215, 615, kDrillDefaultPoints, 3, C},
-            {Back, "cmdBack", "Back to Menu", 6120, 4440, 1215, 615, kDrillDefaultPoints, 2, C},
+            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 233, 4440, 1215, 615,
+             kDrillDefaultPoints, 1, C},
+            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3176, 4440, 1215,
+             615, kDrillDefaultPoints, 3, C},
+            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4440, 1215,
+             615, kDrillDefaultPoints, 2, C},
         },
         {
             {"Line1", 1433, 2280, 5033, 2280, "", ""},
@@ -225,18 +248,19 @@ const DrillLayout &percentLayout()
 QString spokenCaption(const QString &caption)
 {
     static const QList<QPair<QString, QString>> words = {
-        {QStringLiteral("+"), QStringLiteral("plus")},
-        {QStringLiteral("-"), QStringLiteral("minus")},
-        {QStringLiteral("X"), QStringLiteral("times")},
-        {QStringLiteral("="), QStringLiteral("equals")},
-        {QStringLiteral("Answer ="), QStringLiteral("Answer equals")},
+        {QStringLiteral("+"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "plus"))},
+        {QStringLiteral("-"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "minus"))},
+        {QStringLiteral("X"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "times"))},
+        {QStringLiteral("="), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "equals"))},
+        {QStringLiteral("Answer ="),
+         QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Answer equals"))},
     };
     for (const auto &[sign, word] : words) {
         if (caption == sign) {
-            return word;
+            return translated("DrillLayout", word);
         }
     }
-    return caption;
+    return translated("DrillLayout", caption);
 }
 
 QString problemSentence(const DrillLayout &layout, const QString &first, const QString &second)
@@ -249,7 +273,7 @@ QString problemSentence(const DrillLayout &layout, const QString &first, const Q
         }
         for (const DrillLine &line : layout.lines) {
             if (!line.spoken.isEmpty() && line.readBefore == row.name) {
-                words.append(line.spoken);
+                words.append(translated("DrillLayout", line.spoken));
             }
         }
         switch (row.role) {

@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/DragDrop.h"
+#include "platform/Texts.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -27,8 +28,8 @@ constexpr int kVerdictSmallestPixels = 16;
 
 QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
 {
-    return makeLabel(client, row.name, row.caption, row.left, row.top, row.width, row.height,
-                     row.points, alignmentFor(row.align));
+    return makeLabel(client, row.name, translated("DrillLayout", row.caption), row.left, row.top,
+                     row.width, row.height, row.points, alignmentFor(row.align));
 }
 
 } // namespace
@@ -47,7 +48,7 @@ void DrillWindow::buildScreen(FormWindow &window)
         {DrillRole::Back, &DrillWindow::cmdBack_Click},
     };
 
-    window.setWindowTitle(m_layout.caption);
+    window.setWindowTitle(translated("DrillLayout", m_layout.caption));
     window.setClientSizeTwips(m_layout.clientWidth, m_layout.clientHeight);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
@@ -67,7 +68,8 @@ void DrillWindow::buildScreen(FormWindow &window)
     for (const DrillControl &row : m_layout.controls) {
         for (const DrillLine &line : m_layout.lines) {
             if (!line.spoken.isEmpty() && line.readBefore == row.name) {
-                new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2, line.spoken);
+                new DrawnLine(client, line.name, line.x1, line.y1, line.x2, line.y2,
+                              translated("DrillLayout", line.spoken));
             }
         }
         switch (row.role) {
@@ -91,8 +93,8 @@ void DrillWindow::buildScreen(FormWindow &window)
             setSingleBorder(operand);
             setBackground(operand, DesignColor::Cyan);
             const bool first = row.role == DrillRole::First;
-            operand->setAccessibleDescription(first ? m_layout.firstDescription
-                                                    : m_layout.secondDescription);
+            operand->setAccessibleDescription(translated(
+                "DrillLayout", first ? m_layout.firstDescription : m_layout.secondDescription));
             (first ? m_Label1 : m_Label2) = operand;
             break;
         }
@@ -106,10 +108,10 @@ void DrillWindow::buildScreen(FormWindow &window)
             if (answerSign != nullptr) {
                 answerSign->setBuddy(m_txtAnswer);
             }
-            m_txtAnswer->setAccessibleName(QStringLiteral("Answer"));
+            m_txtAnswer->setAccessibleName(tr("Answer"));
             m_txtAnswer->setAccessibleDescription(
-                QStringLiteral("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
-                               "press Space"));
+                tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
+                   "press Space"));
             focusable.append({row.tabIndex, m_txtAnswer.data()});
             break;
         case DrillRole::Verdict: {
@@ -143,8 +145,9 @@ void DrillWindow::buildScreen(FormWindow &window)
         case DrillRole::Exit:
         case DrillRole::Next:
         case DrillRole::Back: {
-            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
-                                             row.width, row.height, row.points);
+            QPushButton *button =
+                makeButton(client, row.name, translated("DrillLayout", row.caption), row.left,
+                           row.top, row.width, row.height, row.points);
             if (row.role == DrillRole::Next) {
                 m_cmdNext = button;
             }
@@ -175,9 +178,9 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
     }
 
-    QMenu *mnuTeacher = window.menuBar()->addMenu(QStringLiteral("Teacher's Guide"));
+    QMenu *mnuTeacher = window.menuBar()->addMenu(tr("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
-    QAction *mnuTeacherPrint = mnuTeacher->addAction(QStringLiteral("Print Test"));
+    QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
 
     std::sort(focusable.begin(), focusable.end(),
@@ -240,16 +243,14 @@ QLineEdit *DrillWindow::txtAnswer() const
 
 QString DrillWindow::askGrade() const
 {
-    return host().dialogs().inputBox(window(),
-                                     QStringLiteral("Please Enter the Grade Level (1-6)."),
-                                     QStringLiteral("Grade Level"), QStringLiteral("1"));
+    return host().dialogs().inputBox(window(), tr("Please Enter the Grade Level (1-6)."),
+                                     tr("Grade Level"), QStringLiteral("1"));
 }
 
 void DrillWindow::Form_Load()
 {
     show();
-    m_lblIntro->setText(QStringLiteral("Welcome ") + m_strFullName + QStringLiteral("!  ") +
-                        QStringLiteral(" To The Sumtopia."));
+    m_lblIntro->setText(tr("Welcome %1!   To The Sumtopia.").arg(m_strFullName));
     // A grade that is no number, or a number in no band (0, 2.5), has no operands to draw, so the
     // question is asked again until it is answered with a grade in a band, or cancelled.
     strGrade = askGrade();
@@ -365,14 +366,14 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
         // The text is written before the label shows, so a screen reader, which speaks the
         // verdict as it appears, never says the one left hidden from an earlier problem. The
         // eye sees both at once.
-        showVerdict(QStringLiteral("CORRECT ") + m_strFullName);
+        showVerdict(tr("CORRECT %1").arg(m_strFullName));
         m_lblWinner->show();
         m_txtAnswer->setText(answerText());
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
         }
     } else {
-        showVerdict(QStringLiteral("Sorry,Try Again ") + m_strFullName);
+        showVerdict(tr("Sorry,Try Again %1").arg(m_strFullName));
         m_lblWinner->show();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Delivery.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <cerrno>
@@ -109,9 +110,12 @@ QString serverName()
 
 QString silentReason(int seconds)
 {
-    return QStringLiteral("The print server (%1) did not answer within %2.")
+    return QCoreApplication::translate("CupsPrinterService",
+                                       "The print server (%1) did not answer within %2.")
         .arg(serverName(),
-             seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds));
+             seconds == 1
+                 ? QCoreApplication::translate("CupsPrinterService", "1 second")
+                 : QCoreApplication::translate("CupsPrinterService", "%1 seconds").arg(seconds));
 }
 
 // A request lost on the way: the whole time spent is a server that does not answer, less is one
@@ -119,7 +123,9 @@ QString silentReason(int seconds)
 QString lostReason(const QElapsedTimer &clock, int timeoutMs)
 {
     if (clock.elapsed() < timeoutMs * 9 / 10) {
-        return QStringLiteral("The print server (%1) broke off the connection.").arg(serverName());
+        return QCoreApplication::translate("CupsPrinterService",
+                                           "The print server (%1) broke off the connection.")
+            .arg(serverName());
     }
     return silentReason((timeoutMs + 999) / 1000);
 }
@@ -148,9 +154,11 @@ Connection connectToServer(int timeoutMs)
         // libcups leaves no reliable errno; a refusal comes at once, a stalled server takes
         // the whole time.
         connection.noServer = clock.elapsed() < timeoutMs / 2;
-        connection.problem = connection.noServer
-                                 ? QStringLiteral("No print server runs at %1.").arg(serverName())
-                                 : silentReason((timeoutMs + 999) / 1000);
+        connection.problem =
+            connection.noServer
+                ? QCoreApplication::translate("CupsPrinterService", "No print server runs at %1.")
+                      .arg(serverName())
+                : silentReason((timeoutMs + 999) / 1000);
         return connection;
     }
     cups().httpSetTimeout(http, timeoutMs / 1000.0, giveUp, nullptr);
@@ -284,7 +292,8 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
                                ? renderPdf({document}, printer.paperWidthMm, printer.paperHeightMm)
                                : renderPdf({document});
     if (pdf.isEmpty()) {
-        job.reason = QStringLiteral("the pages could not be drawn");
+        job.reason =
+            QCoreApplication::translate("CupsPrinterService", "the pages could not be drawn");
         return job;
     }
     QElapsedTimer clock;

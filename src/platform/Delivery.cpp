@@ -36,7 +36,8 @@ QString shown(const QString &path)
 
 QString jobsText(int count)
 {
-    return count == 1 ? QStringLiteral("1 job") : QStringLiteral("%1 jobs").arg(count);
+    return count == 1 ? QCoreApplication::translate("Delivery", "1 job")
+                      : QCoreApplication::translate("Delivery", "%1 jobs").arg(count);
 }
 
 // A reason from the server set into a sentence of ours, without a full stop of its own.
@@ -45,11 +46,15 @@ QString clause(QString reason)
     while (reason.endsWith(QLatin1Char('.'))) {
         reason.chop(1);
     }
-    return reason.isEmpty() ? QStringLiteral("no reason given") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("Delivery", "no reason given") : reason;
 }
 
-const QString kCheckServer =
-    QStringLiteral("Check that the printing service is running, then try again.");
+// Made when used, so it is in the language loaded at start-up.
+QString checkServer()
+{
+    return QCoreApplication::translate(
+        "Delivery", "Check that the printing service is running, then try again.");
+}
 
 // Writes every byte, carrying on after short writes and interrupted calls.
 bool writeAll(FileSystem &files, int fd, const QByteArray &bytes)
@@ -78,11 +83,13 @@ DeliveryOutcome writeFailed(const QString &path, const QString &step, int error,
 {
     return DeliveryOutcome::failed(
         DeliveryOutcome::Fault::WriteFailed,
-        QStringLiteral("%1 could not be written: %2 (while %3). %4 Free some space or choose "
-                       "another place, then try again.")
+        QCoreApplication::translate(
+            "Delivery", "%1 could not be written: %2 (while %3). %4 Free some space or choose "
+                        "another place, then try again.")
             .arg(shown(path), systemError(error), step,
-                 hadFile ? QStringLiteral("The file that was there is unchanged.")
-                         : QStringLiteral("No file was left behind.")));
+                 hadFile ? QCoreApplication::translate("Delivery",
+                                                       "The file that was there is unchanged.")
+                         : QCoreApplication::translate("Delivery", "No file was left behind.")));
 }
 
 // A device or a pipe: written to as it is, as any tool would. A pipe nobody reads is an error
@@ -96,20 +103,21 @@ DeliveryOutcome writeInPlace(const QString &path, const QByteArray &bytes, FileS
         if (error == ENXIO) {
             return DeliveryOutcome::failed(
                 DeliveryOutcome::Fault::WriteFailed,
-                QStringLiteral("%1 could not be written: nothing reads from it. Start the program "
-                               "that reads it, or choose a file, then try again.")
+                QCoreApplication::translate(
+                    "Delivery", "%1 could not be written: nothing reads from it. Start the program "
+                                "that reads it, or choose a file, then try again.")
                     .arg(shown(path)));
         }
-        return writeFailed(path, QStringLiteral("opening"), error, false);
+        return writeFailed(path, QCoreApplication::translate("Delivery", "opening"), error, false);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!writeAll(files, fd, bytes)) {
         const int error = errno;
         files.close(fd);
-        return writeFailed(path, QStringLiteral("writing"), error, false);
+        return writeFailed(path, QCoreApplication::translate("Delivery", "writing"), error, false);
     }
     if (files.close(fd) != 0) {
-        return writeFailed(path, QStringLiteral("closing"), errno, false);
+        return writeFailed(path, QCoreApplication::translate("Delivery", "closing"), errno, false);
     }
     DeliveryOutcome outcome;
     outcome.kind = DeliveryOutcome::Kind::Saved;
@@ -177,18 +185,20 @@ FileSystem &posixFileSystem()
 QString checkOutputPath(const QString &path)
 {
     if (path.isEmpty()) {
-        return QStringLiteral("the file name is empty");
+        return QCoreApplication::translate("Delivery", "the file name is empty");
     }
     const QByteArray name = QFile::encodeName(path);
     if (name.size() >= PATH_MAX) {
-        return QStringLiteral("the path is %1 bytes long, more than the %2 a path may have")
+        return QCoreApplication::translate(
+                   "Delivery", "the path is %1 bytes long, more than the %2 a path may have")
             .arg(name.size())
             .arg(PATH_MAX - 1);
     }
     for (const QByteArray &part : name.split('/')) {
         if (part.size() > NAME_MAX) {
-            return QStringLiteral("a name in the path is %1 bytes long, more than the %2 a name "
-                                  "may have")
+            return QCoreApplication::translate(
+                       "Delivery", "a name in the path is %1 bytes long, more than the %2 a name "
+                                   "may have")
                 .arg(part.size())
                 .arg(NAME_MAX);
         }
@@ -197,30 +207,33 @@ QString checkOutputPath(const QString &path)
     };
     if (::stat(name.constData(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
-            return QStringLiteral("it is a folder");
+            return QCoreApplication::translate("Delivery", "it is a folder");
         }
         if (!S_ISREG(info.st_mode)) {
             return QString(); // a device or a pipe, written to as it is
         }
     } else if (errno == ELOOP) {
-        return QStringLiteral("it is a symbolic link that leads round in a loop");
+        return QCoreApplication::translate("Delivery",
+                                           "it is a symbolic link that leads round in a loop");
     } else if (errno != ENOENT) {
         return systemError(errno);
     } else if (::lstat(name.constData(), &info) == 0) {
-        return QStringLiteral("it is a symbolic link to something that does not exist");
+        return QCoreApplication::translate(
+            "Delivery", "it is a symbolic link to something that does not exist");
     }
     // A new or replaced file is made beside the target, so its folder must take new files.
     const QString folder = QFileInfo(followLinks(path)).absolutePath();
     struct stat folderInfo {
     };
     if (::stat(QFile::encodeName(folder).constData(), &folderInfo) != 0) {
-        return QStringLiteral("the folder %1 cannot be used: %2").arg(folder, systemError(errno));
+        return QCoreApplication::translate("Delivery", "the folder %1 cannot be used: %2")
+            .arg(folder, systemError(errno));
     }
     if (!S_ISDIR(folderInfo.st_mode)) {
-        return QStringLiteral("%1 is not a folder").arg(folder);
+        return QCoreApplication::translate("Delivery", "%1 is not a folder").arg(folder);
     }
     if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
-        return QStringLiteral("the folder %1 takes no new files: %2")
+        return QCoreApplication::translate("Delivery", "the folder %1 takes no new files: %2")
             .arg(folder, systemError(errno));
     }
     return QString();
@@ -230,10 +243,11 @@ DeliveryOutcome saveFile(const QString &path, const QByteArray &bytes, FileSyste
 {
     const QString problem = checkOutputPath(path);
     if (!problem.isEmpty()) {
-        return DeliveryOutcome::failed(DeliveryOutcome::Fault::BadDestination,
-                                       QStringLiteral("%1 cannot be written: %2. Choose another "
-                                                      "file name.")
-                                           .arg(shown(path), problem));
+        return DeliveryOutcome::failed(
+            DeliveryOutcome::Fault::BadDestination,
+            QCoreApplication::translate("Delivery", "%1 cannot be written: %2. Choose another "
+                                                    "file name.")
+                .arg(shown(path), problem));
     }
     struct stat info {
     };
@@ -258,7 +272,8 @@ DeliveryOutcome saveFile(const QString &path, const QByteArray &bytes, FileSyste
         }
     }
     if (fd < 0) {
-        return writeFailed(path, QStringLiteral("creating the new file"), errno, exists);
+        return writeFailed(path, QCoreApplication::translate("Delivery", "creating the new file"),
+                           errno, exists);
     }
     if (exists) {
         // The replacement keeps the permissions the teacher gave the old file.
@@ -272,16 +287,17 @@ DeliveryOutcome saveFile(const QString &path, const QByteArray &bytes, FileSyste
         return writeFailed(path, step, error, exists);
     };
     if (!writeAll(files, fd, bytes)) {
-        return fail(QStringLiteral("writing"), errno, true);
+        return fail(QCoreApplication::translate("Delivery", "writing"), errno, true);
     }
     if (files.flush(fd) != 0) {
-        return fail(QStringLiteral("flushing to disk"), errno, true);
+        return fail(QCoreApplication::translate("Delivery", "flushing to disk"), errno, true);
     }
     if (files.close(fd) != 0) {
-        return fail(QStringLiteral("closing"), errno, false);
+        return fail(QCoreApplication::translate("Delivery", "closing"), errno, false);
     }
     if (files.rename(temporary, finalName) != 0) {
-        return fail(QStringLiteral("putting the new file in place"), errno, false);
+        return fail(QCoreApplication::translate("Delivery", "putting the new file in place"), errno,
+                    false);
     }
     DeliveryOutcome outcome;
     outcome.kind = DeliveryOutcome::Kind::Saved;
@@ -296,7 +312,7 @@ QByteArray renderPdf(const QList<PrintDocument> &documents, double widthMm, doub
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Worksheet"));
+        writer.setTitle(QCoreApplication::translate("Delivery", "Worksheet"));
         writer.setCreator(QStringLiteral("Sumtopia"));
         writer.setPageSize(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
@@ -333,7 +349,8 @@ DeliveryOutcome savePdf(const QList<PrintDocument> &documents, const QString &pa
     if (pdf.isEmpty()) {
         return DeliveryOutcome::failed(
             DeliveryOutcome::Fault::WriteFailed,
-            QStringLiteral("The PDF pages for %1 could not be drawn; nothing was written.")
+            QCoreApplication::translate(
+                "Delivery", "The PDF pages for %1 could not be drawn; nothing was written.")
                 .arg(shown(path)));
     }
     return saveFile(path, pdf, files);
@@ -344,7 +361,8 @@ DeliveryOutcome writeText(const QList<PrintDocument> &documents, int fd, const Q
     if (!writeAll(posixFileSystem(), fd, renderText(documents))) {
         return DeliveryOutcome::failed(
             DeliveryOutcome::Fault::WriteFailed,
-            QStringLiteral("%1 could not be written: %2").arg(name, systemError(errno)));
+            QCoreApplication::translate("Delivery", "%1 could not be written: %2")
+                .arg(name, systemError(errno)));
     }
     DeliveryOutcome outcome;
     outcome.kind = DeliveryOutcome::Kind::Saved;
@@ -356,12 +374,13 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
 {
     const PrinterLookup printer = service.defaultPrinter();
     if (printer.state == PrinterLookup::State::None) {
-        return DeliveryOutcome::failed(DeliveryOutcome::Fault::NoPrinter,
-                                       QStringLiteral("No printer is set up."));
+        return DeliveryOutcome::failed(
+            DeliveryOutcome::Fault::NoPrinter,
+            QCoreApplication::translate("Delivery", "No printer is set up."));
     }
     if (printer.state == PrinterLookup::State::Silent) {
         return DeliveryOutcome::failed(DeliveryOutcome::Fault::ServerSilent,
-                                       printer.reason + QLatin1Char(' ') + kCheckServer);
+                                       printer.reason + QLatin1Char(' ') + checkServer());
     }
     DeliveryOutcome outcome;
     outcome.printer = printer.name;
@@ -375,20 +394,23 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
         const int unsent = static_cast<int>(documents.size()) - accepted;
         QString sofar;
         if (accepted > 0) {
-            sofar = QStringLiteral(" %1 had already been accepted; the other %2 %3 not sent.")
+            sofar = QCoreApplication::translate(
+                        "Delivery", " %1 had already been accepted; the other %2 %3 not sent.")
                         .arg(jobsText(accepted))
                         .arg(unsent)
-                        .arg(unsent == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+                        .arg(unsent == 1 ? QCoreApplication::translate("Delivery", "was")
+                                         : QCoreApplication::translate("Delivery", "were"));
         }
         outcome.kind = DeliveryOutcome::Kind::Failed;
         if (job.state == JobSubmission::State::Silent) {
             outcome.fault = DeliveryOutcome::Fault::ServerSilent;
-            outcome.reason = job.reason + sofar + QLatin1Char(' ') + kCheckServer;
+            outcome.reason = job.reason + sofar + QLatin1Char(' ') + checkServer();
         } else {
             outcome.fault = DeliveryOutcome::Fault::Refused;
             outcome.reason =
-                QStringLiteral("The printer \"%1\" did not accept the worksheet: %2.%3 "
-                               "Check that the printer accepts jobs, then try again.")
+                QCoreApplication::translate(
+                    "Delivery", "The printer \"%1\" did not accept the worksheet: %2.%3 "
+                                "Check that the printer accepts jobs, then try again.")
                     .arg(printer.name, clause(job.reason), sofar);
         }
         return outcome;
@@ -396,12 +418,14 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
     if (printer.state == PrinterLookup::State::Paused) {
         outcome.kind = DeliveryOutcome::Kind::Pending;
         outcome.reason =
-            QStringLiteral("The printer \"%1\" is paused: the worksheet waits in its queue and "
-                           "prints when the printer is resumed.")
+            QCoreApplication::translate(
+                "Delivery", "The printer \"%1\" is paused: the worksheet waits in its queue and "
+                            "prints when the printer is resumed.")
                 .arg(printer.name);
         if (documents.size() > 1) {
-            outcome.reason = QStringLiteral("The printer \"%1\" is paused: the %2 worksheets wait "
-                                            "in its queue and print when the printer is resumed.")
+            outcome.reason = QCoreApplication::translate(
+                                 "Delivery", "The printer \"%1\" is paused: the %2 worksheets wait "
+                                             "in its queue and print when the printer is resumed.")
                                  .arg(printer.name)
                                  .arg(documents.size());
         }
@@ -414,19 +438,22 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
 QString jobFailureReason(const QString &printer, const JobStatus &status)
 {
     if (status.state == JobStatus::State::Held) {
-        return QStringLiteral("The printer \"%1\" could not print the worksheet yet: %2. The "
-                              "worksheet is held in its queue and the print server tries it again "
-                              "later; check the printer.")
+        return QCoreApplication::translate(
+                   "Delivery", "The printer \"%1\" could not print the worksheet yet: %2. The "
+                               "worksheet is held in its queue and the print server tries it again "
+                               "later; check the printer.")
             .arg(printer, clause(status.reason));
     }
     if (status.state == JobStatus::State::Stopped) {
-        return QStringLiteral("The printer \"%1\" stopped before the worksheet was printed: %2. "
-                              "The worksheet stays in its queue and prints when the printer is "
-                              "resumed.")
+        return QCoreApplication::translate(
+                   "Delivery", "The printer \"%1\" stopped before the worksheet was printed: %2. "
+                               "The worksheet stays in its queue and prints when the printer is "
+                               "resumed.")
             .arg(printer, clause(status.reason));
     }
-    return QStringLiteral("The printer \"%1\" did not print the worksheet: %2. Check the printer, "
-                          "then print the worksheet again.")
+    return QCoreApplication::translate(
+               "Delivery", "The printer \"%1\" did not print the worksheet: %2. Check the printer, "
+                           "then print the worksheet again.")
         .arg(printer, clause(status.reason));
 }
 
@@ -482,25 +509,31 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
     if (silent) {
         outcome.kind = DeliveryOutcome::Kind::Failed;
         outcome.fault = DeliveryOutcome::Fault::ServerSilent;
-        outcome.reason = QStringLiteral("%1 %2 had been accepted by the printer \"%3\"; whether "
-                                        "they print cannot be told. %4")
+        outcome.reason = QCoreApplication::translate(
+                             "Delivery", "%1 %2 had been accepted by the printer \"%3\"; whether "
+                                         "they print cannot be told. %4")
                              .arg(silentReason, jobsText(static_cast<int>(printed.jobIds.size())),
-                                  printed.printer, kCheckServer);
+                                  printed.printer, checkServer());
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;
     const bool one = waiting.size() == 1;
     outcome.reason =
-        QStringLiteral("%1 of the printer \"%2\" still %3 in its queue after %4%5; %6 "
-                       "when the printer gets to %7.")
+        QCoreApplication::translate("Delivery",
+                                    "%1 of the printer \"%2\" still %3 in its queue after %4%5; %6 "
+                                    "when the printer gets to %7.")
             .arg(jobsText(static_cast<int>(waiting.size())), printed.printer,
-                 one ? QStringLiteral("waits") : QStringLiteral("wait"),
-                 seconds == 1 ? QStringLiteral("1 second")
-                              : QStringLiteral("%1 seconds").arg(seconds))
+                 one ? QCoreApplication::translate("Delivery", "waits")
+                     : QCoreApplication::translate("Delivery", "wait"),
+                 seconds == 1 ? QCoreApplication::translate("Delivery", "1 second")
+                              : QCoreApplication::translate("Delivery", "%1 seconds").arg(seconds))
             .arg(printerSays.isEmpty()
                      ? QString()
-                     : QStringLiteral(" (the printer says: %1)").arg(clause(printerSays)),
-                 one ? QStringLiteral("it prints") : QStringLiteral("they print"),
-                 one ? QStringLiteral("it") : QStringLiteral("them"));
+                     : QCoreApplication::translate("Delivery", " (the printer says: %1)")
+                           .arg(clause(printerSays)),
+                 one ? QCoreApplication::translate("Delivery", "it prints")
+                     : QCoreApplication::translate("Delivery", "they print"),
+                 one ? QCoreApplication::translate("Delivery", "it")
+                     : QCoreApplication::translate("Delivery", "them"));
     return outcome;
 }

@@ -49,8 +49,7 @@ CandidateLabel::CandidateLabel(QWidget *parent, const QString &windowName, int i
     : QLabel(parent), m_windowName(windowName), m_index(index)
 {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(QStringLiteral("answer choice ") + integerText(index) +
-                             QStringLiteral(" of 4"));
+    setAccessibleDescription(tr("answer choice %1 of 4").arg(integerText(index)));
 }
 
 void CandidateLabel::setSelected(bool selected)

@@ -2,6 +2,7 @@
 
 #include "platform/PrintLayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -79,7 +80,8 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
         const PlacedDocument placed = layOutDocument(document, measure, pageHeight);
         for (const PlacedPage &page : placed.pages) {
             if (!firstPage && !device.newPage()) {
-                return PrintResult::failure(QStringLiteral("A new page could not be started."));
+                return PrintResult::failure(QCoreApplication::translate(
+                    "PrinterSurface", "A new page could not be started."));
             }
             firstPage = false;
             for (const PlacedLine &line : page.lines) {

@@ -37,9 +37,10 @@ double percentToTenths(double x, double y)
     return roundedQuotient(static_cast<std::int64_t>(x) * 100, static_cast<std::int64_t>(y), 1);
 }
 
-const QString kNegatives = QStringLiteral("Do You Want Negative Answers Mixed In?");
-const QString kAnswer = QStringLiteral("Answer ");
-const QString kSpacedAnswer = QStringLiteral(" Answer ");
+const QString kNegatives =
+    QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "Do You Want Negative Answers Mixed In?"));
+const QString kAnswer = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "Answer "));
+const QString kSpacedAnswer = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", " Answer "));
 const QString kBlank = QStringLiteral("__________");
 const QString kSpacedBlank = QStringLiteral(" __________");
 
@@ -58,35 +59,35 @@ const QList<SubjectRow> &subjectRows()
     // heading and shape; question first, draws and answer; pair rows; one line; answer line.
     // clang-format off
     static const QList<SubjectRow> rows = {
-        {Subject::Addition, "addition", {}, 0, "Addition",
-         "Add the following numbers", Pairs,
+        {Subject::Addition, "addition", {}, 0, QT_TRANSLATE_NOOP("Subjects", "Addition"),
+         QT_TRANSLATE_NOOP("Subjects", "Add the following numbers"), Pairs,
          "", false, integerSum,
          "+", Bottom,
          "", 0, Zone,
-         kAnswer, "Answer", kBlank},
-        {Subject::Subtraction, "subtraction", {}, 1, "Subtraction",
-         "Subtract the following numbers", Pairs,
+         kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
+        {Subject::Subtraction, "subtraction", {}, 1, QT_TRANSLATE_NOOP("Subjects", "Subtraction"),
+         QT_TRANSLATE_NOOP("Subjects", "Subtract the following numbers"), Pairs,
          kNegatives, false, integerDifference,
          "-", Top,
          "", 0, Zone,
-         kAnswer, "Answer", kBlank},
-        {Subject::Division, "division", {}, 3, "Division",
-         "Divide the following numbers", Line,
+         kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
+        {Subject::Division, "division", {}, 3, QT_TRANSLATE_NOOP("Subjects", "Division"),
+         QT_TRANSLATE_NOOP("Subjects", "Divide the following numbers"), Line,
          "", true, quotientToThousandths,
          "", Bottom,
          " / ", 25, Zone,
          kAnswer, kSpacedAnswer, kSpacedBlank},
-        {Subject::Multiplication, "multiplication", {}, 2, "Multiplication",
-         "Multiply the following numbers", Pairs,
+        {Subject::Multiplication, "multiplication", {}, 2, QT_TRANSLATE_NOOP("Subjects", "Multiplication"),
+         QT_TRANSLATE_NOOP("Subjects", "Multiply the following numbers"), Pairs,
          "", false, longProduct,
          "x", Bottom,
          "", 0, Zone,
-         kAnswer, "Answer", kBlank},
-        {Subject::Percents, "percent", {"percents"}, 4, "Percents",
-         "Find the percent of the following numbers", Line,
+         kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
+        {Subject::Percents, "percent", {"percents"}, 4, QT_TRANSLATE_NOOP("Subjects", "Percents"),
+         QT_TRANSLATE_NOOP("Subjects", "Find the percent of the following numbers"), Line,
          "", true, percentToTenths,
          "", Bottom,
-         "IS WHAT PERCENT OF:", 50, Then,
+         QT_TRANSLATE_NOOP("Subjects", "IS WHAT PERCENT OF:"), 50, Then,
          kSpacedAnswer, kSpacedAnswer, kSpacedBlank},
     };
     // clang-format on

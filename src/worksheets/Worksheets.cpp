@@ -2,6 +2,9 @@
 
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
+#include "platform/Texts.h"
+
+#include <QCoreApplication>
 
 #include <QtGlobal>
 
@@ -79,11 +82,13 @@ void printHeading(PrintDocument &document, const SubjectRow &subject)
     document.emptyLine();
     document.emptyLine();
     const QString rule(18, QLatin1Char('_'));
-    document.print(PrintLine().text(QStringLiteral("NAME: ")).text(rule));
+    document.print(
+        PrintLine().text(QCoreApplication::translate("Worksheets", "NAME: ")).text(rule));
     document.emptyLine();
-    document.print(PrintLine().text(QStringLiteral("DATE: ")).text(rule));
+    document.print(
+        PrintLine().text(QCoreApplication::translate("Worksheets", "DATE: ")).text(rule));
     document.emptyLine();
-    document.print(PrintLine().text(subject.instruction));
+    document.print(PrintLine().text(translated("Subjects", subject.instruction)));
     document.emptyLine();
 }
 
@@ -120,20 +125,20 @@ void printPairRows(PrintDocument &document, const Worksheet &sheet, const Subjec
             const double rightColumnOf = underTop ? right.first : right.second;
             document.print(PrintLine()
                                .zone()
-                               .text(subject.answerLabel)
+                               .text(translated("Subjects", subject.answerLabel))
                                .tab(30 - printedLength(leftColumnOf))
                                .number(left.answer, zone)
                                .zone()
-                               .text(subject.answerLabel)
+                               .text(translated("Subjects", subject.answerLabel))
                                .tab(70 - printedLength(rightColumnOf))
                                .number(right.answer));
         } else {
             document.print(PrintLine()
                                .zone()
-                               .text(subject.blankLabel)
+                               .text(translated("Subjects", subject.blankLabel))
                                .text(subject.blankLine, zone)
                                .zone()
-                               .text(subject.blankLabel)
+                               .text(translated("Subjects", subject.blankLabel))
                                .text(subject.blankLine));
         }
         document.emptyLine();
@@ -151,13 +156,13 @@ void printProblemLines(PrintDocument &document, const Worksheet &sheet, const Su
             .text(QStringLiteral(")"))
             .tab(15 - printedLength(problem.first))
             .number(problem.first)
-            .text(subject.middle)
+            .text(translated("Subjects", subject.middle))
             .tab(subject.secondEndColumn - printedLength(problem.second))
             .number(problem.second, subject.afterSecond);
         if (answersWanted()) {
-            line.text(subject.answerLabel).number(problem.answer);
+            line.text(translated("Subjects", subject.answerLabel)).number(problem.answer);
         } else {
-            line.text(subject.blankLabel).text(subject.blankLine);
+            line.text(translated("Subjects", subject.blankLabel)).text(subject.blankLine);
         }
         document.print(line);
         document.emptyLine();

@@ -3,8 +3,10 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/Texts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFutureWatcher>
 #include <QGroupBox>
@@ -20,7 +22,7 @@
 namespace
 {
 
-const QString kPrintTitle = QStringLiteral("Print Test");
+const char *const kPrintTitle = QT_TRANSLATE_NOOP("frmTeacherAide", "Print Test");
 
 // Typing into a list box is no choice: the typed text stays, but no item is chosen, also when
 // the edit is finished with Return or by leaving the box, where the box would otherwise choose
@@ -77,7 +79,7 @@ QStringList subjectCaptions()
 {
     QStringList captions;
     for (const SubjectRow &row : subjectRows()) {
-        captions.append(row.listCaption);
+        captions.append(translated("Subjects", row.listCaption));
     }
     return captions;
 }
@@ -88,7 +90,7 @@ QString subjectPrompt()
 {
     QStringList captions = subjectCaptions();
     const QString last = captions.takeLast();
-    return QStringLiteral("Enter the Subject: %1,or %2: ")
+    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1,or %2: ")
         .arg(captions.join(QLatin1Char(',')), last);
 }
 
@@ -101,12 +103,16 @@ const QList<TeacherAideControl> &teacherAideControls()
     constexpr CaptionAlign C = CaptionAlign::Centre;
     constexpr CaptionAlign Right = CaptionAlign::Right;
     constexpr double kDefault = 8.25;
-    const QString heading =
-        QStringLiteral("This Form is Designed to Aid You in the Creation of a Test.");
-    const QString gradePrompt = QStringLiteral("Enter Grade Level: (1 - 6):");
-    const QString seedPrompt = QStringLiteral("Seed for Generator to insure originality (1-20):");
-    const QString question = QStringLiteral("Would you like a copy of the test with answers?");
-    const QString why = QStringLiteral(
+    const QString heading = QCoreApplication::translate(
+        "frmTeacherAide", "This Form is Designed to Aid You in the Creation of a Test.");
+    const QString gradePrompt =
+        QCoreApplication::translate("frmTeacherAide", "Enter Grade Level: (1 - 6):");
+    const QString seedPrompt = QCoreApplication::translate(
+        "frmTeacherAide", "Seed for Generator to insure originality (1-20):");
+    const QString question = QCoreApplication::translate(
+        "frmTeacherAide", "Would you like a copy of the test with answers?");
+    const QString why = QCoreApplication::translate(
+        "frmTeacherAide",
         "Due to the nature of a random generator, it will only perform one or the other");
     // The grade list's first item carries a tab character, as designed.
     const QStringList grades = {"1\t", "2", "3", "4", "5", "6"};
@@ -122,10 +128,10 @@ const QList<TeacherAideControl> &teacherAideControls()
         {R::Prompt,       "Label4",     seedPrompt,      1260, 2700, 4095, 495, 9.75,     4,  Right, "cboSeed",    {},                ""},
         {R::SeedList,     "cboSeed",    "",              5400, 2760, 1815, 315, kDefault, 11, L,     "",           {},                ""},
         {R::AnswerChoice, "Frame1",     question,        413,  3420, 4455, 615, kDefault, 5,  L,     "",           {},                why},
-        {R::Yes,          "optYes",     "Yes",           240,  240,  855,  255, kDefault, 6,  L,     "",           {},                ""},
-        {R::No,           "optNo",      "No",            2760, 240,  975,  255, kDefault, 7,  L,     "",           {},                ""},
-        {R::Submit,       "cmdSubmit",  "Submit",        653,  4260, 1215, 495, kDefault, 1,  C,     "",           {},                ""},
-        {R::Exit,         "cmdExit",    "Exit",          5453, 4260, 1215, 495, kDefault, 8,  C,     "",           {},                ""},
+        {R::Yes,          "optYes",     QCoreApplication::translate("frmTeacherAide", "Yes"), 240,  240,  855,  255, kDefault, 6,  L,     "",           {},                ""},
+        {R::No,           "optNo",      QCoreApplication::translate("frmTeacherAide", "No"), 2760, 240,  975,  255, kDefault, 7,  L,     "",           {},                ""},
+        {R::Submit,       "cmdSubmit",  QCoreApplication::translate("frmTeacherAide", "Submit"), 653,  4260, 1215, 495, kDefault, 1,  C,     "",           {},                ""},
+        {R::Exit,         "cmdExit",    QCoreApplication::translate("frmTeacherAide", "Exit"), 5453, 4260, 1215, 495, kDefault, 8,  C,     "",           {},                ""},
     };
     // clang-format on
     return rows;
@@ -177,7 +183,7 @@ void frmTeacherAide::buildScreen(FormWindow &window)
         {TeacherAideRole::No, &m_optNo},
     };
 
-    window.setWindowTitle(QStringLiteral("Teachers Aide"));
+    window.setWindowTitle(tr("Teachers Aide"));
     window.setClientSizeTwips(7560, 5175);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
@@ -281,24 +287,24 @@ void frmTeacherAide::cmdSubmit_Click()
     bool complete = true;
     const int subject = m_cboSubject->currentIndex();
     if (subject < 0) {
-        dialogs.messageBox(window(), QStringLiteral("Please Select A Subject"),
-                           QStringLiteral("Subject"), Dialogs::Buttons::Ok);
+        dialogs.messageBox(window(), tr("Please Select A Subject"), tr("Subject"),
+                           Dialogs::Buttons::Ok);
         m_cboSubject->setFocus();
         complete = false;
     }
     if (m_cboGrade->currentIndex() >= 0) {
         intGrade = toInteger(m_cboGrade->currentIndex() + 1);
     } else {
-        dialogs.messageBox(window(), QStringLiteral("Please Enter A Grade Level"),
-                           QStringLiteral("Grade"), Dialogs::Buttons::Ok);
+        dialogs.messageBox(window(), tr("Please Enter A Grade Level"), tr("Grade"),
+                           Dialogs::Buttons::Ok);
         m_cboGrade->setFocus();
         complete = false;
     }
     if (m_cboSeed->currentIndex() >= 0) {
         intSeed = toInteger(m_cboSeed->currentIndex());
     } else {
-        dialogs.messageBox(window(), QStringLiteral("Please enter seed from 1 to 20"),
-                           QStringLiteral("Seed"), Dialogs::Buttons::Ok);
+        dialogs.messageBox(window(), tr("Please enter seed from 1 to 20"), tr("Seed"),
+                           Dialogs::Buttons::Ok);
         m_cboSeed->setFocus();
         complete = false;
     }
@@ -356,7 +362,8 @@ void frmTeacherAide::printWorksheet(Subject subject)
     bool negativeAnswers = false;
     if (!row.negativesQuestion.isEmpty()) {
         negativeAnswers =
-            host().dialogs().messageBox(window(), row.negativesQuestion, row.listCaption,
+            host().dialogs().messageBox(window(), translated("Subjects", row.negativesQuestion),
+                                        translated("Subjects", row.listCaption),
                                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
     }
     const Worksheet sheet =
@@ -368,7 +375,7 @@ void frmTeacherAide::printWorksheet(Subject subject)
 
 void frmTeacherAide::tell(const QString &message)
 {
-    host().dialogs().messageBox(window(), message, kPrintTitle, Dialogs::Buttons::Ok);
+    host().dialogs().messageBox(window(), message, tr(kPrintTitle), Dialogs::Buttons::Ok);
 }
 
 // The print server may be slow or stalled: it is asked off the window's thread, and the window
@@ -416,7 +423,7 @@ void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocume
             offerPdf(document);
             return;
         }
-        tell(QStringLiteral("The worksheet was not printed. %1").arg(outcome.reason));
+        tell(tr("The worksheet was not printed. %1").arg(outcome.reason));
         return;
     case DeliveryOutcome::Kind::Saved:
     case DeliveryOutcome::Kind::Cancelled:
@@ -429,11 +436,10 @@ void frmTeacherAide::offerPdf(const PrintDocument &document)
     Dialogs &dialogs = host().dialogs();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = dialogs.saveFileName(
-        window(),
-        QStringLiteral("No printer is set up, so the worksheet can be saved as a PDF file instead"),
+        window(), tr("No printer is set up, so the worksheet can be saved as a PDF file instead"),
         QDir(documents.isEmpty() ? QDir::homePath() : documents)
             .filePath(QStringLiteral("worksheet.pdf")),
-        QStringLiteral("PDF files (*.pdf)"));
+        tr("PDF files (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
@@ -442,8 +448,8 @@ void frmTeacherAide::offerPdf(const PrintDocument &document)
     }
     const DeliveryOutcome saved = savePdf({document}, path);
     tell(saved.succeeded()
-             ? QStringLiteral("The worksheet was saved as %1.").arg(QDir::toNativeSeparators(path))
-             : QStringLiteral("The worksheet was not saved. %1").arg(saved.reason));
+             ? tr("The worksheet was saved as %1.").arg(QDir::toNativeSeparators(path))
+             : tr("The worksheet was not saved. %1").arg(saved.reason));
 }
 
 void frmTeacherAide::checkJobs()
@@ -507,6 +513,6 @@ void frmTeacherAide::jobsChecked(const QList<JobStatus> &statuses)
         m_followTimer.stop();
     }
     for (const QString &failure : failures) {
-        tell(QStringLiteral("The worksheet was not printed. %1").arg(failure));
+        tell(tr("The worksheet was not printed. %1").arg(failure));
     }
 }

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "Shown.h"
 #include "app/frmSelection.h"
 #include "app/frmSplash.h"
 #include "platform/Twips.h"
@@ -42,7 +43,7 @@ void tst_Selection::cleanup()
 void tst_Selection::windowAsDesigned()
 {
     FormWindow *window = m_f->program.selection().window();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Math Application Choices"));
+    QCOMPARE(window->windowTitle(), shown("frmSelection", "Math Application Choices"));
     QCOMPARE(window->client()->size(), QSize(504, 326));
     QCOMPARE(window->client()->palette().color(QPalette::Window), QColor(0, 255, 255));
     QCOMPARE(m_f->child<QLineEdit>(m_f->program.selection(), "txtFirstName")->text(), QString());
@@ -92,9 +93,9 @@ void tst_Selection::controlsAsDesigned()
     QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QCOMPARE(widget->font().pixelSize(), pixelSize);
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->text(), shown("frmSelection", caption));
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->text(), shown("frmSelection", caption));
         QCOMPARE(button->palette().color(QPalette::Button), background);
     }
     if (background.isValid()) {
@@ -126,10 +127,10 @@ void tst_Selection::menuBar()
 {
     auto *menu = m_f->child<QMenu>(m_f->program.selection(), "mnuTeacher");
     QVERIFY(menu != nullptr);
-    QCOMPARE(menu->title(), QStringLiteral("Teacher's Guide"));
+    QCOMPARE(menu->title(), shown("frmSelection", "Teacher's Guide"));
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().at(0)->objectName(), QStringLiteral("mnuTeacherPrint"));
-    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Print Test"));
+    QCOMPARE(menu->actions().at(0)->text(), shown("frmSelection", "Print Test"));
     // The menu bar stands above the client area, which keeps its designed size.
     FormWindow *window = m_f->program.selection().window();
     QVERIFY(window->client()->y() >= window->menuBar()->height());

@@ -21,7 +21,7 @@ struct Run {
 
 // Runs the program as a script would: no display, no platform chosen.
 Run runProgram(const QStringList &arguments, const QString &directory = QString(),
-               const QString &standardOutput = QString())
+               const QString &standardOutput = QString(), bool german = false)
 {
     QProcess process;
     if (!standardOutput.isEmpty()) {
@@ -30,6 +30,13 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    // A German desktop session: LANG alone names the language.
+    if (german) {
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
     }
     process.setProcessEnvironment(environment);
     if (!directory.isEmpty()) {
@@ -103,6 +110,9 @@ private slots:
     void noDisplay_data();
     void noDisplay();
     void qtOptionsStartTheWindow();
+    void germanSheet_data();
+    void germanSheet();
+    void germanHelpAndErrors();
 };
 
 void tst_WorksheetCli::badInput_data()
@@ -539,6 +549,91 @@ void tst_WorksheetCli::qtOptionsStartTheWindow()
     QVERIFY(!process.readAllStandardError().contains("sumtopia:"));
     process.kill();
     process.waitForFinished(5000);
+}
+
+void tst_WorksheetCli::germanSheet_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("lines");
+    // Heading and first problem as printed; the columns and the numbers' points stay.
+    QTest::addRow("addition")
+        << QStringList{"--worksheet", "addition", "--grade", "1", "--seed", "1", "--output", "-"}
+        << QStringList{"",
+                       "",
+                       "NAME: __________________",
+                       "",
+                       "DATUM: __________________",
+                       "",
+                       "Addiere die folgenden Zahlen",
+                       "",
+                       " 1 )                        12             2 )                       9",
+                       "                          + 14                                    + 10",
+                       "              Antwort__________                         Antwort__________"};
+    QTest::addRow("percent with answers")
+        << QStringList{"--worksheet", "percent",   "--grade",  "5", "--seed",
+                       "1",           "--answers", "--output", "-"}
+        << QStringList{"",
+                       "",
+                       "NAME: __________________",
+                       "",
+                       "DATUM: __________________",
+                       "",
+                       "Berechne den Prozentsatz der folgenden Zahlen",
+                       "",
+                       " 1 )        629 IST WIE VIEL PROZENT VON:      481  Antwort  130.8"};
+    QTest::addRow("division with answers")
+        << QStringList{"--worksheet", "division",  "--grade",  "6", "--seed",
+                       "1",           "--answers", "--output", "-"}
+        << QStringList{"",
+                       "",
+                       "NAME: __________________",
+                       "",
+                       "DATUM: __________________",
+                       "",
+                       "Dividiere die folgenden Zahlen",
+                       "",
+                       " 1 )        629  /    481   Antwort  1.308"};
+}
+
+void tst_WorksheetCli::germanSheet()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, lines);
+    const Run run = runProgram(arguments, QString(), QString(), true);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QStringList printed = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    QVERIFY(printed.size() > lines.size());
+    QCOMPARE(printed.mid(0, lines.size()), lines);
+    // No number anywhere on the sheet is written with a decimal comma.
+    QVERIFY(!QString::fromUtf8(run.out).contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
+}
+
+void tst_WorksheetCli::germanHelpAndErrors()
+{
+    const Run help = runProgram({"--help"}, QString(), QString(), true);
+    QCOMPARE(help.status, 0);
+    const QStringList lines = QString::fromUtf8(help.out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0),
+             "Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]");
+    // The subject names and the options are the command's interface and stay as they are.
+    QVERIFY(lines.contains(
+        "  --worksheet FACH     addition, subtraction, multiplication, division oder percent"));
+    QVERIFY(lines.contains("  --grade N            Klassenstufe, 1 bis 6"));
+
+    const Run unknown =
+        runProgram({"--worksheet", "x", "--grade", "1", "--seed", "1"}, QString(), QString(), true);
+    QCOMPARE(unknown.status, 2);
+    QCOMPARE(QString::fromUtf8(unknown.err),
+             "sumtopia: unbekannte Rechenart 'x' f\u00FCr --worksheet; erlaubt: addition, "
+             "subtraction, multiplication, division, percent oder percents\n");
+    QCOMPARE(unknown.out, QByteArray());
+
+    const Run grade = runProgram({"--worksheet", "addition", "--grade", "7", "--seed", "1"},
+                                 QString(), QString(), true);
+    QCOMPARE(grade.status, 2);
+    QCOMPARE(QString::fromUtf8(grade.err),
+             "sumtopia: grade '7' ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis 6\n");
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetCli)

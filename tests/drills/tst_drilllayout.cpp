@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "Shown.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
@@ -6,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -267,26 +269,32 @@ void tst_DrillLayout::problemSentence_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("german");
     QTest::addRow("addition") << "frmAddition"
                               << "12"
                               << "7"
+                              << "12 plus 7"
                               << "12 plus 7";
     QTest::addRow("subtraction negative") << "frmSubtraction"
                                           << "5"
                                           << "7"
+                                          << "5 minus 7"
                                           << "5 minus 7";
     QTest::addRow("multiplication") << "frmMultiplication"
                                     << "6"
                                     << "7"
-                                    << "6 times 7";
+                                    << "6 times 7"
+                                    << "6 mal 7";
     QTest::addRow("division dividend first") << "frmDivision"
                                              << "97"
                                              << "20"
-                                             << "97 divided by 20";
+                                             << "97 divided by 20"
+                                             << "97 geteilt durch 20";
     QTest::addRow("percent second first") << "frmPercent"
                                           << "3"
                                           << "4"
-                                          << "What Percent of 4 is 3";
+                                          << "What Percent of 4 is 3"
+                                          << "Wie viel % von 4 ist 3";
 }
 
 void tst_DrillLayout::problemSentence()
@@ -295,6 +303,9 @@ void tst_DrillLayout::problemSentence()
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, sentence);
+    QFETCH(QString, german);
+    // The run in German reads the problem in German; every other run in English, as designed.
+    const bool inGerman = QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("de"));
     const QMap<QString, const DrillLayout *> layouts = {
         {"frmAddition", &additionLayout()},
         {"frmSubtraction", &subtractionLayout()},
@@ -302,7 +313,7 @@ void tst_DrillLayout::problemSentence()
         {"frmDivision", &divisionLayout()},
         {"frmPercent", &percentLayout()},
     };
-    QCOMPARE(::problemSentence(*layouts.value(drill), first, second), sentence);
+    QCOMPARE(::problemSentence(*layouts.value(drill), first, second), inGerman ? german : sentence);
 }
 
 void tst_DrillLayout::window_data()
@@ -328,7 +339,7 @@ void tst_DrillLayout::window()
     QFETCH(QString, caption);
     QFETCH(QSize, clientTwips);
     DrillWindow &w = load(drill);
-    QCOMPARE(w.window()->windowTitle(), caption);
+    QCOMPARE(w.window()->windowTitle(), shown("DrillLayout", caption));
     QCOMPARE(w.window()->client()->size(),
              QSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())));
     // The menu bar stands above the client area, not over it.
@@ -419,9 +430,14 @@ void tst_DrillLayout::fixedCaptions()
     QWidget *widget = w.window()->client()->findChild<QWidget *>(control);
     QVERIFY(widget != nullptr);
     // "*" stands for a caption that the problem writes.
+    // The greeting is the window's own text around the name; the rest come from the layout table.
+    const QString expected =
+        control == QLatin1String("lblIntro")
+            ? shown("DrillWindow", "Welcome %1!   To The Sumtopia.").arg(QLatin1String("ANN"))
+            : shown("DrillLayout", caption);
     if (auto *label = qobject_cast<QLabel *>(widget); caption != QLatin1String("*")) {
         QCOMPARE(label != nullptr ? label->text() : qobject_cast<QPushButton *>(widget)->text(),
-                 caption);
+                 expected);
     }
     QCOMPARE(widget->font().pixelSize(), pixelSize);
 }

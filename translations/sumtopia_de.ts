@@ -1,0 +1,818 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CandidateLabel</name>
+    <message>
+        <source>answer choice %1 of 4</source>
+        <translation>Antwortkarte %1 von 4</translation>
+    </message>
+</context>
+<context>
+    <name>CupsPrinterService</name>
+    <message>
+        <source>The print server (%1) did not answer within %2.</source>
+        <translation>Der Druckserver (%1) hat nicht innerhalb von %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>Der Druckserver (%1) hat die Verbindung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>Unter %1 läuft kein Druckserver.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Delivery</name>
+    <message>
+        <source>1 job</source>
+        <translation>1 Auftrag</translation>
+    </message>
+    <message>
+        <source>%1 jobs</source>
+        <translation>%1 Aufträge</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>Check that the printing service is running, then try again.</source>
+        <translation>Prüfen Sie, ob der Druckdienst läuft, und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim %3). %4 Schaffen Sie Platz oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file that was there is unchanged.</source>
+        <translation>Die vorhandene Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>No file was left behind.</source>
+        <translation>Es wurde keine Datei zurückgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
+        <translation>%1 konnte nicht geschrieben werden: Nichts liest davon. Starten Sie das Programm, das davon liest, oder wählen Sie eine Datei und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>closing</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>the path is %1 bytes long, more than the %2 a path may have</source>
+        <translation>der Pfad ist %1 Bytes lang, mehr als die %2, die ein Pfad haben darf</translation>
+    </message>
+    <message>
+        <source>a name in the path is %1 bytes long, more than the %2 a name may have</source>
+        <translation>ein Name im Pfad ist %1 Bytes lang, mehr als die %2, die ein Name haben darf</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>es ist eine symbolische Verknüpfung, die im Kreis führt</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something that does not exist</source>
+        <translation>es ist eine symbolische Verknüpfung auf etwas, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <translation>der Ordner %1 kann nicht benutzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 takes no new files: %2</source>
+        <translation>der Ordner %1 nimmt keine neuen Dateien auf: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Choose another file name.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>creating the new file</source>
+        <translation>Anlegen der neuen Datei</translation>
+    </message>
+    <message>
+        <source>flushing to disk</source>
+        <translation>Sichern auf den Datenträger</translation>
+    </message>
+    <message>
+        <source>putting the new file in place</source>
+        <translation>Ersetzen durch die neue Datei</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>The PDF pages for %1 could not be drawn; nothing was written.</source>
+        <translation>Die PDF-Seiten für %1 konnten nicht gezeichnet werden; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No printer is set up.</source>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
+        <translation> Bereits angenommen: %1; die übrigen %2 %3 nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>was</source>
+        <translation>wurde</translation>
+    </message>
+    <message>
+        <source>were</source>
+        <translation>wurden</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
+        <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht angenommen: %2.%3 Prüfen Sie, ob der Drucker Aufträge annimmt, und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
+        <translation>Der Drucker „%1“ ist angehalten: Das Arbeitsblatt wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
+        <translation>Der Drucker „%1“ ist angehalten: Die %2 Arbeitsblätter warten in seiner Warteschlange und werden gedruckt, sobald der Drucker fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
+        <translation>Der Drucker „%1“ konnte das Arbeitsblatt noch nicht drucken: %2. Das Arbeitsblatt bleibt in seiner Warteschlange, und der Druckserver versucht es später noch einmal; prüfen Sie den Drucker.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; stopped before the worksheet was printed: %2. The worksheet stays in its queue and prints when the printer is resumed.</source>
+        <translation>Der Drucker „%1“ hat angehalten, bevor das Arbeitsblatt gedruckt war: %2. Das Arbeitsblatt bleibt in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
+        <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht gedruckt: %2. Prüfen Sie den Drucker und drucken Sie das Arbeitsblatt dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
+        <translation>%1 %2 vom Drucker „%3“ angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
+    </message>
+    <message>
+        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
+        <translation>%1 des Druckers „%2“ %3 nach %4%5 noch in seiner Warteschlange; %6, sobald der Drucker %7 erreicht.</translation>
+    </message>
+    <message>
+        <source>waits</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>wait</source>
+        <translation>warten</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source> (the printer says: %1)</source>
+        <translation> (der Drucker meldet: %1)</translation>
+    </message>
+    <message>
+        <source>it prints</source>
+        <translation>er wird gedruckt</translation>
+    </message>
+    <message>
+        <source>they print</source>
+        <translation>sie werden gedruckt</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>ihn</translation>
+    </message>
+    <message>
+        <source>them</source>
+        <translation>sie</translation>
+    </message>
+</context>
+<context>
+    <name>DrillLayout</name>
+    <message>
+        <source>Add the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Addiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
+    </message>
+    <message>
+        <source>Subtract the two numbers, then drag the correct answer  to the total box.</source>
+        <translation>Subtrahiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
+    </message>
+    <message>
+        <source>Multiply the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Multipliziere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <translation>Dividiere die zwei Zahlen und ziehe die richtige Antwort ins Ergebnisfeld.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Back to Menu</source>
+        <translation>Zum Menü</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>dividend</source>
+        <translation>Dividend</translation>
+    </message>
+    <message>
+        <source>divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>What Percent of:</source>
+        <translation>Wie viel % von:</translation>
+    </message>
+    <message>
+        <source>is:</source>
+        <translation>ist:</translation>
+    </message>
+    <message>
+        <source>Answer =</source>
+        <translation>Antwort =</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>Answer equals</source>
+        <translation>Antwort gleich</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
+        <translation>Antworte mit Alt+1 bis Alt+4, oder gehe mit Tab zu einer Antwortkarte und drücke die Leertaste</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Test drucken</translation>
+    </message>
+    <message>
+        <source>Please Enter the Grade Level (1-6).</source>
+        <translation>Bitte gib deine Klassenstufe ein (1-6).</translation>
+    </message>
+    <message>
+        <source>Grade Level</source>
+        <translation>Klassenstufe</translation>
+    </message>
+    <message>
+        <source>Welcome %1!   To The Sumtopia.</source>
+        <translation>Willkommen, %1!   Auf geht’s nach Sumtopia.</translation>
+    </message>
+    <message>
+        <source>CORRECT %1</source>
+        <translation>RICHTIG %1</translation>
+    </message>
+    <message>
+        <source>Sorry,Try Again %1</source>
+        <translation>Leider falsch, versuch es noch mal %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Subjects</name>
+    <message>
+        <source>Do You Want Negative Answers Mixed In?</source>
+        <translation>Sollen auch negative Ergebnisse vorkommen?</translation>
+    </message>
+    <message>
+        <source>Answer </source>
+        <translation>Antwort </translation>
+    </message>
+    <message>
+        <source> Answer </source>
+        <translation> Antwort </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Add the following numbers</source>
+        <translation>Addiere die folgenden Zahlen</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Subtract the following numbers</source>
+        <translation>Subtrahiere die folgenden Zahlen</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Divide the following numbers</source>
+        <translation>Dividiere die folgenden Zahlen</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Multiply the following numbers</source>
+        <translation>Multipliziere die folgenden Zahlen</translation>
+    </message>
+    <message>
+        <source>Percents</source>
+        <translation>Prozente</translation>
+    </message>
+    <message>
+        <source>Find the percent of the following numbers</source>
+        <translation>Berechne den Prozentsatz der folgenden Zahlen</translation>
+    </message>
+    <message>
+        <source>IS WHAT PERCENT OF:</source>
+        <translation>IST WIE VIEL PROZENT VON:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>no printer is set up; use --output FILE.pdf or --output -</source>
+        <translation>es ist kein Drucker eingerichtet; verwenden Sie --output DATEI.pdf oder --output -</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
+        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetOptions</name>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>eine ganze Zahl von 1 bis 6</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 20</source>
+        <translation>eine ganze Zahl von 1 bis 20</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 100</source>
+        <translation>eine ganze Zahl von 1 bis 100</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds from 0 to 3600</source>
+        <translation>eine ganze Zahl von Sekunden von 0 bis 3600</translation>
+    </message>
+    <message>
+        <source>a PDF file path, or - for standard output</source>
+        <translation>ein PDF-Dateipfad oder - für die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; allowed: %2</source>
+        <translation>unbekannte Option &apos;%1&apos;; erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value, but was given &apos;%2&apos;</source>
+        <translation>Option %1 nimmt keinen Wert, bekam aber &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>option %1 is missing its value; allowed: %2</source>
+        <translation>bei Option %1 fehlt der Wert; erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
+        <translation>Wert &apos;%1&apos; von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once; allowed: once</source>
+        <translation>Option %1 ist mehr als einmal angegeben; erlaubt: einmal</translation>
+    </message>
+    <message>
+        <source>option --worksheet is missing; allowed: %1</source>
+        <translation>Option --worksheet fehlt; erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>unknown subject &apos;%1&apos; for --worksheet; allowed: %2</source>
+        <translation>unbekannte Rechenart &apos;%1&apos; für --worksheet; erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>option --%1 is missing; allowed: %2</source>
+        <translation>Option --%1 fehlt; erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
+        <translation>%1 &apos;%2&apos; ist nicht erlaubt; erlaubt: %3</translation>
+    </message>
+    <message>
+        <source>--negatives is not allowed with &apos;%1&apos;; allowed with %2 only</source>
+        <translation>--negatives ist mit &apos;%1&apos; nicht erlaubt; erlaubt nur mit %2</translation>
+    </message>
+    <message>
+        <source>Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]</source>
+        <translation>Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]</translation>
+    </message>
+    <message>
+        <source>                [--with-key] [--count K] [--output FILE] [--wait-seconds W]</source>
+        <translation>                 [--with-key] [--count K] [--output DATEI] [--wait-seconds W]</translation>
+    </message>
+    <message>
+        <source>       sumtopia            (starts the window)</source>
+        <translation>        sumtopia            (öffnet das Fenster)</translation>
+    </message>
+    <message>
+        <source>Makes worksheets of twenty problems without opening a window.</source>
+        <translation>Erstellt Arbeitsblätter mit zwanzig Aufgaben, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>  --worksheet SUBJECT  %1</source>
+        <translation>  --worksheet FACH     %1</translation>
+    </message>
+    <message>
+        <source>                       (also %1)</source>
+        <translation>                       (auch %1)</translation>
+    </message>
+    <message>
+        <source>  --grade N            grade level, 1 to 6</source>
+        <translation>  --grade N            Klassenstufe, 1 bis 6</translation>
+    </message>
+    <message>
+        <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
+        <translation>  --seed S             Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
+    </message>
+    <message>
+        <source>  --answers            the copy with the answers filled in</source>
+        <translation>  --answers            die Ausgabe mit eingetragenen Lösungen</translation>
+    </message>
+    <message>
+        <source>  --negatives          %1 only: allow negative answers</source>
+        <translation>  --negatives          nur %1: negative Ergebnisse erlauben</translation>
+    </message>
+    <message>
+        <source>  --with-key           after each sheet, its answer copy with the same problems</source>
+        <translation>  --with-key           nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
+    </message>
+    <message>
+        <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
+        <translation>  --count K            K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
+        <translation>  --output DATEI       eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
+    </message>
+    <message>
+        <source>                       without it the sheets go to the default printer, one job each</source>
+        <translation>                       ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
+    </message>
+    <message>
+        <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
+        <translation>  --wait-seconds W     wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
+    </message>
+    <message>
+        <source>                       (default 120); 0 returns once the printer has taken them</source>
+        <translation>                       (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
+    </message>
+    <message>
+        <source>  --help               show this help</source>
+        <translation>  --help               diese Hilfe zeigen</translation>
+    </message>
+    <message>
+        <source>  --version            show the version</source>
+        <translation>  --version            die Version zeigen</translation>
+    </message>
+    <message>
+        <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
+        <translation>Jede Option wird einmal angegeben, als --name WERT oder --name=WERT.</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
+        <translation>Dieselbe Auswahl ergibt immer dieselben Blätter. Eine Datei wird erst ersetzt, wenn die neue</translation>
+    </message>
+    <message>
+        <source>one is complete.</source>
+        <translation>vollständig ist.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
+        <translation>Rückgabewert: 0 erledigt (Aufträge, die noch in der Warteschlange eines Druckers warten, werden</translation>
+    </message>
+    <message>
+        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <translation>auf der Standardfehlerausgabe genannt), 1 Drucken oder Schreiben misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>NAME: </source>
+        <translation>NAME: </translation>
+    </message>
+    <message>
+        <source>DATE: </source>
+        <translation>DATUM: </translation>
+    </message>
+</context>
+<context>
+    <name>frmSelection</name>
+    <message>
+        <source>Sumtopia:  Choose Your Category Please</source>
+        <translation>Sumtopia:  Wähle bitte deine Rechenart</translation>
+    </message>
+    <message>
+        <source>Enter Your First Name:</source>
+        <translation>Dein Vorname:</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Math Application Choices</source>
+        <translation>Auswahl der Rechenart</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Test drucken</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Licensed for use in classrooms and at home</source>
+        <translation>Lizenziert für Schule und Zuhause</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026</source>
+        <translation>Copyright © 2026</translation>
+    </message>
+    <message>
+        <source>The Sumtopia Team</source>
+        <translation>Das Sumtopia-Team</translation>
+    </message>
+    <message>
+        <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
+        <translation>Warnung: Ein Matheprogramm für die Klassen 1-6, nichts für schwache Nerven.</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Mathe-Quiz</translation>
+    </message>
+    <message>
+        <source>%1, Math Quiz</source>
+        <translation>%1, Mathe-Quiz</translation>
+    </message>
+    <message>
+        <source>The menu opens in three seconds. A key press now ends the program.</source>
+        <translation>Das Menü öffnet sich in drei Sekunden. Ein Tastendruck beendet jetzt das Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTeacherAide</name>
+    <message>
+        <source>Print Test</source>
+        <translation>Test drucken</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1,or %2: </source>
+        <translation>Wählen Sie das Fach: %1 oder %2: </translation>
+    </message>
+    <message>
+        <source>This Form is Designed to Aid You in the Creation of a Test.</source>
+        <translation>Dieses Fenster hilft Ihnen, einen Test zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Enter Grade Level: (1 - 6):</source>
+        <translation>Klassenstufe (1 - 6):</translation>
+    </message>
+    <message>
+        <source>Seed for Generator to insure originality (1-20):</source>
+        <translation>Startwert des Zufallsgenerators (1-20):</translation>
+    </message>
+    <message>
+        <source>Would you like a copy of the test with answers?</source>
+        <translation>Möchten Sie eine Ausgabe mit den Lösungen?</translation>
+    </message>
+    <message>
+        <source>Due to the nature of a random generator, it will only perform one or the other</source>
+        <translation>Wegen des Zufallsgenerators gibt es nur das eine oder das andere</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Teachers Aide</source>
+        <translation>Hilfe für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Please Select A Subject</source>
+        <translation>Bitte wählen Sie ein Fach</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Fach</translation>
+    </message>
+    <message>
+        <source>Please Enter A Grade Level</source>
+        <translation>Bitte geben Sie eine Klassenstufe ein</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Please enter seed from 1 to 20</source>
+        <translation>Bitte geben Sie einen Startwert von 1 bis 20 ein</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>The worksheet was not printed. %1</source>
+        <translation>Das Arbeitsblatt wurde nicht gedruckt. %1</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The worksheet was saved as %1.</source>
+        <translation>Das Arbeitsblatt wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The worksheet was not saved. %1</source>
+        <translation>Das Arbeitsblatt wurde nicht gespeichert. %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>sumtopia: the window cannot be shown: %1; start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: Das Fenster kann nicht gezeigt werden: %1; starten Sie das Programm in einer Desktop-Sitzung oder erstellen Sie Arbeitsblätter ohne Fenster (sumtopia --help)
+</translation>
+    </message>
+    <message>
+        <source>sumtopia: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: Es gibt keine Anzeige für das Fenster (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder erstellen Sie Arbeitsblätter ohne Fenster (sumtopia --help)
+</translation>
+    </message>
+</context>
+</TS>
