@@ -11,6 +11,14 @@
 <context>
     <name>CupsPrinterService</name>
     <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>Die Druckbibliothek konnte nicht geladen werden (%1). Installieren Sie die CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>Der Druckbibliothek libcups.so.2 fehlt %1. Installieren Sie eine aktuelle CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
         <source>The print server (%1) did not answer within %2.</source>
         <translation>Der Druckserver (%1) hat nicht innerhalb von %2 geantwortet.</translation>
     </message>

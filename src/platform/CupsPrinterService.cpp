@@ -63,8 +63,10 @@ const CupsCalls &cups()
         void *library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr) {
             loaded.problem =
-                QStringLiteral("The printing library could not be loaded (%1). Install the CUPS "
-                               "client library (libcups2), then try again.")
+                QCoreApplication::translate("CupsPrinterService",
+                                            "The printing library could not be loaded (%1). "
+                                            "Install the CUPS client library (libcups2), then "
+                                            "try again.")
                     .arg(QString::fromLocal8Bit(dlerror()));
             return loaded;
         }
@@ -77,9 +79,10 @@ const CupsCalls &cups()
         SUMTOPIA_CUPS_CALLS(SUMTOPIA_CUPS_RESOLVE)
 #undef SUMTOPIA_CUPS_RESOLVE
         if (!missing.isEmpty()) {
-            loaded.problem = QStringLiteral("The printing library libcups.so.2 lacks %1. Install "
-                                            "a current CUPS client library (libcups2), then try "
-                                            "again.")
+            loaded.problem = QCoreApplication::translate(
+                                 "CupsPrinterService",
+                                 "The printing library libcups.so.2 lacks %1. Install a current "
+                                 "CUPS client library (libcups2), then try again.")
                                  .arg(missing.join(QStringLiteral(", ")));
         }
         return loaded;
