@@ -1,3 +1,4 @@
+#include "PdfPages.h"
 #include "platform/RandomSource.h"
 #include "platform/TextSurface.h"
 #include "worksheets/Worksheets.h"
@@ -69,18 +70,6 @@ QString sheetsText(Subject subject, int grade, int seed, bool answers, bool nega
         }
     }
     return text;
-}
-
-// The pages of a PDF file: one page object each.
-int pdfPages(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QString text = QString::fromLatin1(file.readAll());
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
-    return static_cast<int>(text.count(page));
 }
 
 } // namespace
