@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <algorithm>
 #include <map>
 
 const QList<SelectionControl> &selectionControls()
@@ -62,7 +61,7 @@ void frmSelection::buildScreen(FormWindow &window)
     client->setFont(defaultDesignFont());
 
     // Only the name box and the buttons take the focus; the labels' tab indexes order nothing.
-    QList<QPair<int, QWidget *>> focusable;
+    QList<TabStop> focusable;
     QLabel *prompt = nullptr;
     for (const SelectionControl &row : selectionControls()) {
         switch (row.role) {
@@ -113,14 +112,7 @@ void frmSelection::buildScreen(FormWindow &window)
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
     connect(mnuTeacherPrint, &QAction::triggered, this, &frmSelection::mnuTeacherPrint_Click);
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    QList<QWidget *> order;
-    for (const auto &entry : std::as_const(focusable)) {
-        order.append(entry.second);
-    }
-    setTabOrder(order);
-    order.first()->setFocus();
+    setTabOrder(focusable)->setFocus();
 }
 
 void frmSelection::screenUnloaded()

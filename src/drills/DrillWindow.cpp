@@ -62,7 +62,7 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
     }
 
-    QList<QPair<int, QWidget *>> focusable;
+    QList<TabStop> focusable;
     QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
@@ -183,14 +183,7 @@ void DrillWindow::buildScreen(FormWindow &window)
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    QList<QWidget *> order;
-    for (const auto &entry : std::as_const(focusable)) {
-        order.append(entry.second);
-    }
-    setTabOrder(order);
-    order.first()->setFocus();
+    setTabOrder(focusable)->setFocus();
 
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 QColor bgrColor(quint32 bgr)
@@ -152,9 +153,13 @@ void DrawnLine::paintEvent(QPaintEvent *)
     painter.drawLine(m_line.translated(-pos()));
 }
 
-void setTabOrder(const QList<QWidget *> &widgetsInOrder)
+QWidget *setTabOrder(QList<TabStop> stops)
 {
-    for (qsizetype i = 1; i < widgetsInOrder.size(); ++i) {
-        QWidget::setTabOrder(widgetsInOrder.at(i - 1), widgetsInOrder.at(i));
+    Q_ASSERT(!stops.isEmpty());
+    std::sort(stops.begin(), stops.end(),
+              [](const TabStop &a, const TabStop &b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(stops.at(i - 1).second, stops.at(i).second);
     }
+    return stops.first().second;
 }

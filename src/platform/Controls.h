@@ -85,5 +85,9 @@ private:
     QLine m_line; // in the parent's pixels
 };
 
-// Sets the keyboard focus order from a list in tab-index order.
-void setTabOrder(const QList<QWidget *> &widgetsInOrder);
+// A control that takes part in the keyboard focus order, with its designed tab index.
+using TabStop = QPair<int, QWidget *>;
+
+// Sets the keyboard focus order by the designed tab indices and returns the control with the
+// lowest, which has the focus when the window opens.
+QWidget *setTabOrder(QList<TabStop> stops);

@@ -193,7 +193,7 @@ void frmTeacherAide::buildScreen(FormWindow &window)
 
     // The frame's row comes before its option buttons, which are placed within it.
     QGroupBox *frame = nullptr;
-    QList<QPair<int, QWidget *>> focusable;
+    QList<TabStop> focusable;
     QList<QPair<QLabel *, QString>> prompts;
     for (const TeacherAideControl &row : teacherAideControls()) {
         switch (row.role) {
@@ -249,13 +249,7 @@ void frmTeacherAide::buildScreen(FormWindow &window)
         label->setBuddy(client->findChild<QComboBox *>(listName));
     }
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    QList<QWidget *> order;
-    for (const auto &entry : std::as_const(focusable)) {
-        order.append(entry.second);
-    }
-    setTabOrder(order);
+    setTabOrder(focusable);
 }
 
 void frmTeacherAide::screenUnloaded()

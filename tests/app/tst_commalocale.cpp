@@ -19,24 +19,6 @@
 namespace
 {
 
-QStringList candidateTexts(const DrillWindow &window)
-{
-    QStringList texts;
-    for (int index = 1; index <= 4; ++index) {
-        texts.append(window.lblfirst(index)->text());
-    }
-    return texts;
-}
-
-int enabledCandidates(const DrillWindow &window)
-{
-    int count = 0;
-    for (int index = 1; index <= 4; ++index) {
-        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
-    }
-    return count;
-}
-
 // Every number of a sheet's text, in reading order.
 QStringList numbersIn(const QString &text)
 {

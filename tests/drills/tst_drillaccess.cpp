@@ -62,15 +62,6 @@ int wrongIndex(int slot)
     return slot == 1 ? 2 : 1;
 }
 
-int enabledCandidates(const DrillWindow &window)
-{
-    int count = 0;
-    for (int index = 1; index <= 4; ++index) {
-        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
-    }
-    return count;
-}
-
 // What a user sees of the answer: the verdict as drawn and where, the answer box, the candidates.
 struct Seen {
     bool verdictShown;

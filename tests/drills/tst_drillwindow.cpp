@@ -66,24 +66,6 @@ QString answerField(DrillWindow &window)
     return numberText(qobject_cast<DoubleDrillWindow *>(&window)->dblAnswer);
 }
 
-QStringList candidateTexts(const DrillWindow &window)
-{
-    QStringList texts;
-    for (int index = 1; index <= 4; ++index) {
-        texts.append(window.lblfirst(index)->text());
-    }
-    return texts;
-}
-
-int enabledCandidates(const DrillWindow &window)
-{
-    int count = 0;
-    for (int index = 1; index <= 4; ++index) {
-        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
-    }
-    return count;
-}
-
 // Whether some pixel is the verdict's red text, allowing for smoothed edges.
 bool hasVerdictRed(const QImage &image)
 {

@@ -15,10 +15,31 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+
+// The four candidates' captions, lblfirst(1) first.
+inline QStringList candidateTexts(const DrillWindow &window)
+{
+    QStringList texts;
+    for (int index = 1; index <= 4; ++index) {
+        texts.append(window.lblfirst(index)->text());
+    }
+    return texts;
+}
+
+// How many candidates can still be dragged or chosen.
+inline int enabledCandidates(const DrillWindow &window)
+{
+    int count = 0;
+    for (int index = 1; index <= 4; ++index) {
+        count += window.lblfirst(index)->isEnabled() ? 1 : 0;
+    }
+    return count;
+}
 
 // One run of the program with scripted dialogs, a scripted print server and a quit hook that
 // only counts, so a test can end the run and look at what is left. The random source is the real
