@@ -237,6 +237,22 @@
         <source>them</source>
         <translation>sie</translation>
     </message>
+    <message>
+        <source>The worksheet was saved as %1.</source>
+        <translation>Das Arbeitsblatt wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>no printer is set up; use --output FILE.pdf or --output -</source>
+        <translation>es ist kein Drucker eingerichtet; verwenden Sie --output DATEI.pdf oder --output -</translation>
+    </message>
+    <message>
+        <source>The worksheet was not saved. %1</source>
+        <translation>Das Arbeitsblatt wurde nicht gespeichert. %1</translation>
+    </message>
+    <message>
+        <source>The worksheet was not printed. %1</source>
+        <translation>Das Arbeitsblatt wurde nicht gedruckt. %1</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -444,10 +460,6 @@
 </context>
 <context>
     <name>WorksheetCommand</name>
-    <message>
-        <source>no printer is set up; use --output FILE.pdf or --output -</source>
-        <translation>es ist kein Drucker eingerichtet; verwenden Sie --output DATEI.pdf oder --output -</translation>
-    </message>
     <message>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
@@ -788,24 +800,12 @@
         <translation>Startwert</translation>
     </message>
     <message>
-        <source>The worksheet was not printed. %1</source>
-        <translation>Das Arbeitsblatt wurde nicht gedruckt. %1</translation>
-    </message>
-    <message>
         <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
         <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The worksheet was saved as %1.</source>
-        <translation>Das Arbeitsblatt wurde als %1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>The worksheet was not saved. %1</source>
-        <translation>Das Arbeitsblatt wurde nicht gespeichert. %1</translation>
     </message>
 </context>
 <context>

@@ -7,24 +7,26 @@
 #include "drills/frmMultiplication.h"
 #include "drills/frmPercent.h"
 #include "drills/frmSubtraction.h"
+#include "printing/CupsPrinterService.h"
 #include "worksheets/frmTeacherAide.h"
 
 #include <QApplication>
 #include <QTimer>
 
 Program::Program(Dialogs &dialogs, RandomSource &random, QuitHook quit)
-    : FormHost(dialogs, random, std::move(quit))
+    : FormHost(dialogs, random, std::move(quit)),
+      m_systemPrinters(std::make_unique<CupsPrinterService>())
 {
-    createForms();
+    createForms(*m_systemPrinters);
 }
 
 Program::Program(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
-    : FormHost(dialogs, random, printers, std::move(quit))
+    : FormHost(dialogs, random, std::move(quit))
 {
-    createForms();
+    createForms(printers);
 }
 
-void Program::createForms()
+void Program::createForms(PrinterService &printers)
 {
     m_splash = std::make_unique<frmSplash>(*this);
     m_selection = std::make_unique<frmSelection>(*this);
@@ -33,7 +35,7 @@ void Program::createForms()
     m_multiplication = std::make_unique<frmMultiplication>(*this, m_selection->strFullName);
     m_division = std::make_unique<frmDivision>(*this, m_selection->strFullName);
     m_percent = std::make_unique<frmPercent>(*this, m_selection->strFullName);
-    m_teacherAide = std::make_unique<frmTeacherAide>(*this);
+    m_teacherAide = std::make_unique<frmTeacherAide>(*this, printers);
 
     frmSelection *menu = m_selection.get();
     frmTeacherAide *teacherAide = m_teacherAide.get();

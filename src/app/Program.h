@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class PrinterService;
+
 class frmSplash;
 class frmAddition;
 class frmSubtraction;
@@ -15,11 +17,14 @@ class frmTeacherAide;
 
 // One run of the program: owns the eight forms, each of which lives for the whole run, and
 // reaches the shared dialogs and random source. It is the one place that knows every window:
-// the windows ask to go somewhere through their signals, and the way is wired here. Tests build
-// one with scripted doubles.
+// the windows ask to go somewhere through their signals, and the way is wired here. Only the
+// request window prints; it gets the printer service from here. Tests build one with scripted
+// doubles.
 class Program final : public FormHost
 {
 public:
+    // Without a print service of its own, the request window prints through the system's print
+    // server.
     Program(Dialogs &dialogs, RandomSource &random, QuitHook quit);
     Program(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit);
     ~Program() override;
@@ -39,7 +44,9 @@ public:
     Form &drill(Category category) const;
 
 private:
-    void createForms();
+    void createForms(PrinterService &printers);
+
+    std::unique_ptr<PrinterService> m_systemPrinters;
 
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmSelection> m_selection;

@@ -2,9 +2,12 @@
 
 #include "cli/WorksheetOptions.h"
 #include "platform/Controls.h"
-#include "platform/CupsPrinterService.h"
-#include "platform/Delivery.h"
 #include "platform/RandomSource.h"
+#include "printing/CupsPrinterService.h"
+#include "printing/Delivery.h"
+#include "printing/DeliveryText.h"
+#include "printing/FileOutput.h"
+#include "printing/PdfOutput.h"
 #include "worksheets/Worksheets.h"
 
 #include <QCoreApplication>
@@ -72,23 +75,13 @@ int withPaintingApplication(int argc, char **argv, const std::function<int()> &w
 
 int report(const DeliveryOutcome &outcome)
 {
-    switch (outcome.kind) {
-    case DeliveryOutcome::Kind::Printed:
-    case DeliveryOutcome::Kind::Saved:
-    case DeliveryOutcome::Kind::Cancelled:
-        return 0;
-    case DeliveryOutcome::Kind::Pending:
-        say(outcome.reason);
-        return 0;
-    case DeliveryOutcome::Kind::Failed:
-        break;
+    const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
+    if (!sentence.isEmpty()) {
+        say(sentence);
     }
-    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
-        say(QCoreApplication::translate(
-            "WorksheetCommand", "no printer is set up; use --output FILE.pdf or --output -"));
-        return 1;
+    if (outcome.succeeded()) {
+        return 0;
     }
-    say(outcome.reason);
     return outcome.fault == DeliveryOutcome::Fault::BadDestination ? 2 : 1;
 }
 
@@ -135,13 +128,13 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
     }
     if (!options.output.isEmpty()) {
         // An unwritable path is bad input: found before anything is drawn or written.
-        const QString problem = checkOutputPath(options.output);
-        if (!problem.isEmpty()) {
+        const DestinationCheck check = checkDestination(options.output);
+        if (!check.writable()) {
             say(QCoreApplication::translate(
                     "WorksheetCommand",
                     "output file '%1' cannot be written (%2); allowed: a writable file "
                     "path or - for standard output")
-                    .arg(options.output, problem));
+                    .arg(options.output, DeliveryText::destinationProblem(check)));
             return 2;
         }
     }

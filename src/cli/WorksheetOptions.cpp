@@ -1,9 +1,9 @@
 #include "cli/WorksheetOptions.h"
 
+#include "printing/FileOutput.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <climits>
 #include <optional>
 
 namespace
@@ -157,28 +157,28 @@ QString optionName(const QString &argument)
     return QString();
 }
 
+// Only a length is bad input at parse time; the rest of the destination check is the command's,
+// once every other value is known to be good.
 QString checkPathLength(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    if (name.size() >= PATH_MAX) {
+    const DestinationCheck check = checkDestination(path);
+    switch (check.problem) {
+    case DestinationCheck::Problem::PathTooLong:
         return QCoreApplication::translate(
                    "WorksheetOptions",
                    "output path of %1 bytes is too long; allowed: a path of at most "
                    "%2 bytes")
-            .arg(name.size())
-            .arg(PATH_MAX - 1);
+            .arg(check.bytes)
+            .arg(check.limit);
+    case DestinationCheck::Problem::NameTooLong:
+        return QCoreApplication::translate(
+                   "WorksheetOptions", "output path holds a name of %1 bytes; allowed: names of at "
+                                       "most %2 bytes")
+            .arg(check.bytes)
+            .arg(check.limit);
+    default:
+        return QString();
     }
-    for (const QByteArray &part : name.split('/')) {
-        if (part.size() > NAME_MAX) {
-            return QCoreApplication::translate(
-                       "WorksheetOptions",
-                       "output path holds a name of %1 bytes; allowed: names of at "
-                       "most %2 bytes")
-                .arg(part.size())
-                .arg(NAME_MAX);
-        }
-    }
-    return QString();
 }
 
 } // namespace

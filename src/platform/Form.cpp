@@ -2,7 +2,6 @@
 
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
-#include "platform/CupsPrinterService.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -86,16 +85,7 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 }
 
 FormHost::FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit)
-    : m_dialogs(dialogs), m_random(random),
-      m_systemPrinters(std::make_unique<CupsPrinterService>()), m_printers(*m_systemPrinters),
-      m_quit(std::move(quit))
-{
-    installFontSubstitutes();
-    installAccessibleFactory();
-}
-
-FormHost::FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit)
-    : m_dialogs(dialogs), m_random(random), m_printers(printers), m_quit(std::move(quit))
+    : m_dialogs(dialogs), m_random(random), m_quit(std::move(quit))
 {
     // Every window asks for the designed faces; the stand-ins must be known before the first.
     installFontSubstitutes();

@@ -6,11 +6,9 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 class Dialogs;
 class Form;
-class PrinterService;
 class QMenuBar;
 class RandomSource;
 
@@ -38,23 +36,19 @@ private:
     QMenuBar *m_menuBar = nullptr;
 };
 
-// What every form of one run shares: the dialogs, the random source, the printers and the end
-// of the run.
+// What every form of one run shares: the dialogs, the random source and the end of the run.
 class FormHost
 {
 public:
     using QuitHook = std::function<void()>;
 
-    // Without a print service of its own, the forms print through the system's print server.
     FormHost(Dialogs &dialogs, RandomSource &random, QuitHook quit);
-    FormHost(Dialogs &dialogs, RandomSource &random, PrinterService &printers, QuitHook quit);
     virtual ~FormHost();
     FormHost(const FormHost &) = delete;
     FormHost &operator=(const FormHost &) = delete;
 
     Dialogs &dialogs() const { return m_dialogs; }
     RandomSource &random() const { return m_random; }
-    PrinterService &printers() const { return m_printers; }
 
     // Ends the program at once: every form is unloaded and the quit hook runs, once.
     void endProgram();
@@ -73,8 +67,6 @@ private:
 
     Dialogs &m_dialogs;
     RandomSource &m_random;
-    std::unique_ptr<PrinterService> m_systemPrinters;
-    PrinterService &m_printers;
     QuitHook m_quit;
     QList<Form *> m_forms;
     QList<QPointer<FormWindow>> m_retired;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrintModel.h"
+#include "printing/PrintModel.h"
 
 #include <QList>
 #include <QString>

@@ -4,18 +4,18 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Texts.h"
+#include "printing/DeliveryText.h"
+#include "printing/PdfOutput.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <map>
 
@@ -137,18 +137,10 @@ const QList<TeacherAideControl> &teacherAideControls()
     return rows;
 }
 
-frmTeacherAide::frmTeacherAide(FormHost &host) : Form(host, QStringLiteral("frmTeacherAide"))
+frmTeacherAide::frmTeacherAide(FormHost &host, PrinterService &printers)
+    : Form(host, QStringLiteral("frmTeacherAide")), m_delivery(printers)
 {
-    m_followTimer.setInterval(2000);
-    connect(&m_followTimer, &QTimer::timeout, this, &frmTeacherAide::checkJobs);
-}
-
-frmTeacherAide::~frmTeacherAide()
-{
-    // The print server calls are bounded, so this wait is too.
-    for (QFuture<void> &work : m_work) {
-        work.waitForFinished();
-    }
+    connect(&m_delivery, &BackgroundDelivery::delivered, this, &frmTeacherAide::delivered);
 }
 
 QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const TeacherAideControl &row)
@@ -363,7 +355,8 @@ void frmTeacherAide::printWorksheet(Subject subject)
     const Worksheet sheet =
         buildWorksheet(subject, intGrade, intSeed, host().random(), negativeAnswers);
     const QPointer<QRadioButton> optYes = m_optYes;
-    deliver(renderWorksheet(sheet, [optYes] { return optYes != nullptr && optYes->isChecked(); }));
+    m_delivery.print(
+        renderWorksheet(sheet, [optYes] { return optYes != nullptr && optYes->isChecked(); }));
     Cleanup();
 }
 
@@ -372,56 +365,15 @@ void frmTeacherAide::tell(const QString &message)
     host().dialogs().messageBox(window(), message, tr(kPrintTitle), Dialogs::Buttons::Ok);
 }
 
-// The print server may be slow or stalled: it is asked off the window's thread, and the window
-// hears the outcome when it comes.
-void frmTeacherAide::deliver(const PrintDocument &document)
-{
-    PrinterService &printers = host().printers();
-    auto *watcher = new QFutureWatcher<DeliveryOutcome>(this);
-    connect(watcher, &QFutureWatcher<DeliveryOutcome>::finished, this, [this, watcher, document] {
-        --m_inFlight;
-        watcher->deleteLater();
-        delivered(watcher->result(), document);
-    });
-    ++m_inFlight;
-    const QFuture<DeliveryOutcome> work =
-        QtConcurrent::run([&printers, document] { return printDocuments(printers, {document}); });
-    m_work.append(QFuture<void>(work));
-    watcher->setFuture(work);
-}
-
-void frmTeacherAide::forgetFinishedWork()
-{
-    m_work.erase(std::remove_if(m_work.begin(), m_work.end(),
-                                [](const QFuture<void> &work) { return work.isFinished(); }),
-                 m_work.end());
-}
-
 void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocument &document)
 {
-    forgetFinishedWork();
-    switch (outcome.kind) {
-    case DeliveryOutcome::Kind::Printed:
-        for (int id : outcome.jobIds) {
-            m_followed.append({outcome.printer, id});
-        }
-        if (!m_followTimer.isActive()) {
-            m_followTimer.start();
-        }
+    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
+        offerPdf(document);
         return;
-    case DeliveryOutcome::Kind::Pending:
-        tell(outcome.reason);
-        return;
-    case DeliveryOutcome::Kind::Failed:
-        if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
-            offerPdf(document);
-            return;
-        }
-        tell(tr("The worksheet was not printed. %1").arg(outcome.reason));
-        return;
-    case DeliveryOutcome::Kind::Saved:
-    case DeliveryOutcome::Kind::Cancelled:
-        return;
+    }
+    const QString sentence = outcomeSentence(outcome, Reader::Window);
+    if (!sentence.isEmpty()) {
+        tell(sentence);
     }
 }
 
@@ -440,73 +392,5 @@ void frmTeacherAide::offerPdf(const PrintDocument &document)
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path += QLatin1String(".pdf");
     }
-    const DeliveryOutcome saved = savePdf({document}, path);
-    tell(saved.succeeded()
-             ? tr("The worksheet was saved as %1.").arg(QDir::toNativeSeparators(path))
-             : tr("The worksheet was not saved. %1").arg(saved.reason));
-}
-
-void frmTeacherAide::checkJobs()
-{
-    if (m_checking) {
-        return;
-    }
-    if (m_followed.isEmpty()) {
-        m_followTimer.stop();
-        return;
-    }
-    m_checking = true;
-    PrinterService &printers = host().printers();
-    const QList<FollowedJob> jobs = m_followed;
-    auto *watcher = new QFutureWatcher<QList<JobStatus>>(this);
-    connect(watcher, &QFutureWatcher<QList<JobStatus>>::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        jobsChecked(watcher->result());
-    });
-    const QFuture<QList<JobStatus>> work = QtConcurrent::run([&printers, jobs] {
-        QList<JobStatus> statuses;
-        for (const FollowedJob &job : jobs) {
-            statuses.append(printers.jobStatus(job.printer, job.id));
-        }
-        return statuses;
-    });
-    m_work.append(QFuture<void>(work));
-    watcher->setFuture(work);
-}
-
-void frmTeacherAide::jobsChecked(const QList<JobStatus> &statuses)
-{
-    forgetFinishedWork();
-    // Jobs added while the server was asked are further down the list and stay followed.
-    QStringList failures;
-    QList<FollowedJob> still;
-    for (qsizetype i = 0; i < m_followed.size(); ++i) {
-        const FollowedJob &job = m_followed.at(i);
-        if (i >= statuses.size()) {
-            still.append(job);
-            continue;
-        }
-        switch (statuses.at(i).state) {
-        case JobStatus::State::Done:
-            break;
-        case JobStatus::State::Failed:
-        case JobStatus::State::Stopped:
-        case JobStatus::State::Held:
-            failures.append(jobFailureReason(job.printer, statuses.at(i)));
-            break;
-        case JobStatus::State::Waiting:
-        case JobStatus::State::Silent:
-            // A server that is busy or restarting is asked again at the next turn.
-            still.append(job);
-            break;
-        }
-    }
-    m_followed = still;
-    m_checking = false;
-    if (m_followed.isEmpty()) {
-        m_followTimer.stop();
-    }
-    for (const QString &failure : failures) {
-        tell(tr("The worksheet was not printed. %1").arg(failure));
-    }
+    tell(outcomeSentence(savePdf({document}, path), Reader::Window));
 }

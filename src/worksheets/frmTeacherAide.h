@@ -1,18 +1,17 @@
 #pragma once
 
 #include "platform/CaptionAlign.h"
-#include "platform/Delivery.h"
 #include "platform/Form.h"
 #include "platform/Numbers.h"
+#include "printing/BackgroundDelivery.h"
 #include "worksheets/Worksheets.h"
 
-#include <QFuture>
 #include <QPointer>
-#include <QTimer>
 
 #include <QComboBox>
 class QGroupBox;
 class QLabel;
+class PrinterService;
 class QPushButton;
 #include <QRadioButton>
 
@@ -56,7 +55,7 @@ class frmTeacherAide final : public Form
 {
     Q_OBJECT
 public:
-    explicit frmTeacherAide(FormHost &host);
+    frmTeacherAide(FormHost &host, PrinterService &printers);
 
     // Grade level of the request, 1 to 6; 0 when not set.
     Integer intGrade = 0;
@@ -73,13 +72,11 @@ public:
     void Multiplication();
     void Percents();
 
-    ~frmTeacherAide() override;
-
     // How often the printer is asked after the jobs it accepted.
-    void setFollowInterval(int milliseconds) { m_followTimer.setInterval(milliseconds); }
+    void setFollowInterval(int milliseconds) { m_delivery.setFollowInterval(milliseconds); }
     // Worksheets on their way to the printer, and accepted jobs not yet printed.
-    int deliveriesInFlight() const { return m_inFlight; }
-    int jobsFollowed() const { return static_cast<int>(m_followed.size()); }
+    int deliveriesInFlight() const { return m_delivery.inFlight(); }
+    int jobsFollowed() const { return m_delivery.jobsFollowed(); }
 
     QComboBox *cboSubject() const { return m_cboSubject; }
     QComboBox *cboGrade() const { return m_cboGrade; }
@@ -101,24 +98,11 @@ protected:
 private:
     QComboBox *makeCombo(QWidget *parent, const TeacherAideControl &row);
     void printWorksheet(Subject subject);
-    void deliver(const PrintDocument &document);
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
     void offerPdf(const PrintDocument &document);
-    void checkJobs();
-    void jobsChecked(const QList<JobStatus> &statuses);
     void tell(const QString &message);
-    void forgetFinishedWork();
 
-    struct FollowedJob {
-        QString printer;
-        int id = 0;
-    };
-
-    QList<FollowedJob> m_followed;
-    QTimer m_followTimer;
-    QList<QFuture<void>> m_work;
-    int m_inFlight = 0;
-    bool m_checking = false;
+    BackgroundDelivery m_delivery;
     QPointer<QComboBox> m_cboSubject;
     QPointer<QComboBox> m_cboGrade;
     QPointer<QComboBox> m_cboSeed;

@@ -4,7 +4,7 @@
 
 #include "ProgramFixture.h"
 #include "platform/RandomSource.h"
-#include "platform/TextSurface.h"
+#include "printing/TextSurface.h"
 #include "worksheets/Worksheets.h"
 
 #include <QLabel>

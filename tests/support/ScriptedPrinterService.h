@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterService.h"
+#include "printing/PrinterService.h"
 
 #include <QList>
 #include <QMap>

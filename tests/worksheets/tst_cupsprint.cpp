@@ -1,9 +1,9 @@
 #include "ScriptedDialogs.h"
 #include "app/Program.h"
 #include "platform/Controls.h"
-#include "platform/CupsPrinterService.h"
 #include "platform/RandomSource.h"
-#include "platform/TextSurface.h"
+#include "printing/CupsPrinterService.h"
+#include "printing/TextSurface.h"
 #include "worksheets/Worksheets.h"
 #include "worksheets/frmTeacherAide.h"
 

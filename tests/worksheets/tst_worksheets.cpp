@@ -1,7 +1,7 @@
 #include "ScriptedRandomSource.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
-#include "platform/TextSurface.h"
+#include "printing/TextSurface.h"
 #include "worksheets/Worksheets.h"
 
 #include <QMap>

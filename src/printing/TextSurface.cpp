@@ -1,4 +1,4 @@
-#include "platform/TextSurface.h"
+#include "printing/TextSurface.h"
 
 #include <cmath>
 
@@ -24,4 +24,18 @@ QStringList textLines(const PrintDocument &document)
         }
     }
     return result;
+}
+
+QByteArray renderText(const QList<PrintDocument> &documents)
+{
+    QString text;
+    for (qsizetype i = 0; i < documents.size(); ++i) {
+        if (i > 0) {
+            text += QLatin1String("\f\n");
+        }
+        for (const QString &line : textLines(documents.at(i))) {
+            text += line + QLatin1Char('\n');
+        }
+    }
+    return text.toUtf8();
 }

@@ -1,6 +1,10 @@
 #include "ScriptedPrinterService.h"
 #include "platform/Controls.h"
-#include "platform/Delivery.h"
+#include "printing/Delivery.h"
+#include "printing/DeliveryText.h"
+#include "printing/FileOutput.h"
+#include "printing/JobFollower.h"
+#include "printing/PdfOutput.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -131,6 +135,10 @@ private slots:
     void printing();
     void followingJobs_data();
     void followingJobs();
+    void followerTurn();
+    void askingStopsAtTheFirstFailure();
+    void sentences_data();
+    void sentences();
 };
 
 void tst_Delivery::fullDiskAtEachStep_data()
@@ -543,4 +551,102 @@ void tst_Delivery::followingJobs()
 }
 
 QTEST_MAIN(tst_Delivery)
+// A turn of the window's timer: every failure of the turn is told, in order, and jobs the server
+// was not asked about (accepted while it was asked) stay followed.
+void tst_Delivery::followerTurn()
+{
+    JobFollower follower;
+    follower.follow("Room12", {100, 101, 102});
+    follower.follow("Room7", {7, 8});
+    const QList<DeliveryOutcome> failures =
+        follower.update({{JobStatus::State::Failed, "Jammed."},
+                         {JobStatus::State::Silent, "No answer"},
+                         {JobStatus::State::Done, QString()},
+                         {JobStatus::State::Held, QString()}});
+    QCOMPARE(failures.size(), 2);
+    QCOMPARE(failures.at(0).reason,
+             QString("The printer \"Room12\" did not print the worksheet: Jammed. Check the "
+                     "printer, then print the worksheet again."));
+    QCOMPARE(failures.at(0).jobIds, QList<int>{100});
+    QCOMPARE(failures.at(1).printer, QString("Room7"));
+    QCOMPARE(failures.at(1).fault, DeliveryOutcome::Fault::JobFailed);
+    QCOMPARE(
+        failures.at(1).reason,
+        QString("The printer \"Room7\" could not print the worksheet yet: no reason given. The "
+                "worksheet is held in its queue and the print server tries it again later; "
+                "check the printer."));
+    QCOMPARE(follower.jobs().size(), 2);
+    QCOMPARE(follower.jobs().at(0).id, 101);
+    QCOMPARE(follower.jobs().at(1).id, 8);
+    QVERIFY(follower.serverSilent());
+    QCOMPARE(follower.silentReason(), QString("No answer"));
+    QVERIFY(follower.update({{JobStatus::State::Waiting, "Warming up"}}).isEmpty());
+    QVERIFY(!follower.serverSilent());
+    QCOMPARE(follower.printerSays(), QString("Warming up"));
+    QCOMPARE(follower.jobs().size(), 2);
+}
+
+void tst_Delivery::askingStopsAtTheFirstFailure()
+{
+    ScriptedPrinterService printers;
+    printers.setJobStatus(101, {JobStatus::State::Stopped, "Out of toner"});
+    const QList<JobFollower::Job> jobs{{"Room12", 100}, {"Room12", 101}, {"Room12", 102}};
+    const QList<JobStatus> untilFailure =
+        JobFollower::ask(printers, jobs, JobFollower::Asking::UntilOneFailed);
+    QCOMPARE(untilFailure.size(), 2);
+    QCOMPARE(untilFailure.at(1).state, JobStatus::State::Stopped);
+    QCOMPARE(JobFollower::ask(printers, jobs, JobFollower::Asking::EveryJob).size(), 3);
+    QCOMPARE(printers.statusQueries(), 5);
+}
+
+void tst_Delivery::sentences_data()
+{
+    QTest::addColumn<DeliveryOutcome>("outcome");
+    QTest::addColumn<int>("reader");
+    QTest::addColumn<QString>("sentence");
+    const int window = int(Reader::Window);
+    const int commandLine = int(Reader::CommandLine);
+    DeliveryOutcome printed;
+    printed.kind = DeliveryOutcome::Kind::Printed;
+    DeliveryOutcome pending;
+    pending.kind = DeliveryOutcome::Kind::Pending;
+    pending.reason = "The printer \"Room12\" is paused.";
+    const DeliveryOutcome saved = DeliveryOutcome::saved("/tmp/sheet.pdf");
+    const DeliveryOutcome noPrinter =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::NoPrinter, "No printer is set up.");
+    const DeliveryOutcome refused =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::Refused, "It would not.");
+    const DeliveryOutcome diskFull =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::WriteFailed, "The disk is full.");
+    const DeliveryOutcome badName =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::BadDestination, "It is a folder.");
+    QTest::addRow("window, printed") << printed << window << "";
+    QTest::addRow("window, paused") << pending << window << "The printer \"Room12\" is paused.";
+    QTest::addRow("window, saved")
+        << saved << window << "The worksheet was saved as /tmp/sheet.pdf.";
+    QTest::addRow("window, no printer") << noPrinter << window << "";
+    QTest::addRow("window, refused")
+        << refused << window << "The worksheet was not printed. It would not.";
+    QTest::addRow("window, disk full")
+        << diskFull << window << "The worksheet was not saved. The disk is full.";
+    QTest::addRow("window, bad file name")
+        << badName << window << "The worksheet was not saved. It is a folder.";
+    QTest::addRow("command line, printed") << printed << commandLine << "";
+    QTest::addRow("command line, paused")
+        << pending << commandLine << "The printer \"Room12\" is paused.";
+    QTest::addRow("command line, saved") << saved << commandLine << "";
+    QTest::addRow("command line, no printer")
+        << noPrinter << commandLine << "no printer is set up; use --output FILE.pdf or --output -";
+    QTest::addRow("command line, refused") << refused << commandLine << "It would not.";
+    QTest::addRow("command line, disk full") << diskFull << commandLine << "The disk is full.";
+}
+
+void tst_Delivery::sentences()
+{
+    QFETCH(DeliveryOutcome, outcome);
+    QFETCH(int, reader);
+    QFETCH(QString, sentence);
+    QCOMPARE(outcomeSentence(outcome, Reader(reader)), sentence);
+}
+
 #include "tst_delivery.moc"

@@ -1,6 +1,6 @@
-#include "platform/PrinterSurface.h"
+#include "printing/PrinterSurface.h"
 
-#include "platform/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -1,5 +1,5 @@
-#include "platform/PrintLayout.h"
-#include "platform/TextSurface.h"
+#include "printing/PrintLayout.h"
+#include "printing/TextSurface.h"
 
 #include <QTest>
 

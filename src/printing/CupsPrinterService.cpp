@@ -1,6 +1,6 @@
-#include "platform/CupsPrinterService.h"
+#include "printing/CupsPrinterService.h"
 
-#include "platform/Delivery.h"
+#include "printing/PdfOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 // A surface of fixed columns: every character is one column wide and every line one line high,
@@ -17,3 +19,6 @@ public:
 
 // Each printed line as one text line: blanks fill the gaps, trailing blanks are dropped.
 QStringList textLines(const PrintDocument &document);
+
+// The documents as plain text, a form feed line between two documents.
+QByteArray renderText(const QList<PrintDocument> &documents);

@@ -1,7 +1,7 @@
 #include "PdfPages.h"
 #include "platform/Controls.h"
-#include "platform/Delivery.h"
-#include "platform/PrinterSurface.h"
+#include "printing/PdfOutput.h"
+#include "printing/PrinterSurface.h"
 
 #include <QDir>
 #include <QFile>

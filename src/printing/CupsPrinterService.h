@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterService.h"
+#include "printing/PrinterService.h"
 
 // The system's print server through libcups. Every call opens its own connection, waits at most
 // the given time for each answer and gives up rather than wait longer, so one call never takes

@@ -1,4 +1,4 @@
-#include "platform/PrintModel.h"
+#include "printing/PrintModel.h"
 
 #include <QtGlobal>
 

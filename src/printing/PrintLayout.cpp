@@ -1,4 +1,4 @@
-#include "platform/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include "platform/Numbers.h"
 

@@ -1,0 +1,95 @@
+#include "printing/BackgroundDelivery.h"
+
+#include "printing/Delivery.h"
+#include "printing/PrinterService.h"
+
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+BackgroundDelivery::BackgroundDelivery(PrinterService &printers, QObject *parent)
+    : QObject(parent), m_printers(printers)
+{
+    m_followTimer.setInterval(2000);
+    connect(&m_followTimer, &QTimer::timeout, this, &BackgroundDelivery::checkJobs);
+}
+
+BackgroundDelivery::~BackgroundDelivery()
+{
+    for (QFuture<void> &work : m_work) {
+        work.waitForFinished();
+    }
+}
+
+void BackgroundDelivery::print(const PrintDocument &document)
+{
+    PrinterService &printers = m_printers;
+    auto *watcher = new QFutureWatcher<DeliveryOutcome>(this);
+    connect(watcher, &QFutureWatcher<DeliveryOutcome>::finished, this, [this, watcher, document] {
+        --m_inFlight;
+        watcher->deleteLater();
+        submitted(watcher->result(), document);
+    });
+    ++m_inFlight;
+    const QFuture<DeliveryOutcome> work =
+        QtConcurrent::run([&printers, document] { return printDocuments(printers, {document}); });
+    m_work.append(QFuture<void>(work));
+    watcher->setFuture(work);
+}
+
+void BackgroundDelivery::forgetFinishedWork()
+{
+    m_work.erase(std::remove_if(m_work.begin(), m_work.end(),
+                                [](const QFuture<void> &work) { return work.isFinished(); }),
+                 m_work.end());
+}
+
+void BackgroundDelivery::submitted(const DeliveryOutcome &outcome, const PrintDocument &document)
+{
+    forgetFinishedWork();
+    if (outcome.kind != DeliveryOutcome::Kind::Printed) {
+        Q_EMIT delivered(outcome, document);
+        return;
+    }
+    m_follower.follow(outcome.printer, outcome.jobIds);
+    if (!m_followTimer.isActive()) {
+        m_followTimer.start();
+    }
+}
+
+void BackgroundDelivery::checkJobs()
+{
+    if (m_checking) {
+        return;
+    }
+    if (m_follower.isEmpty()) {
+        m_followTimer.stop();
+        return;
+    }
+    m_checking = true;
+    PrinterService &printers = m_printers;
+    const QList<JobFollower::Job> jobs = m_follower.jobs();
+    auto *watcher = new QFutureWatcher<QList<JobStatus>>(this);
+    connect(watcher, &QFutureWatcher<QList<JobStatus>>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        jobsChecked(watcher->result());
+    });
+    const QFuture<QList<JobStatus>> work = QtConcurrent::run([&printers, jobs] {
+        return JobFollower::ask(printers, jobs, JobFollower::Asking::EveryJob);
+    });
+    m_work.append(QFuture<void>(work));
+    watcher->setFuture(work);
+}
+
+void BackgroundDelivery::jobsChecked(const QList<JobStatus> &answers)
+{
+    forgetFinishedWork();
+    const QList<DeliveryOutcome> failures = m_follower.update(answers);
+    m_checking = false;
+    if (m_follower.isEmpty()) {
+        m_followTimer.stop();
+    }
+    for (const DeliveryOutcome &failure : failures) {
+        Q_EMIT delivered(failure, PrintDocument());
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "printing/DeliveryOutcome.h"
+#include "printing/JobFollower.h"
+#include "printing/PrintModel.h"
+
+#include <QFuture>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class PrinterService;
+
+// Sends documents to the printer off the caller's thread and follows the accepted jobs on a
+// timer until each is printed or fails: the print server may be slow or stalled, and a window
+// must not wait on it. Every outcome worth telling comes back through `delivered`, on the
+// caller's thread.
+class BackgroundDelivery final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BackgroundDelivery(PrinterService &printers, QObject *parent = nullptr);
+    // The print server calls are bounded, so this wait for them is too.
+    ~BackgroundDelivery() override;
+
+    void print(const PrintDocument &document);
+
+    // How often the printer is asked after the jobs it accepted.
+    void setFollowInterval(int milliseconds) { m_followTimer.setInterval(milliseconds); }
+    // Documents on their way to the printer.
+    int inFlight() const { return m_inFlight; }
+    int jobsFollowed() const { return static_cast<int>(m_follower.jobs().size()); }
+
+Q_SIGNALS:
+    // Anything but a printer that took the document: then each of its jobs that fails later
+    // comes as a failed outcome of its own.
+    void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
+
+private:
+    void submitted(const DeliveryOutcome &outcome, const PrintDocument &document);
+    void checkJobs();
+    void jobsChecked(const QList<JobStatus> &answers);
+    void forgetFinishedWork();
+
+    PrinterService &m_printers;
+    JobFollower m_follower;
+    QTimer m_followTimer;
+    QList<QFuture<void>> m_work;
+    int m_inFlight = 0;
+    bool m_checking = false;
+};

@@ -1,0 +1,285 @@
+#include "printing/DeliveryText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstring>
+
+namespace
+{
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QString jobsText(int count)
+{
+    return count == 1 ? QCoreApplication::translate("Delivery", "1 job")
+                      : QCoreApplication::translate("Delivery", "%1 jobs").arg(count);
+}
+
+// A reason from the server set into a sentence of ours, without a full stop of its own.
+QString clause(QString reason)
+{
+    while (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    return reason.isEmpty() ? QCoreApplication::translate("Delivery", "no reason given") : reason;
+}
+
+QString checkServer()
+{
+    return QCoreApplication::translate(
+        "Delivery", "Check that the printing service is running, then try again.");
+}
+
+QString stepText(WriteStep step)
+{
+    switch (step) {
+    case WriteStep::Opening:
+        return QCoreApplication::translate("Delivery", "opening");
+    case WriteStep::Creating:
+        return QCoreApplication::translate("Delivery", "creating the new file");
+    case WriteStep::Writing:
+        return QCoreApplication::translate("Delivery", "writing");
+    case WriteStep::Flushing:
+        return QCoreApplication::translate("Delivery", "flushing to disk");
+    case WriteStep::Closing:
+        return QCoreApplication::translate("Delivery", "closing");
+    case WriteStep::Replacing:
+        break;
+    }
+    return QCoreApplication::translate("Delivery", "putting the new file in place");
+}
+
+// What had been sent before a job was not accepted; empty when it was the first.
+QString sentSoFar(int accepted, int unsent)
+{
+    if (accepted == 0) {
+        return QString();
+    }
+    return QCoreApplication::translate("Delivery",
+                                       " %1 had already been accepted; the other %2 %3 not sent.")
+        .arg(jobsText(accepted))
+        .arg(unsent)
+        .arg(unsent == 1 ? QCoreApplication::translate("Delivery", "was")
+                         : QCoreApplication::translate("Delivery", "were"));
+}
+
+} // namespace
+
+namespace DeliveryText
+{
+
+QString destinationProblem(const DestinationCheck &check)
+{
+    using Problem = DestinationCheck::Problem;
+    switch (check.problem) {
+    case Problem::None:
+        break;
+    case Problem::Empty:
+        return QCoreApplication::translate("Delivery", "the file name is empty");
+    case Problem::PathTooLong:
+        return QCoreApplication::translate(
+                   "Delivery", "the path is %1 bytes long, more than the %2 a path may have")
+            .arg(check.bytes)
+            .arg(check.limit);
+    case Problem::NameTooLong:
+        return QCoreApplication::translate(
+                   "Delivery", "a name in the path is %1 bytes long, more than the %2 a name "
+                               "may have")
+            .arg(check.bytes)
+            .arg(check.limit);
+    case Problem::Folder:
+        return QCoreApplication::translate("Delivery", "it is a folder");
+    case Problem::LinkLoop:
+        return QCoreApplication::translate("Delivery",
+                                           "it is a symbolic link that leads round in a loop");
+    case Problem::DanglingLink:
+        return QCoreApplication::translate(
+            "Delivery", "it is a symbolic link to something that does not exist");
+    case Problem::Unusable:
+        return systemError(check.error);
+    case Problem::FolderUnusable:
+        return QCoreApplication::translate("Delivery", "the folder %1 cannot be used: %2")
+            .arg(check.folder, systemError(check.error));
+    case Problem::NotAFolder:
+        return QCoreApplication::translate("Delivery", "%1 is not a folder").arg(check.folder);
+    case Problem::FolderReadOnly:
+        return QCoreApplication::translate("Delivery", "the folder %1 takes no new files: %2")
+            .arg(check.folder, systemError(check.error));
+    }
+    return QString();
+}
+
+QString badDestination(const QString &path, const DestinationCheck &check)
+{
+    return QCoreApplication::translate("Delivery", "%1 cannot be written: %2. Choose another "
+                                                   "file name.")
+        .arg(shown(path), destinationProblem(check));
+}
+
+QString writeFailed(const QString &path, WriteStep step, int error, bool hadFile)
+{
+    return QCoreApplication::translate(
+               "Delivery", "%1 could not be written: %2 (while %3). %4 Free some space or choose "
+                           "another place, then try again.")
+        .arg(shown(path), systemError(error), stepText(step),
+             hadFile
+                 ? QCoreApplication::translate("Delivery", "The file that was there is unchanged.")
+                 : QCoreApplication::translate("Delivery", "No file was left behind."));
+}
+
+QString nothingReads(const QString &path)
+{
+    return QCoreApplication::translate(
+               "Delivery", "%1 could not be written: nothing reads from it. Start the program "
+                           "that reads it, or choose a file, then try again.")
+        .arg(shown(path));
+}
+
+QString streamFailed(const QString &name, int error)
+{
+    return QCoreApplication::translate("Delivery", "%1 could not be written: %2")
+        .arg(name, systemError(error));
+}
+
+QString pagesNotDrawn(const QString &path)
+{
+    return QCoreApplication::translate(
+               "Delivery", "The PDF pages for %1 could not be drawn; nothing was written.")
+        .arg(shown(path));
+}
+
+QString noPrinter()
+{
+    return QCoreApplication::translate("Delivery", "No printer is set up.");
+}
+
+QString serverSilent(const QString &reason, int accepted, int unsent)
+{
+    return reason + sentSoFar(accepted, unsent) + QLatin1Char(' ') + checkServer();
+}
+
+QString refused(const QString &printer, const QString &reason, int accepted, int unsent)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "The printer \"%1\" did not accept the worksheet: %2.%3 "
+                                       "Check that the printer accepts jobs, then try again.")
+        .arg(printer, clause(reason), sentSoFar(accepted, unsent));
+}
+
+QString paused(const QString &printer, int documents)
+{
+    if (documents > 1) {
+        return QCoreApplication::translate("Delivery",
+                                           "The printer \"%1\" is paused: the %2 worksheets wait "
+                                           "in its queue and print when the printer is resumed.")
+            .arg(printer)
+            .arg(documents);
+    }
+    return QCoreApplication::translate(
+               "Delivery", "The printer \"%1\" is paused: the worksheet waits in its queue and "
+                           "prints when the printer is resumed.")
+        .arg(printer);
+}
+
+QString jobFailed(const QString &printer, const JobStatus &status)
+{
+    if (status.state == JobStatus::State::Held) {
+        return QCoreApplication::translate(
+                   "Delivery", "The printer \"%1\" could not print the worksheet yet: %2. The "
+                               "worksheet is held in its queue and the print server tries it again "
+                               "later; check the printer.")
+            .arg(printer, clause(status.reason));
+    }
+    if (status.state == JobStatus::State::Stopped) {
+        return QCoreApplication::translate(
+                   "Delivery", "The printer \"%1\" stopped before the worksheet was printed: %2. "
+                               "The worksheet stays in its queue and prints when the printer is "
+                               "resumed.")
+            .arg(printer, clause(status.reason));
+    }
+    return QCoreApplication::translate(
+               "Delivery", "The printer \"%1\" did not print the worksheet: %2. Check the printer, "
+                           "then print the worksheet again.")
+        .arg(printer, clause(status.reason));
+}
+
+QString silentAfterAccepting(const QString &reason, int accepted, const QString &printer)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "%1 %2 had been accepted by the printer \"%3\"; whether "
+                                       "they print cannot be told. %4")
+        .arg(reason, jobsText(accepted), printer, checkServer());
+}
+
+QString stillQueued(int waiting, const QString &printer, int seconds, const QString &printerSays)
+{
+    const bool one = waiting == 1;
+    return QCoreApplication::translate("Delivery",
+                                       "%1 of the printer \"%2\" still %3 in its queue after %4%5; "
+                                       "%6 when the printer gets to %7.")
+        .arg(jobsText(waiting), printer,
+             one ? QCoreApplication::translate("Delivery", "waits")
+                 : QCoreApplication::translate("Delivery", "wait"),
+             seconds == 1 ? QCoreApplication::translate("Delivery", "1 second")
+                          : QCoreApplication::translate("Delivery", "%1 seconds").arg(seconds))
+        .arg(printerSays.isEmpty()
+                 ? QString()
+                 : QCoreApplication::translate("Delivery", " (the printer says: %1)")
+                       .arg(clause(printerSays)),
+             one ? QCoreApplication::translate("Delivery", "it prints")
+                 : QCoreApplication::translate("Delivery", "they print"),
+             one ? QCoreApplication::translate("Delivery", "it")
+                 : QCoreApplication::translate("Delivery", "them"));
+}
+
+} // namespace DeliveryText
+
+QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader)
+{
+    using Kind = DeliveryOutcome::Kind;
+    using Fault = DeliveryOutcome::Fault;
+    switch (outcome.kind) {
+    case Kind::Printed:
+    case Kind::Cancelled:
+        return QString();
+    case Kind::Pending:
+        return outcome.reason;
+    case Kind::Saved:
+        return reader == Reader::Window
+                   ? QCoreApplication::translate("Delivery", "The worksheet was saved as %1.")
+                         .arg(QDir::toNativeSeparators(outcome.path))
+                   : QString();
+    case Kind::Failed:
+        break;
+    }
+    if (reader == Reader::CommandLine) {
+        return outcome.fault == Fault::NoPrinter
+                   ? QCoreApplication::translate(
+                         "Delivery", "no printer is set up; use --output FILE.pdf or --output -")
+                   : outcome.reason;
+    }
+    switch (outcome.fault) {
+    case Fault::NoPrinter:
+        return QString();
+    case Fault::BadDestination:
+    case Fault::WriteFailed:
+        return QCoreApplication::translate("Delivery", "The worksheet was not saved. %1")
+            .arg(outcome.reason);
+    case Fault::None:
+    case Fault::ServerSilent:
+    case Fault::Refused:
+    case Fault::JobFailed:
+        break;
+    }
+    return QCoreApplication::translate("Delivery", "The worksheet was not printed. %1")
+        .arg(outcome.reason);
+}

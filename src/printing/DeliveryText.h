@@ -1,0 +1,43 @@
+#pragma once
+
+#include "printing/DeliveryOutcome.h"
+#include "printing/FileOutput.h"
+#include "printing/PrinterService.h"
+
+#include <QString>
+
+// The steps of writing a file that a failure names.
+enum class WriteStep { Opening, Creating, Writing, Flushing, Closing, Replacing };
+
+// Every sentence about taking worksheets to paper or to a file, so a change of wording is made
+// here alone. Each is made when asked, in the language loaded at start-up.
+namespace DeliveryText
+{
+
+// Why a path cannot be written, as a clause ("it is a folder").
+QString destinationProblem(const DestinationCheck &check);
+QString badDestination(const QString &path, const DestinationCheck &check);
+QString writeFailed(const QString &path, WriteStep step, int error, bool hadFile);
+QString nothingReads(const QString &path);
+QString streamFailed(const QString &name, int error);
+QString pagesNotDrawn(const QString &path);
+
+QString noPrinter();
+// The server's own words, then what had been sent when it fell silent or refused.
+QString serverSilent(const QString &reason, int accepted, int unsent);
+QString refused(const QString &printer, const QString &reason, int accepted, int unsent);
+QString paused(const QString &printer, int documents);
+// A job that failed after it was accepted, naming the printer.
+QString jobFailed(const QString &printer, const JobStatus &status);
+QString silentAfterAccepting(const QString &reason, int accepted, const QString &printer);
+QString stillQueued(int waiting, const QString &printer, int seconds, const QString &printerSays);
+
+} // namespace DeliveryText
+
+// Who reads a sentence about an outcome: a message box of the request window, or one line of the
+// command line on standard error.
+enum class Reader { Window, CommandLine };
+
+// What the teacher reads about an outcome; empty when there is nothing to tell. A missing printer
+// is the window's cue to offer a PDF file instead, so it has no sentence there.
+QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader);

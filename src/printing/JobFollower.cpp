@@ -1,0 +1,74 @@
+#include "printing/JobFollower.h"
+
+#include "printing/DeliveryText.h"
+
+namespace
+{
+
+bool hasFailed(const JobStatus &status)
+{
+    return status.state == JobStatus::State::Failed || status.state == JobStatus::State::Stopped ||
+           status.state == JobStatus::State::Held;
+}
+
+} // namespace
+
+void JobFollower::follow(const QString &printer, const QList<int> &jobIds)
+{
+    for (int id : jobIds) {
+        m_jobs.append({printer, id});
+    }
+}
+
+QList<JobStatus> JobFollower::ask(PrinterService &service, const QList<Job> &jobs, Asking asking)
+{
+    QList<JobStatus> answers;
+    for (const Job &job : jobs) {
+        answers.append(service.jobStatus(job.printer, job.id));
+        if (asking == Asking::UntilOneFailed && hasFailed(answers.last())) {
+            break;
+        }
+    }
+    return answers;
+}
+
+QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
+{
+    QList<DeliveryOutcome> failures;
+    QList<Job> still;
+    m_silent = false;
+    for (qsizetype i = 0; i < m_jobs.size(); ++i) {
+        const Job &job = m_jobs.at(i);
+        if (i >= answers.size()) {
+            still.append(job);
+            continue;
+        }
+        const JobStatus &status = answers.at(i);
+        switch (status.state) {
+        case JobStatus::State::Done:
+            break;
+        case JobStatus::State::Failed:
+        case JobStatus::State::Stopped:
+        case JobStatus::State::Held: {
+            DeliveryOutcome failed = DeliveryOutcome::failed(
+                DeliveryOutcome::Fault::JobFailed, DeliveryText::jobFailed(job.printer, status));
+            failed.printer = job.printer;
+            failed.jobIds = {job.id};
+            failures.append(failed);
+            break;
+        }
+        case JobStatus::State::Silent:
+            // A server that is busy or restarting is asked again at the next turn.
+            m_silent = true;
+            m_silentReason = status.reason;
+            still.append(job);
+            break;
+        case JobStatus::State::Waiting:
+            m_printerSays = status.reason;
+            still.append(job);
+            break;
+        }
+    }
+    m_jobs = still;
+    return failures;
+}

@@ -1,0 +1,45 @@
+#include "printing/PdfOutput.h"
+
+#include "printing/DeliveryText.h"
+#include "printing/PrinterSurface.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+QByteArray renderPdf(const QList<PrintDocument> &documents, double widthMm, double heightMm)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QCoreApplication::translate("Delivery", "Worksheet"));
+        writer.setCreator(QStringLiteral("Sumtopia"));
+        writer.setPageSize(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return QByteArray();
+        }
+        const PrintResult painted = paintDocuments(painter, writer, documents);
+        if (!painter.end() || !painted.ok) {
+            return QByteArray();
+        }
+    }
+    return bytes;
+}
+
+DeliveryOutcome savePdf(const QList<PrintDocument> &documents, const QString &path,
+                        FileSystem &files)
+{
+    const QByteArray pdf = renderPdf(documents);
+    if (pdf.isEmpty()) {
+        return DeliveryOutcome::failed(DeliveryOutcome::Fault::WriteFailed,
+                                       DeliveryText::pagesNotDrawn(path));
+    }
+    return saveFile(path, pdf, files);
+}
