@@ -5,10 +5,23 @@
 namespace
 {
 
-bool hasFailed(const JobStatus &status)
+enum class Standing { Printed, Failed, Waiting };
+
+Standing standing(const JobStatus &status)
 {
-    return status.state == JobStatus::State::Failed || status.state == JobStatus::State::Stopped ||
-           status.state == JobStatus::State::Held;
+    switch (status.state) {
+    case JobStatus::State::Done:
+        return Standing::Printed;
+    case JobStatus::State::Failed:
+    case JobStatus::State::Stopped:
+    case JobStatus::State::Held:
+        return Standing::Failed;
+    case JobStatus::State::Waiting:
+    case JobStatus::State::Silent:
+        // A server that is busy or restarting is asked again at the next turn.
+        break;
+    }
+    return Standing::Waiting;
 }
 
 } // namespace
@@ -25,7 +38,7 @@ QList<JobStatus> JobFollower::ask(PrinterService &service, const QList<Job> &job
     QList<JobStatus> answers;
     for (const Job &job : jobs) {
         answers.append(service.jobStatus(job.printer, job.id));
-        if (asking == Asking::UntilOneFailed && hasFailed(answers.last())) {
+        if (asking == Asking::UntilOneFailed && standing(answers.last()) == Standing::Failed) {
             break;
         }
     }
@@ -44,12 +57,10 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
             continue;
         }
         const JobStatus &status = answers.at(i);
-        switch (status.state) {
-        case JobStatus::State::Done:
+        switch (standing(status)) {
+        case Standing::Printed:
             break;
-        case JobStatus::State::Failed:
-        case JobStatus::State::Stopped:
-        case JobStatus::State::Held: {
+        case Standing::Failed: {
             DeliveryOutcome failed = DeliveryOutcome::failed(
                 DeliveryOutcome::Fault::JobFailed, DeliveryText::jobFailed(job.printer, status));
             failed.printer = job.printer;
@@ -57,14 +68,13 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
             failures.append(failed);
             break;
         }
-        case JobStatus::State::Silent:
-            // A server that is busy or restarting is asked again at the next turn.
-            m_silent = true;
-            m_silentReason = status.reason;
-            still.append(job);
-            break;
-        case JobStatus::State::Waiting:
-            m_printerSays = status.reason;
+        case Standing::Waiting:
+            if (status.state == JobStatus::State::Silent) {
+                m_silent = true;
+                m_silentReason = status.reason;
+            } else {
+                m_printerSays = status.reason;
+            }
             still.append(job);
             break;
         }
