@@ -452,10 +452,6 @@
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
-    <message>
-        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
-    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
