@@ -52,6 +52,8 @@ struct OptionRow {
 
 constexpr Range kNoRange{0, 0, 0};
 
+// In the order of the help. Columns: name, alias, kind, required, value name, label, range,
+// allowed, help, the number or the switch it sets.
 const OptionRow kOptions[] = {
     {"worksheet", nullptr, Kind::Subject, true, QT_TRANSLATE_NOOP("WorksheetOptions", "SUBJECT"),
      nullptr, kNoRange, nullptr, nullptr, nullptr, nullptr},
