@@ -464,10 +464,6 @@
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
-    <message>
-        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
-    </message>
 </context>
 <context>
     <name>WorksheetOptions</name>
@@ -476,32 +472,8 @@
         <translation> oder </translation>
     </message>
     <message>
-        <source>a whole number from 1 to 6</source>
-        <translation>eine ganze Zahl von 1 bis 6</translation>
-    </message>
-    <message>
-        <source>a whole number from 1 to 20</source>
-        <translation>eine ganze Zahl von 1 bis 20</translation>
-    </message>
-    <message>
-        <source>a whole number from 1 to 100</source>
-        <translation>eine ganze Zahl von 1 bis 100</translation>
-    </message>
-    <message>
-        <source>a whole number of seconds from 0 to 3600</source>
-        <translation>eine ganze Zahl von Sekunden von 0 bis 3600</translation>
-    </message>
-    <message>
         <source>a PDF file path, or - for standard output</source>
         <translation>ein PDF-Dateipfad oder - für die Standardausgabe</translation>
-    </message>
-    <message>
-        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
-    </message>
-    <message>
-        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>
@@ -524,96 +496,12 @@
         <translation>Option %1 ist mehr als einmal angegeben; erlaubt: einmal</translation>
     </message>
     <message>
-        <source>option --worksheet is missing; allowed: %1</source>
-        <translation>Option --worksheet fehlt; erlaubt: %1</translation>
-    </message>
-    <message>
-        <source>unknown subject &apos;%1&apos; for --worksheet; allowed: %2</source>
-        <translation>unbekannte Rechenart &apos;%1&apos; für --worksheet; erlaubt: %2</translation>
-    </message>
-    <message>
-        <source>option --%1 is missing; allowed: %2</source>
-        <translation>Option --%1 fehlt; erlaubt: %2</translation>
-    </message>
-    <message>
         <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
         <translation>%1 &apos;%2&apos; ist nicht erlaubt; erlaubt: %3</translation>
     </message>
     <message>
-        <source>--negatives is not allowed with &apos;%1&apos;; allowed with %2 only</source>
-        <translation>--negatives ist mit &apos;%1&apos; nicht erlaubt; erlaubt nur mit %2</translation>
-    </message>
-    <message>
-        <source>Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]</source>
-        <translation>Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]</translation>
-    </message>
-    <message>
-        <source>                [--with-key] [--count K] [--output FILE] [--wait-seconds W]</source>
-        <translation>                 [--with-key] [--count K] [--output DATEI] [--wait-seconds W]</translation>
-    </message>
-    <message>
-        <source>       sumtopia            (starts the window)</source>
-        <translation>        sumtopia            (öffnet das Fenster)</translation>
-    </message>
-    <message>
         <source>Makes worksheets of twenty problems without opening a window.</source>
         <translation>Erstellt Arbeitsblätter mit zwanzig Aufgaben, ohne ein Fenster zu öffnen.</translation>
-    </message>
-    <message>
-        <source>  --worksheet SUBJECT  %1</source>
-        <translation>  --worksheet FACH     %1</translation>
-    </message>
-    <message>
-        <source>                       (also %1)</source>
-        <translation>                       (auch %1)</translation>
-    </message>
-    <message>
-        <source>  --grade N            grade level, 1 to 6</source>
-        <translation>  --grade N            Klassenstufe, 1 bis 6</translation>
-    </message>
-    <message>
-        <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation>  --seed S             Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
-    </message>
-    <message>
-        <source>  --answers            the copy with the answers filled in</source>
-        <translation>  --answers            die Ausgabe mit eingetragenen Lösungen</translation>
-    </message>
-    <message>
-        <source>  --negatives          %1 only: allow negative answers</source>
-        <translation>  --negatives          nur %1: negative Ergebnisse erlauben</translation>
-    </message>
-    <message>
-        <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation>  --with-key           nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
-    </message>
-    <message>
-        <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation>  --count K            K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
-    </message>
-    <message>
-        <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation>  --output DATEI       eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
-    </message>
-    <message>
-        <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation>                       ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
-    </message>
-    <message>
-        <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation>  --wait-seconds W     wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
-    </message>
-    <message>
-        <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation>                       (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
-    </message>
-    <message>
-        <source>  --help               show this help</source>
-        <translation>  --help               diese Hilfe zeigen</translation>
-    </message>
-    <message>
-        <source>  --version            show the version</source>
-        <translation>  --version            die Version zeigen</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
@@ -634,6 +522,119 @@
     <message>
         <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
         <translation>auf der Standardfehlerausgabe genannt), 1 Drucken oder Schreiben misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>FACH</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>grade level, %1 to %2</source>
+        <translation>Klassenstufe, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>seed, %1 to %2, added to every operand less one</source>
+        <translation>Startwert, %1 bis %2, wird um eins vermindert zu jeder Zahl addiert</translation>
+    </message>
+    <message>
+        <source>the copy with the answers filled in</source>
+        <translation>die Ausgabe mit eingetragenen Lösungen</translation>
+    </message>
+    <message>
+        <source>%1 only: allow negative answers</source>
+        <translation>nur %1: negative Ergebnisse erlauben</translation>
+    </message>
+    <message>
+        <source>after each sheet, its answer copy with the same problems</source>
+        <translation>nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>K sheets in a row, %1 to %2 (default %3)</source>
+        <translation>K Blätter hintereinander, %1 bis %2 (Vorgabe %3)</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>write a PDF file; - writes plain text to standard output;
+without it the sheets go to the default printer, one job each</source>
+        <translation>eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;
+ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds from %1 to %2</source>
+        <translation>eine ganze Zahl von Sekunden von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>how long to wait for the printer to print the jobs, %1 to %2
+(default %3); 0 returns once the printer has taken them</source>
+        <translation>wie lange auf den Druck der Aufträge gewartet wird, %1 bis %2
+(Vorgabe %3); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>diese Hilfe zeigen</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>die Version zeigen</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(auch %1)</translation>
+    </message>
+    <message>
+        <source>option %1 is missing; allowed: %2</source>
+        <translation>Option %1 fehlt; erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>unbekannte Rechenart &apos;%1&apos; für %2; erlaubt: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
+        <translation>%1 ist mit &apos;%2&apos; nicht erlaubt; erlaubt nur mit %3</translation>
+    </message>
+    <message>
+        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
+        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>Begins the help; the lines below it are indented to its width.</extracomment>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>(starts the window)</source>
+        <translation>(öffnet das Fenster)</translation>
+    </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
     </message>
 </context>
 <context>

@@ -126,18 +126,6 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
             writeText(makeSheets(options), STDOUT_FILENO,
                       QCoreApplication::translate("WorksheetCommand", "standard output")));
     }
-    if (!options.output.isEmpty()) {
-        // An unwritable path is bad input: found before anything is drawn or written.
-        const DestinationCheck check = checkDestination(options.output);
-        if (!check.writable()) {
-            say(QCoreApplication::translate(
-                    "WorksheetCommand",
-                    "output file '%1' cannot be written (%2); allowed: a writable file "
-                    "path or - for standard output")
-                    .arg(options.output, DeliveryText::destinationProblem(check)));
-            return 2;
-        }
-    }
     // One application object at a time: the painting one loads the translations again.
     texts.reset();
     return withPaintingApplication(argc, argv, [&options, &printers] {

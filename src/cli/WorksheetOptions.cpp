@@ -1,17 +1,162 @@
 #include "cli/WorksheetOptions.h"
 
+#include "printing/DeliveryText.h"
 #include "printing/FileOutput.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
+#include <iterator>
 #include <optional>
 
 namespace
 {
 
-const QString kOptionList =
-    QStringLiteral("--worksheet, --grade, --seed, --answers, --negatives, --with-key, --count, "
-                   "--output, --wait-seconds, --help, --version");
+// The table's texts, marked for the translation tools where the table writes them.
+QString said(const char *source)
+{
+    return QCoreApplication::translate("WorksheetOptions", source);
+}
+
+// How an option's value is read, and so what the parse, the messages and the help do with it.
+enum class Kind {
+    Subject,   // a name from the subject table
+    Number,    // a whole number within the row's range
+    Path,      // the output: a PDF file, or - for standard output
+    Switch,    // takes no value
+    Negatives, // a switch that only the subjects asking about negative answers take
+    Help,
+    Version,
+};
+
+struct Range {
+    int lowest;
+    int highest;
+    int fallback; // the value of an option that is not required and was left out
+};
+
+// One option of the command. The parse, every message, the help and the list of options all read
+// this row, so a name, a range or a sentence is changed here alone.
+struct OptionRow {
+    const char *name;  // without its dashes
+    const char *alias; // a short spelling, dash included, or nullptr
+    Kind kind;
+    bool required;
+    const char *valueName; // in the help, translated; nullptr for an option without a value
+    const char *label;     // names a number in its message: "grade '7' is not allowed"
+    Range range;
+    const char *allowed; // the values a message allows; %1 and %2 are the range
+    const char *help;    // %1 and %2 the range, %3 the fallback; a line break continues in the
+                         // help's second column
+    int WorksheetOptions::*number;
+    bool WorksheetOptions::*flag;
+};
+
+constexpr Range kNoRange{0, 0, 0};
+
+// In the order of the help. Columns: name, alias, kind, required, value name, label, range,
+// allowed, help, the number or the switch it sets.
+const OptionRow kOptions[] = {
+    {"worksheet", nullptr, Kind::Subject, true, QT_TRANSLATE_NOOP("WorksheetOptions", "SUBJECT"),
+     nullptr, kNoRange, nullptr, nullptr, nullptr, nullptr},
+    {"grade", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "N"), "grade",
+     Range{1, 6, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
+     QT_TRANSLATE_NOOP("WorksheetOptions", "grade level, %1 to %2"), &WorksheetOptions::grade,
+     nullptr},
+    {"seed", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "S"), "seed",
+     Range{1, 20, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
+     QT_TRANSLATE_NOOP("WorksheetOptions", "seed, %1 to %2, added to every operand less one"),
+     &WorksheetOptions::seed, nullptr},
+    {"answers", nullptr, Kind::Switch, false, nullptr, nullptr, kNoRange, nullptr,
+     QT_TRANSLATE_NOOP("WorksheetOptions", "the copy with the answers filled in"), nullptr,
+     &WorksheetOptions::answers},
+    {"negatives", nullptr, Kind::Negatives, false, nullptr, nullptr, kNoRange, nullptr,
+     QT_TRANSLATE_NOOP("WorksheetOptions", "%1 only: allow negative answers"), nullptr,
+     &WorksheetOptions::negatives},
+    {"with-key", nullptr, Kind::Switch, false, nullptr, nullptr, kNoRange, nullptr,
+     QT_TRANSLATE_NOOP("WorksheetOptions",
+                       "after each sheet, its answer copy with the same problems"),
+     nullptr, &WorksheetOptions::withKey},
+    {"count", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "K"), "count",
+     Range{1, 100, 1}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
+     QT_TRANSLATE_NOOP("WorksheetOptions", "K sheets in a row, %1 to %2 (default %3)"),
+     &WorksheetOptions::count, nullptr},
+    {"output", nullptr, Kind::Path, false, QT_TRANSLATE_NOOP("WorksheetOptions", "FILE"), nullptr,
+     kNoRange, QT_TRANSLATE_NOOP("WorksheetOptions", "a PDF file path, or - for standard output"),
+     QT_TRANSLATE_NOOP("WorksheetOptions",
+                       "write a PDF file; - writes plain text to standard output;\nwithout it the "
+                       "sheets go to the default printer, one job each"),
+     nullptr, nullptr},
+    {"wait-seconds", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "W"),
+     "wait", Range{0, 3600, 120},
+     QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number of seconds from %1 to %2"),
+     QT_TRANSLATE_NOOP("WorksheetOptions",
+                       "how long to wait for the printer to print the jobs, %1 to %2\n(default "
+                       "%3); 0 returns once the printer has taken them"),
+     &WorksheetOptions::waitSeconds, nullptr},
+    {"help", "-h", Kind::Help, false, nullptr, nullptr, kNoRange, nullptr,
+     QT_TRANSLATE_NOOP("WorksheetOptions", "show this help"), nullptr, nullptr},
+    {"version", nullptr, Kind::Version, false, nullptr, nullptr, kNoRange, nullptr,
+     QT_TRANSLATE_NOOP("WorksheetOptions", "show the version"), nullptr, nullptr},
+};
+
+// Where the help's second column starts.
+constexpr int kHelpColumn = 23;
+constexpr int kUsageWidth = 80;
+
+// Options of Qt's own that start the window; a value follows those in the second list.
+const QStringList kQtFlags =
+    QStringLiteral("reverse nograb dograb sync widgetcount").split(QLatin1Char(' '));
+const QStringList kQtValued =
+    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                   "qwindowtitle title qwindowicon icon style stylesheet session display name "
+                   "qmljsdebugger")
+        .split(QLatin1Char(' '));
+
+const OptionRow *optionNamed(const QString &name)
+{
+    for (const OptionRow &row : kOptions) {
+        if (name == QLatin1String(row.name)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const OptionRow *optionAliased(const QString &argument)
+{
+    for (const OptionRow &row : kOptions) {
+        if (row.alias != nullptr && argument == QLatin1String(row.alias)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+bool takesValue(const OptionRow &row)
+{
+    return row.valueName != nullptr;
+}
+
+QString dashed(const OptionRow &row)
+{
+    return QStringLiteral("--") + QLatin1String(row.name);
+}
+
+// "--grade N", as the usage and the help show an option.
+QString withValueName(const OptionRow &row)
+{
+    return takesValue(row) ? dashed(row) + QLatin1Char(' ') + said(row.valueName) : dashed(row);
+}
+
+QString optionList()
+{
+    QStringList names;
+    for (const OptionRow &row : kOptions) {
+        names.append(dashed(row));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 // "a, b or c"
 QString listed(const QStringList &names)
 {
@@ -45,36 +190,49 @@ QString subjectsWithNegatives()
     return listed(names);
 }
 
-const QStringList kValued = {QStringLiteral("worksheet"), QStringLiteral("grade"),
-                             QStringLiteral("seed"),      QStringLiteral("count"),
-                             QStringLiteral("output"),    QStringLiteral("wait-seconds")};
-const QStringList kFlags = {QStringLiteral("answers"), QStringLiteral("negatives"),
-                            QStringLiteral("with-key"), QStringLiteral("help"),
-                            QStringLiteral("version")};
+QString allowedValues(const OptionRow &row)
+{
+    switch (row.kind) {
+    case Kind::Subject:
+        return subjectNames();
+    case Kind::Number:
+        return said(row.allowed).arg(row.range.lowest).arg(row.range.highest);
+    default:
+        return said(row.allowed);
+    }
+}
 
-// Options of Qt's own that start the window; a value follows those in the second list.
-const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("nograb"),
-                              QStringLiteral("dograb"), QStringLiteral("sync"),
-                              QStringLiteral("widgetcount")};
-const QStringList kQtValued = {QStringLiteral("platform"),
-                               QStringLiteral("platformpluginpath"),
-                               QStringLiteral("platformtheme"),
-                               QStringLiteral("plugin"),
-                               QStringLiteral("qwindowgeometry"),
-                               QStringLiteral("geometry"),
-                               QStringLiteral("qwindowtitle"),
-                               QStringLiteral("title"),
-                               QStringLiteral("qwindowicon"),
-                               QStringLiteral("icon"),
-                               QStringLiteral("style"),
-                               QStringLiteral("stylesheet"),
-                               QStringLiteral("session"),
-                               QStringLiteral("display"),
-                               QStringLiteral("name"),
-                               QStringLiteral("qmljsdebugger")};
+QString helpText(const OptionRow &row)
+{
+    switch (row.kind) {
+    case Kind::Subject: {
+        QStringList names;
+        QStringList others;
+        for (const SubjectRow &subject : subjectsInCommandOrder()) {
+            names.append(subject.commandName);
+            others.append(subject.otherNames);
+        }
+        QString text = listed(names);
+        if (!others.isEmpty()) {
+            text +=
+                QLatin1Char('\n') +
+                QCoreApplication::translate("WorksheetOptions", "(also %1)").arg(listed(others));
+        }
+        return text;
+    }
+    case Kind::Number: {
+        const QString text = said(row.help).arg(row.range.lowest).arg(row.range.highest);
+        return row.required ? text : text.arg(row.range.fallback);
+    }
+    case Kind::Negatives:
+        return said(row.help).arg(subjectsWithNegatives());
+    default:
+        return said(row.help);
+    }
+}
 
 // Plain decimal digits of any length, leading zeros included; the value decides, not the form.
-std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
+std::optional<int> wholeNumber(const QString &text, const Range &range)
 {
     if (text.isEmpty()) {
         return std::nullopt;
@@ -85,44 +243,28 @@ std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
             return std::nullopt;
         }
         value = value * 10 + (c.unicode() - '0');
-        if (value > highest) {
+        if (value > range.highest) {
             return std::nullopt;
         }
     }
-    if (value < lowest) {
+    if (value < range.lowest) {
         return std::nullopt;
     }
     return static_cast<int>(value);
 }
 
-WorksheetParse failure(const QString &message)
+WorksheetParse ending(WorksheetParse::Action action)
 {
     WorksheetParse parse;
-    parse.action = WorksheetParse::Action::Error;
-    parse.error = message;
+    parse.action = action;
     return parse;
 }
 
-QString allowedValues(const QString &option)
+WorksheetParse failure(const QString &message)
 {
-    if (option == QLatin1String("worksheet")) {
-        return subjectNames();
-    }
-    if (option == QLatin1String("grade")) {
-        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 6");
-    }
-    if (option == QLatin1String("seed")) {
-        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 20");
-    }
-    if (option == QLatin1String("count")) {
-        return QCoreApplication::translate("WorksheetOptions", "a whole number from 1 to 100");
-    }
-    if (option == QLatin1String("wait-seconds")) {
-        return QCoreApplication::translate("WorksheetOptions",
-                                           "a whole number of seconds from 0 to 3600");
-    }
-    return QCoreApplication::translate("WorksheetOptions",
-                                       "a PDF file path, or - for standard output");
+    WorksheetParse parse = ending(WorksheetParse::Action::Error);
+    parse.error = message;
+    return parse;
 }
 
 // A control character would split the one line of the message, or hide in a file name; it is
@@ -157,12 +299,14 @@ QString optionName(const QString &argument)
     return QString();
 }
 
-// Only a length is bad input at parse time; the rest of the destination check is the command's,
-// once every other value is known to be good.
-QString checkPathLength(const QString &path)
+// Why a path cannot take the sheets, or empty when it can. A name or path too long for the file
+// system is said in its own words; every other problem in the delivery's.
+QString destinationFault(const QString &path)
 {
     const DestinationCheck check = checkDestination(path);
     switch (check.problem) {
+    case DestinationCheck::Problem::None:
+        return QString();
     case DestinationCheck::Problem::PathTooLong:
         return QCoreApplication::translate(
                    "WorksheetOptions",
@@ -177,7 +321,10 @@ QString checkPathLength(const QString &path)
             .arg(check.bytes)
             .arg(check.limit);
     default:
-        return QString();
+        return QCoreApplication::translate("WorksheetOptions",
+                                           "output file '%1' cannot be written (%2); allowed: a "
+                                           "writable file path or - for standard output")
+            .arg(path, DeliveryText::destinationProblem(check));
     }
 }
 
@@ -190,7 +337,7 @@ bool isWorksheetRequest(const QStringList &arguments)
     }
     for (const QString &argument : arguments) {
         const QString name = optionName(argument);
-        if (kValued.contains(name) || kFlags.contains(name) || name == QLatin1String("h")) {
+        if (optionNamed(name) != nullptr || optionAliased(QLatin1Char('-') + name) != nullptr) {
             return true;
         }
     }
@@ -212,41 +359,38 @@ bool isWorksheetRequest(const QStringList &arguments)
 
 WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 {
-    // The arguments are looked at in order first, so the first fault is the one reported, in the
-    // program's own words; Qt's parser then takes the values apart.
-    QStringList seen;
+    // One pass in order takes the arguments apart, so the first fault in the line is the one
+    // reported; what the values mean is judged after it, option by option in the table's order,
+    // and the rules between options come last.
+    std::array<std::optional<QString>, std::size(kOptions)> given;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        QString name = argument.startsWith(QLatin1String("--")) ? optionName(argument) : QString();
-        if (argument == QLatin1String("-h")) {
-            name = QStringLiteral("help");
+        const OptionRow *row = optionAliased(argument);
+        if (row == nullptr && argument.startsWith(QLatin1String("--"))) {
+            row = optionNamed(optionName(argument));
         }
-        if (name == QLatin1String("help")) {
-            WorksheetParse parse;
-            parse.action = WorksheetParse::Action::Help;
-            return parse;
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (!kValued.contains(name) && !kFlags.contains(name)) {
+        if (row == nullptr) {
             return failure(
                 QCoreApplication::translate("WorksheetOptions", "unknown option '%1'; allowed: %2")
-                    .arg(visible(argument), kOptionList));
+                    .arg(visible(argument), optionList()));
         }
-        const QString option = QStringLiteral("--") + name;
-        if (kFlags.contains(name)) {
+        if (row->kind == Kind::Help) {
+            return ending(WorksheetParse::Action::Help);
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString option = dashed(*row);
+        QString value;
+        if (!takesValue(*row)) {
             if (equals > 0) {
                 return failure(
                     QCoreApplication::translate("WorksheetOptions",
                                                 "option %1 takes no value, but was given '%2'")
                         .arg(option, visible(argument.mid(equals + 1))));
             }
-            if (name == QLatin1String("version")) {
-                WorksheetParse parse;
-                parse.action = WorksheetParse::Action::Version;
-                return parse;
+            if (row->kind == Kind::Version) {
+                return ending(WorksheetParse::Action::Version);
             }
         } else {
-            QString value;
             if (equals > 0) {
                 value = argument.mid(equals + 1);
             } else if (i + 1 < arguments.size() &&
@@ -257,185 +401,141 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
                 return failure(
                     QCoreApplication::translate("WorksheetOptions",
                                                 "option %1 is missing its value; allowed: %2")
-                        .arg(option, allowedValues(name)));
+                        .arg(option, allowedValues(*row)));
             }
             if (hasControl(value)) {
-                return failure(
-                    QCoreApplication::translate("WorksheetOptions",
-                                                "value '%1' of %2 holds a control character; "
-                                                "allowed: %3")
-                        .arg(visible(value), option, allowedValues(name)));
+                return failure(QCoreApplication::translate(
+                                   "WorksheetOptions",
+                                   "value '%1' of %2 holds a control character; allowed: %3")
+                                   .arg(visible(value), option, allowedValues(*row)));
             }
         }
-        if (seen.contains(name)) {
+        std::optional<QString> &slot = given.at(static_cast<std::size_t>(row - kOptions));
+        if (slot) {
             return failure(
                 QCoreApplication::translate("WorksheetOptions",
                                             "option %1 is given more than once; allowed: once")
                     .arg(option));
         }
-        seen.append(name);
-    }
-
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QString &name : kValued) {
-        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    }
-    for (const QString &name : kFlags) {
-        parser.addOption(QCommandLineOption(name));
-    }
-    if (!parser.parse(QStringList{QStringLiteral("sumtopia")} + arguments)) {
-        return failure(visible(parser.errorText()));
+        slot = value;
     }
 
     WorksheetParse parse;
     WorksheetOptions &options = parse.options;
-    if (!parser.isSet(QStringLiteral("worksheet"))) {
-        return failure(QCoreApplication::translate("WorksheetOptions",
-                                                   "option --worksheet is missing; allowed: %1")
-                           .arg(subjectNames()));
-    }
-    const QString subjectText = parser.value(QStringLiteral("worksheet"));
-    const std::optional<Subject> subject = subjectFromName(subjectText);
-    if (!subject) {
-        return failure(QCoreApplication::translate(
-                           "WorksheetOptions", "unknown subject '%1' for --worksheet; allowed: %2")
-                           .arg(subjectText, subjectNames()));
-    }
-    options.subject = *subject;
-
-    struct Number {
-        const char *name;
-        const char *label;
-        int lowest;
-        int highest;
-        bool required;
-        int *target;
-    };
-    const Number numbers[] = {
-        {"grade", "grade", 1, 6, true, &options.grade},
-        {"seed", "seed", 1, 20, true, &options.seed},
-        {"count", "count", 1, 100, false, &options.count},
-        {"wait-seconds", "wait", 0, 3600, false, &options.waitSeconds},
-    };
-    for (const Number &number : numbers) {
-        const QString name = QString::fromLatin1(number.name);
-        if (!parser.isSet(name)) {
-            if (number.required) {
+    QString subjectText;
+    for (const OptionRow &row : kOptions) {
+        const std::optional<QString> &text = given.at(static_cast<std::size_t>(&row - kOptions));
+        if (!text && row.required) {
+            return failure(
+                QCoreApplication::translate("WorksheetOptions", "option %1 is missing; allowed: %2")
+                    .arg(dashed(row), allowedValues(row)));
+        }
+        switch (row.kind) {
+        case Kind::Subject:
+            if (text) {
+                const std::optional<Subject> subject = subjectFromName(*text);
+                if (!subject) {
+                    return failure(
+                        QCoreApplication::translate("WorksheetOptions",
+                                                    "unknown subject '%1' for %2; allowed: %3")
+                            .arg(*text, dashed(row), allowedValues(row)));
+                }
+                options.subject = *subject;
+                subjectText = *text;
+            }
+            break;
+        case Kind::Number:
+            if (!text) {
+                options.*row.number = row.range.fallback;
+            } else if (const std::optional<int> value = wholeNumber(*text, row.range)) {
+                options.*row.number = *value;
+            } else {
                 return failure(QCoreApplication::translate("WorksheetOptions",
-                                                           "option --%1 is missing; allowed: %2")
-                                   .arg(name, allowedValues(name)));
+                                                           "%1 '%2' is not allowed; allowed: %3")
+                                   .arg(QString::fromLatin1(row.label), *text, allowedValues(row)));
             }
-            continue;
+            break;
+        case Kind::Path:
+            options.output = text.value_or(QString());
+            break;
+        case Kind::Switch:
+        case Kind::Negatives:
+            options.*row.flag = text.has_value();
+            break;
+        case Kind::Help:
+        case Kind::Version:
+            break;
         }
-        const QString text = parser.value(name);
-        const std::optional<int> value = wholeNumber(text, number.lowest, number.highest);
-        if (!value) {
-            return failure(QCoreApplication::translate("WorksheetOptions",
-                                                       "%1 '%2' is not allowed; allowed: %3")
-                               .arg(QString::fromLatin1(number.label), text, allowedValues(name)));
-        }
-        *number.target = *value;
     }
 
-    options.answers = parser.isSet(QStringLiteral("answers"));
-    options.negatives = parser.isSet(QStringLiteral("negatives"));
-    options.withKey = parser.isSet(QStringLiteral("with-key"));
-    if (parser.isSet(QStringLiteral("output"))) {
-        options.output = parser.value(QStringLiteral("output"));
-        if (options.output != QLatin1String("-")) {
-            const QString tooLong = checkPathLength(options.output);
-            if (!tooLong.isEmpty()) {
-                return failure(tooLong);
-            }
+    for (const OptionRow &row : kOptions) {
+        if (row.kind == Kind::Negatives && options.*row.flag &&
+            subjectRow(options.subject).negativesQuestion.isEmpty()) {
+            return failure(
+                QCoreApplication::translate("WorksheetOptions",
+                                            "%1 is not allowed with '%2'; allowed with %3 only")
+                    .arg(dashed(row), subjectText, subjectsWithNegatives()));
         }
     }
-    if (options.negatives && subjectRow(options.subject).negativesQuestion.isEmpty()) {
-        return failure(
-            QCoreApplication::translate(
-                "WorksheetOptions", "--negatives is not allowed with '%1'; allowed with %2 only")
-                .arg(subjectText, subjectsWithNegatives()));
+    // An unwritable path is bad input too, found before anything is drawn or written.
+    if (!options.output.isEmpty() && options.output != QLatin1String("-")) {
+        const QString fault = destinationFault(options.output);
+        if (!fault.isEmpty()) {
+            return failure(fault);
+        }
     }
     return parse;
 }
 
 QString worksheetUsage()
 {
-    QStringList names;
-    QStringList others;
-    for (const SubjectRow &row : subjectsInCommandOrder()) {
-        names.append(row.commandName);
-        others.append(row.otherNames);
+    //: Begins the help; the lines below it are indented to its width.
+    const QString usage =
+        QCoreApplication::translate("WorksheetOptions", "Usage:") + QLatin1Char(' ');
+    const QString program = QStringLiteral("sumtopia");
+    QStringList lines;
+    // The synopsis wraps at the usual terminal width, its further lines under the first option.
+    QString line = usage + program;
+    for (const OptionRow &row : kOptions) {
+        if (row.kind == Kind::Help || row.kind == Kind::Version) {
+            continue;
+        }
+        const QString item = row.required
+                                 ? withValueName(row)
+                                 : QLatin1Char('[') + withValueName(row) + QLatin1Char(']');
+        if (line.size() + 1 + item.size() > kUsageWidth) {
+            lines.append(line);
+            line = QString(usage.size() + program.size(), QLatin1Char(' '));
+        }
+        line += QLatin1Char(' ') + item;
     }
-    QStringList lines = {
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] "
-            "[--negatives]"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]"),
-        QCoreApplication::translate("WorksheetOptions",
-                                    "       sumtopia            (starts the window)"),
-        QString(),
-        QCoreApplication::translate(
-            "WorksheetOptions", "Makes worksheets of twenty problems without opening a window."),
-        QString(),
-        QCoreApplication::translate("WorksheetOptions", "  --worksheet SUBJECT  %1")
-            .arg(listed(names)),
-    };
-    if (!others.isEmpty()) {
-        lines.append(
-            QCoreApplication::translate("WorksheetOptions", "                       (also %1)")
-                .arg(listed(others)));
+    lines.append(line);
+    lines.append(QString(usage.size(), QLatin1Char(' ')) + program + QString(12, QLatin1Char(' ')) +
+                 QCoreApplication::translate("WorksheetOptions", "(starts the window)"));
+    lines +=
+        {QString(),
+         QCoreApplication::translate(
+             "WorksheetOptions", "Makes worksheets of twenty problems without opening a window."),
+         QString()};
+    for (const OptionRow &row : kOptions) {
+        const QStringList text = helpText(row).split(QLatin1Char('\n'));
+        lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(kHelpColumn - 2) +
+                     QStringLiteral("  ") + text.first());
+        for (qsizetype i = 1; i < text.size(); ++i) {
+            lines.append(QString(kHelpColumn, QLatin1Char(' ')) + text.at(i));
+        }
     }
     lines += {
-        QCoreApplication::translate("WorksheetOptions",
-                                    "  --grade N            grade level, 1 to 6"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "  --seed S             seed, 1 to 20, added to every operand less one"),
-        QCoreApplication::translate("WorksheetOptions",
-                                    "  --answers            the copy with the answers filled in"),
-        QCoreApplication::translate("WorksheetOptions",
-                                    "  --negatives          %1 only: allow negative answers")
-            .arg(subjectsWithNegatives()),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "  --with-key           after each sheet, its answer copy with the same "
-            "problems"),
-        QCoreApplication::translate(
-            "WorksheetOptions", "  --count K            K sheets in a row, 1 to 100 (default 1)"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "  --output FILE        write a PDF file; - writes plain text to standard "
-            "output;"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "                       without it the sheets go to the default printer, "
-            "one job each"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "  --wait-seconds W     how long to wait for the printer to print the jobs, "
-            "0 to 3600"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
-            "                       (default 120); 0 returns once the printer has taken "
-            "them"),
-        QCoreApplication::translate("WorksheetOptions", "  --help               show this help"),
-        QCoreApplication::translate("WorksheetOptions", "  --version            show the version"),
         QString(),
         QCoreApplication::translate("WorksheetOptions",
                                     "Each option is given once, as --name VALUE or --name=VALUE."),
         QCoreApplication::translate(
             "WorksheetOptions",
-            "The same choices always give the same sheets. A file is replaced only "
-            "once the new"),
+            "The same choices always give the same sheets. A file is replaced only once the new"),
         QCoreApplication::translate("WorksheetOptions", "one is complete."),
         QCoreApplication::translate(
             "WorksheetOptions",
-            "Exit status: 0 done (jobs left waiting in a printer's queue are said on "
-            "standard"),
+            "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard"),
         QCoreApplication::translate(
             "WorksheetOptions",
             "error), 1 printing or writing failed, 2 bad input (nothing written)."),

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The choices of the worksheet command line, as the request window would take them.
+// The choices of the worksheet command line, as the request window would take them. The parse
+// fills in every field, an option left out with its default.
 struct WorksheetOptions {
     Subject subject = Subject::Addition;
     int grade = 0;
@@ -13,9 +14,9 @@ struct WorksheetOptions {
     bool answers = false;
     bool negatives = false;
     bool withKey = false; // each sheet followed by its answer copy, same problems
-    int count = 1;
-    QString output;        // empty: the default printer; "-": standard output
-    int waitSeconds = 120; // how long the command waits for the printer to print its jobs
+    int count = 0;
+    QString output;      // empty: the default printer; "-": standard output
+    int waitSeconds = 0; // how long the command waits for the printer to print its jobs
 };
 
 struct WorksheetParse {
@@ -25,8 +26,8 @@ struct WorksheetParse {
     QString error; // one line naming the bad value and what is allowed
 };
 
-// Parses the arguments after the program name. Every value is checked here, before anything is
-// made or written; only whether the output file can be written is left to the command.
+// Parses the arguments after the program name. Every value is checked here, whether the output
+// file can be written included, before anything is made or written.
 WorksheetParse parseWorksheetArguments(const QStringList &arguments);
 
 // Whether the arguments ask for worksheets rather than the window: the window takes only the

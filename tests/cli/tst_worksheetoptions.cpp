@@ -10,13 +10,30 @@ private slots:
     void accepted();
     void rejected_data();
     void rejected();
+    void ranges_data();
+    void ranges();
     void helpAndVersion_data();
     void helpAndVersion();
+    void help();
     void windowOrCommand_data();
     void windowOrCommand();
-    void withKey_data();
-    void withKey();
 };
+
+namespace
+{
+
+const QStringList kBase{"--worksheet", "addition", "--grade", "3", "--seed", "5"};
+
+QStringList with(QStringList list, const QStringList &more)
+{
+    return list << more;
+}
+
+const QString kOptionList = "--worksheet, --grade, --seed, --answers, --negatives, --with-key, "
+                            "--count, --output, --wait-seconds, --help, --version";
+const QString kSubjects = "addition, subtraction, multiplication, division, percent or percents";
+
+} // namespace
 
 void tst_WorksheetOptions::accepted_data()
 {
@@ -24,63 +41,58 @@ void tst_WorksheetOptions::accepted_data()
     QTest::addColumn<int>("subject");
     QTest::addColumn<int>("grade");
     QTest::addColumn<int>("seed");
-    QTest::addColumn<bool>("answers");
-    QTest::addColumn<bool>("negatives");
+    // answers, negatives, with key
+    QTest::addColumn<QString>("switches");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("wait");
 
-    QTest::addRow("minimal") << QStringList{"--worksheet", "addition", "--grade",
-                                            "1",           "--seed",   "1"}
-                             << int(Subject::Addition) << 1 << 1 << false << false << 1 << ""
-                             << 120;
-    QTest::addRow("everything") << QStringList{"--worksheet", "subtraction", "--grade",
-                                               "6",           "--seed",      "20",
-                                               "--answers",   "--negatives", "--count",
-                                               "100",         "--output",    "out.pdf"}
-                                << int(Subject::Subtraction) << 6 << 20 << true << true << 100
-                                << "out.pdf" << 120;
+    QTest::addRow("minimal, the defaults")
+        << QStringList{"--worksheet", "addition", "--grade", "1", "--seed", "1"}
+        << int(Subject::Addition) << 1 << 1 << "---" << 1 << "" << 120;
+    QTest::addRow("everything") << QStringList{"--worksheet",
+                                               "subtraction",
+                                               "--grade",
+                                               "6",
+                                               "--seed",
+                                               "20",
+                                               "--answers",
+                                               "--negatives",
+                                               "--with-key",
+                                               "--count",
+                                               "100",
+                                               "--output",
+                                               "out.pdf",
+                                               "--wait-seconds",
+                                               "0"}
+                                << int(Subject::Subtraction) << 6 << 20 << "anw" << 100 << "out.pdf"
+                                << 0;
     QTest::addRow("equals form") << QStringList{"--worksheet=division", "--grade=3", "--seed=7",
-                                                "--output=-"}
-                                 << int(Subject::Division) << 3 << 7 << false << false << 1 << "-"
-                                 << 120;
-    QTest::addRow("percents") << QStringList{"--seed", "2",           "--grade",
-                                             "2",      "--worksheet", "percents"}
-                              << int(Subject::Percents) << 2 << 2 << false << false << 1 << ""
-                              << 120;
+                                                "--output=-", "--wait-seconds=3600"}
+                                 << int(Subject::Division) << 3 << 7 << "---" << 1 << "-" << 3600;
+    QTest::addRow("percents, any order")
+        << QStringList{"--seed", "2", "--grade", "2", "--worksheet", "percents"}
+        << int(Subject::Percents) << 2 << 2 << "---" << 1 << "" << 120;
     QTest::addRow("percent") << QStringList{"--worksheet", "percent", "--grade", "5",
                                             "--seed",      "19",      "--count", "1"}
-                             << int(Subject::Percents) << 5 << 19 << false << false << 1 << ""
-                             << 120;
-    QTest::addRow("multiplication with answers")
-        << QStringList{"--answers", "--worksheet", "multiplication", "--grade", "4", "--seed", "3"}
-        << int(Subject::Multiplication) << 4 << 3 << true << false << 1 << "" << 120;
-    QTest::addRow("leading zero is still a whole number")
-        << QStringList{"--worksheet", "addition", "--grade", "06", "--seed", "020"}
-        << int(Subject::Addition) << 6 << 20 << false << false << 1 << "" << 120;
-    QTest::addRow("ten digits with leading zeros")
-        << QStringList{"--worksheet", "addition", "--grade", "0000000003", "--seed", "0000000003"}
-        << int(Subject::Addition) << 3 << 3 << false << false << 1 << "" << 120;
-    QTest::addRow("many leading zeros")
-        << QStringList{"--worksheet", "addition", "--grade", "00000000000000000000005",
-                       "--seed",      "1"}
-        << int(Subject::Addition) << 5 << 1 << false << false << 1 << "" << 120;
-    QTest::addRow("wait seconds") << QStringList{"--worksheet", "addition", "--grade",        "2",
-                                                 "--seed",      "1",        "--wait-seconds", "0"}
-                                  << int(Subject::Addition) << 2 << 1 << false << false << 1 << ""
-                                  << 0;
-    QTest::addRow("wait seconds with equals")
-        << QStringList{"--wait-seconds=3600", "--worksheet=addition", "--grade=2", "--seed=1"}
-        << int(Subject::Addition) << 2 << 1 << false << false << 1 << "" << 3600;
+                             << int(Subject::Percents) << 5 << 19 << "---" << 1 << "" << 120;
+    QTest::addRow("key first, answers too")
+        << QStringList{"--with-key", "--answers", "--worksheet", "multiplication",
+                       "--grade",    "4",         "--seed",      "3"}
+        << int(Subject::Multiplication) << 4 << 3 << "a-w" << 1 << "" << 120;
+    QTest::addRow("leading zeros are still a whole number")
+        << QStringList{"--worksheet", "addition",  "--grade", "00000000000000000000005",
+                       "--seed",      "0000000003"}
+        << int(Subject::Addition) << 5 << 3 << "---" << 1 << "" << 120;
     QTest::addRow("output named like an option value")
-        << QStringList{"--worksheet", "addition", "--grade",  "2",
-                       "--seed",      "1",        "--output", "-sheet.pdf"}
-        << int(Subject::Addition) << 2 << 1 << false << false << 1 << "-sheet.pdf" << 120;
+        << with(kBase, {"--output", "-sheet.pdf"}) << int(Subject::Addition) << 3 << 5 << "---" << 1
+        << "-sheet.pdf" << 120;
+    QTest::addRow("output with an equals sign")
+        << with(kBase, {"--output=a=b.pdf"}) << int(Subject::Addition) << 3 << 5 << "---" << 1
+        << "a=b.pdf" << 120;
     QTest::addRow("name of 255 bytes")
-        << QStringList{"--worksheet", "addition", "--grade",  "2",
-                       "--seed",      "1",        "--output", QString(251, 'n') + ".pdf"}
-        << int(Subject::Addition) << 2 << 1 << false << false << 1 << QString(251, 'n') + ".pdf"
-        << 120;
+        << with(kBase, {"--output", QString(251, 'n') + ".pdf"}) << int(Subject::Addition) << 3 << 5
+        << "---" << 1 << QString(251, 'n') + ".pdf" << 120;
 }
 
 void tst_WorksheetOptions::accepted()
@@ -89,8 +101,7 @@ void tst_WorksheetOptions::accepted()
     QFETCH(int, subject);
     QFETCH(int, grade);
     QFETCH(int, seed);
-    QFETCH(bool, answers);
-    QFETCH(bool, negatives);
+    QFETCH(QString, switches);
     QFETCH(int, count);
     QFETCH(QString, output);
     QFETCH(int, wait);
@@ -99,8 +110,9 @@ void tst_WorksheetOptions::accepted()
     QCOMPARE(int(parse.options.subject), subject);
     QCOMPARE(parse.options.grade, grade);
     QCOMPARE(parse.options.seed, seed);
-    QCOMPARE(parse.options.answers, answers);
-    QCOMPARE(parse.options.negatives, negatives);
+    QCOMPARE(parse.options.answers, switches.at(0) == 'a');
+    QCOMPARE(parse.options.negatives, switches.at(1) == 'n');
+    QCOMPARE(parse.options.withKey, switches.at(2) == 'w');
     QCOMPARE(parse.options.count, count);
     QCOMPARE(parse.options.output, output);
     QCOMPARE(parse.options.waitSeconds, wait);
@@ -111,20 +123,9 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
 
-    const QStringList base{"--worksheet", "addition", "--grade", "3", "--seed", "5"};
-    const auto with = [](QStringList list, const QStringList &more) { return list << more; };
-    const QStringList noGrade{"--worksheet", "addition", "--seed", "5"};
-
     QTest::addRow("unknown subject")
         << QStringList{"--worksheet", "fractions", "--grade", "3", "--seed", "5"}
-        << "unknown subject 'fractions' for --worksheet; allowed: addition, subtraction, "
-           "multiplication, division, percent or percents";
-    QTest::addRow("grade 0") << QStringList{"--worksheet", "addition", "--grade",
-                                            "0",           "--seed",   "5"}
-                             << "grade '0' is not allowed; allowed: a whole number from 1 to 6";
-    QTest::addRow("grade 7") << QStringList{"--worksheet", "addition", "--grade",
-                                            "7",           "--seed",   "5"}
-                             << "grade '7' is not allowed; allowed: a whole number from 1 to 6";
+        << "unknown subject 'fractions' for --worksheet; allowed: " + kSubjects;
     QTest::addRow("grade fraction")
         << QStringList{"--worksheet", "addition", "--grade", "2.5", "--seed", "5"}
         << "grade '2.5' is not allowed; allowed: a whole number from 1 to 6";
@@ -134,81 +135,9 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("grade word")
         << QStringList{"--worksheet", "addition", "--grade", "three", "--seed", "5"}
         << "grade 'three' is not allowed; allowed: a whole number from 1 to 6";
-    QTest::addRow("seed 0") << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "0"}
-                            << "seed '0' is not allowed; allowed: a whole number from 1 to 20";
-    QTest::addRow("seed 21") << QStringList{"--worksheet", "addition", "--grade",
-                                            "3",           "--seed",   "21"}
-                             << "seed '21' is not allowed; allowed: a whole number from 1 to 20";
     QTest::addRow("seed huge")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "99999999999"}
         << "seed '99999999999' is not allowed; allowed: a whole number from 1 to 20";
-    QTest::addRow("count 0") << with(base, {"--count", "0"})
-                             << "count '0' is not allowed; allowed: a whole number from 1 to 100";
-    QTest::addRow("count 101")
-        << with(base, {"--count", "101"})
-        << "count '101' is not allowed; allowed: a whole number from 1 to 100";
-    QTest::addRow("grade value missing at the end")
-        << QStringList{"--worksheet", "addition", "--seed", "5", "--grade"}
-        << "option --grade is missing its value; allowed: a whole number from 1 to 6";
-    QTest::addRow("value missing before the next option")
-        << QStringList{"--worksheet", "--grade", "3", "--seed", "5"}
-        << "option --worksheet is missing its value; allowed: addition, subtraction, "
-           "multiplication, division, percent or percents";
-    QTest::addRow("output value empty")
-        << with(base, {"--output="})
-        << "option --output is missing its value; allowed: a PDF file path, or - for standard "
-           "output";
-    QTest::addRow("grade missing") << noGrade
-                                   << "option --grade is missing; allowed: a whole number from 1 "
-                                      "to 6";
-    QTest::addRow("seed missing")
-        << QStringList{"--worksheet", "addition", "--grade", "3"}
-        << "option --seed is missing; allowed: a whole number from 1 to 20";
-    QTest::addRow("subject missing")
-        << QStringList{"--grade", "3", "--seed", "5"}
-        << "option --worksheet is missing; allowed: addition, subtraction, multiplication, "
-           "division, percent or percents";
-    QTest::addRow("unknown option")
-        << with(base, {"--colour"})
-        << "unknown option '--colour'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
-    QTest::addRow("stray argument")
-        << with(base, {"extra"})
-        << "unknown option 'extra'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
-    QTest::addRow("flag with a value")
-        << with(base, {"--answers=yes"}) << "option --answers takes no value, but was given 'yes'";
-    QTest::addRow("negatives with addition")
-        << with(base, {"--negatives"})
-        << "--negatives is not allowed with 'addition'; allowed with subtraction only";
-    QTest::addRow("grade twice") << with(base, {"--grade", "5"})
-                                 << "option --grade is given more than once; allowed: once";
-    QTest::addRow("grade twice, the same value")
-        << with(base, {"--grade=3"}) << "option --grade is given more than once; allowed: once";
-    QTest::addRow("flag twice") << with(base, {"--answers", "--answers"})
-                                << "option --answers is given more than once; allowed: once";
-    QTest::addRow("key with a value")
-        << with(base, {"--with-key=no"}) << "option --with-key takes no value, but was given 'no'";
-    QTest::addRow("key twice") << with(base, {"--with-key", "--with-key"})
-                               << "option --with-key is given more than once; allowed: once";
-    QTest::addRow("newline in a file name")
-        << with(base, {"--output", "a\nb.pdf"})
-        << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
-           "path, or - for standard output";
-    QTest::addRow("tab in a subject")
-        << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
-        << "value 'addition\\x09' of --worksheet holds a control character; allowed: addition, "
-           "subtraction, multiplication, division, percent or percents";
-    QTest::addRow("escape in an unknown option")
-        << with(base, {"--col\x1bour"})
-        << "unknown option '--col\\x1bour'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
-    QTest::addRow("file name of 256 bytes")
-        << with(base, {"--output", QString(252, 'n') + ".pdf"})
-        << "output path holds a name of 256 bytes; allowed: names of at most 255 bytes";
-    QTest::addRow("path of 4096 bytes")
-        << with(base, {"--output", QString("a/").repeated(2046) + "x.pdf"})
-        << "output path of 4097 bytes is too long; allowed: a path of at most 4095 bytes";
     QTest::addRow("seed with a plus sign")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "+5"}
         << "seed '+5' is not allowed; allowed: a whole number from 1 to 20";
@@ -218,16 +147,85 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("seed in other digits")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "\u0665"}
         << "seed '\u0665' is not allowed; allowed: a whole number from 1 to 20";
-    QTest::addRow("wait seconds too long")
-        << with(base, {"--wait-seconds", "3601"})
-        << "wait '3601' is not allowed; allowed: a whole number of seconds from 0 to 3600";
+    QTest::addRow("value missing before the next option")
+        << QStringList{"--worksheet", "--grade", "3", "--seed", "5"}
+        << "option --worksheet is missing its value; allowed: " + kSubjects;
+    QTest::addRow("output value empty") << with(kBase, {"--output="})
+                                        << "option --output is missing its value; allowed: a PDF "
+                                           "file path, or - for standard output";
+    QTest::addRow("grade missing") << QStringList{"--worksheet", "addition", "--seed", "5"}
+                                   << "option --grade is missing; allowed: a whole number from 1 "
+                                      "to 6";
+    QTest::addRow("seed missing")
+        << QStringList{"--worksheet", "addition", "--grade", "3"}
+        << "option --seed is missing; allowed: a whole number from 1 to 20";
+    QTest::addRow("subject missing") << QStringList{"--grade", "3", "--seed", "5"}
+                                     << "option --worksheet is missing; allowed: " + kSubjects;
+    QTest::addRow("unknown option")
+        << with(kBase, {"--colour"}) << "unknown option '--colour'; allowed: " + kOptionList;
+    QTest::addRow("stray argument")
+        << with(kBase, {"extra"}) << "unknown option 'extra'; allowed: " + kOptionList;
     QTest::addRow("single-dash option")
-        << with(base, {"-grade", "3"})
-        << "unknown option '-grade'; allowed: --worksheet, --grade, --seed, --answers, "
-           "--negatives, --with-key, --count, --output, --wait-seconds, --help, --version";
+        << with(kBase, {"-grade", "3"}) << "unknown option '-grade'; allowed: " + kOptionList;
+    QTest::addRow("the short help spelled long")
+        << QStringList{"--h"} << "unknown option '--h'; allowed: " + kOptionList;
+    QTest::addRow("flag with a value")
+        << with(kBase, {"--answers=yes"}) << "option --answers takes no value, but was given 'yes'";
+    QTest::addRow("version with a value")
+        << QStringList{"--version=2"} << "option --version takes no value, but was given '2'";
+    QTest::addRow("negatives with addition")
+        << with(kBase, {"--negatives"})
+        << "--negatives is not allowed with 'addition'; allowed with subtraction only";
     QTest::addRow("negatives with percents")
         << QStringList{"--worksheet", "percents", "--grade", "3", "--seed", "5", "--negatives"}
         << "--negatives is not allowed with 'percents'; allowed with subtraction only";
+    QTest::addRow("grade twice") << with(kBase, {"--grade", "5"})
+                                 << "option --grade is given more than once; allowed: once";
+    QTest::addRow("grade twice, the same value")
+        << with(kBase, {"--grade=3"}) << "option --grade is given more than once; allowed: once";
+    QTest::addRow("key twice") << with(kBase, {"--with-key", "--with-key"})
+                               << "option --with-key is given more than once; allowed: once";
+    QTest::addRow("newline in a file name")
+        << with(kBase, {"--output", "a\nb.pdf"})
+        << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
+           "path, or - for standard output";
+    QTest::addRow("tab in a subject")
+        << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
+        << "value 'addition\\x09' of --worksheet holds a control character; allowed: " + kSubjects;
+    QTest::addRow("escape in an unknown option")
+        << with(kBase, {"--col\x1bour"})
+        << "unknown option '--col\\x1bour'; allowed: " + kOptionList;
+    QTest::addRow("file name of 256 bytes")
+        << with(kBase, {"--output", QString(252, 'n') + ".pdf"})
+        << "output path holds a name of 256 bytes; allowed: names of at most 255 bytes";
+    QTest::addRow("path of 4097 bytes")
+        << with(kBase, {"--output", QString("a/").repeated(2046) + "x.pdf"})
+        << "output path of 4097 bytes is too long; allowed: a path of at most 4095 bytes";
+    QTest::addRow("output is a folder")
+        << with(kBase, {"--output", "/"})
+        << "output file '/' cannot be written (it is a folder); allowed: a writable file path "
+           "or - for standard output";
+
+    // The first fault in the line is the one reported; the values are judged once every
+    // argument is read, in the options' order, and the rules between options after them.
+    QTest::addRow("an unknown option before a bad value")
+        << QStringList{"--grade", "9", "--colour", "--seed", "0"}
+        << "unknown option '--colour'; allowed: " + kOptionList;
+    QTest::addRow("a missing value before a repeated option")
+        << QStringList{"--grade", "3", "--grade"}
+        << "option --grade is missing its value; allowed: a whole number from 1 to 6";
+    QTest::addRow("a fault before the help")
+        << QStringList{"--colour", "--help"}
+        << "unknown option '--colour'; allowed: " + kOptionList;
+    QTest::addRow("the seed is judged after the grade")
+        << QStringList{"--seed", "0", "--grade", "9", "--worksheet", "addition"}
+        << "grade '9' is not allowed; allowed: a whole number from 1 to 6";
+    QTest::addRow("the count is judged before the negatives")
+        << with(kBase, {"--negatives", "--count", "0"})
+        << "count '0' is not allowed; allowed: a whole number from 1 to 100";
+    QTest::addRow("the negatives are judged before the output path")
+        << with(kBase, {"--output", "/", "--negatives"})
+        << "--negatives is not allowed with 'addition'; allowed with subtraction only";
 }
 
 void tst_WorksheetOptions::rejected()
@@ -240,15 +238,85 @@ void tst_WorksheetOptions::rejected()
     QVERIFY(!parse.error.contains(QLatin1Char('\n')));
 }
 
+void tst_WorksheetOptions::ranges_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<QString>("refused"); // the message for a value outside, %1 the value
+    QTest::addColumn<QString>("missing"); // the message for a missing value
+    QTest::addColumn<QString>("help");    // the option's line in the help
+
+    QTest::addRow("grade") << "--grade" << 1 << 6
+                           << "grade '%1' is not allowed; allowed: a whole number from 1 to 6"
+                           << "option --grade is missing its value; allowed: a whole number from "
+                              "1 to 6"
+                           << "  --grade N            grade level, 1 to 6";
+    QTest::addRow("seed") << "--seed" << 1 << 20
+                          << "seed '%1' is not allowed; allowed: a whole number from 1 to 20"
+                          << "option --seed is missing its value; allowed: a whole number from 1 "
+                             "to 20"
+                          << "  --seed S             seed, 1 to 20, added to every operand less "
+                             "one";
+    QTest::addRow("count") << "--count" << 1 << 100
+                           << "count '%1' is not allowed; allowed: a whole number from 1 to 100"
+                           << "option --count is missing its value; allowed: a whole number from "
+                              "1 to 100"
+                           << "  --count K            K sheets in a row, 1 to 100 (default 1)";
+    QTest::addRow("wait-seconds")
+        << "--wait-seconds" << 0 << 3600
+        << "wait '%1' is not allowed; allowed: a whole number of seconds from 0 to 3600"
+        << "option --wait-seconds is missing its value; allowed: a whole number of seconds from "
+           "0 to 3600"
+        << "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600";
+}
+
+// The range that the parse keeps is the one its messages and the help state.
+void tst_WorksheetOptions::ranges()
+{
+    QFETCH(QString, option);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(QString, refused);
+    QFETCH(QString, missing);
+    QFETCH(QString, help);
+    // Grade and seed are set apart from the option under test, which replaces them.
+    const auto parsed = [&option](int value) {
+        QStringList arguments{"--worksheet", "subtraction"};
+        for (const QString &required : {QString("--grade"), QString("--seed")}) {
+            if (required != option) {
+                arguments << required << "2";
+            }
+        }
+        return parseWorksheetArguments(arguments << option << QString::number(value));
+    };
+    for (const int inside : {lowest, highest}) {
+        const WorksheetParse parse = parsed(inside);
+        QVERIFY2(parse.action == WorksheetParse::Action::Run, qPrintable(parse.error));
+    }
+    for (const int outside : {lowest - 1, highest + 1}) {
+        const WorksheetParse parse = parsed(outside);
+        QCOMPARE(parse.action, WorksheetParse::Action::Error);
+        QCOMPARE(parse.error, refused.arg(outside));
+    }
+    QCOMPARE(parseWorksheetArguments({"--worksheet", "addition", option}).error, missing);
+    QVERIFY2(worksheetUsage().split('\n').contains(help), qPrintable(worksheetUsage()));
+}
+
 void tst_WorksheetOptions::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("action");
     QTest::addRow("help") << QStringList{"--help"} << int(WorksheetParse::Action::Help);
     QTest::addRow("short help") << QStringList{"-h"} << int(WorksheetParse::Action::Help);
-    QTest::addRow("help after options")
-        << QStringList{"--worksheet", "addition", "--help"} << int(WorksheetParse::Action::Help);
+    QTest::addRow("help with a value")
+        << QStringList{"--help=me"} << int(WorksheetParse::Action::Help);
+    QTest::addRow("help after values that are not allowed")
+        << QStringList{"--worksheet", "algebra", "--grade", "9", "--help"}
+        << int(WorksheetParse::Action::Help);
     QTest::addRow("version") << QStringList{"--version"} << int(WorksheetParse::Action::Version);
+    QTest::addRow("version before an unknown option")
+        << QStringList{"--version", "--colour"} << int(WorksheetParse::Action::Version);
 }
 
 void tst_WorksheetOptions::helpAndVersion()
@@ -256,7 +324,38 @@ void tst_WorksheetOptions::helpAndVersion()
     QFETCH(QStringList, arguments);
     QFETCH(int, action);
     QCOMPARE(int(parseWorksheetArguments(arguments).action), action);
-    QVERIFY(worksheetUsage().contains("--worksheet SUBJECT"));
+}
+
+void tst_WorksheetOptions::help()
+{
+    QCOMPARE(
+        worksheetUsage(),
+        "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]\n"
+        "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]\n"
+        "       sumtopia            (starts the window)\n"
+        "\n"
+        "Makes worksheets of twenty problems without opening a window.\n"
+        "\n"
+        "  --worksheet SUBJECT  addition, subtraction, multiplication, division or percent\n"
+        "                       (also percents)\n"
+        "  --grade N            grade level, 1 to 6\n"
+        "  --seed S             seed, 1 to 20, added to every operand less one\n"
+        "  --answers            the copy with the answers filled in\n"
+        "  --negatives          subtraction only: allow negative answers\n"
+        "  --with-key           after each sheet, its answer copy with the same problems\n"
+        "  --count K            K sheets in a row, 1 to 100 (default 1)\n"
+        "  --output FILE        write a PDF file; - writes plain text to standard output;\n"
+        "                       without it the sheets go to the default printer, one job each\n"
+        "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600\n"
+        "                       (default 120); 0 returns once the printer has taken them\n"
+        "  --help               show this help\n"
+        "  --version            show the version\n"
+        "\n"
+        "Each option is given once, as --name VALUE or --name=VALUE.\n"
+        "The same choices always give the same sheets. A file is replaced only once the new\n"
+        "one is complete.\n"
+        "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard\n"
+        "error), 1 printing or writing failed, 2 bad input (nothing written).\n");
 }
 
 void tst_WorksheetOptions::windowOrCommand_data()
@@ -274,6 +373,7 @@ void tst_WorksheetOptions::windowOrCommand_data()
         << QStringList{"-platform", "offscreen", "--grade=3"} << true;
     QTest::addRow("unknown option") << QStringList{"--fast"} << true;
     QTest::addRow("the key alone") << QStringList{"--with-key"} << true;
+    QTest::addRow("wait seconds alone") << QStringList{"--wait-seconds=5"} << true;
     QTest::addRow("stray word") << QStringList{"addition"} << true;
 }
 
@@ -282,32 +382,6 @@ void tst_WorksheetOptions::windowOrCommand()
     QFETCH(QStringList, arguments);
     QFETCH(bool, command);
     QCOMPARE(isWorksheetRequest(arguments), command);
-}
-
-void tst_WorksheetOptions::withKey_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("withKey");
-    QTest::addColumn<bool>("answers");
-    const QStringList base{"--worksheet", "division", "--grade", "3", "--seed", "5"};
-    QTest::addRow("without") << base << false << false;
-    QTest::addRow("with") << (QStringList(base) << "--with-key") << true << false;
-    QTest::addRow("first") << (QStringList{"--with-key"} + base) << true << false;
-    QTest::addRow("with answers too") << (QStringList(base) << "--answers"
-                                                            << "--with-key")
-                                      << true << true;
-}
-
-void tst_WorksheetOptions::withKey()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, withKey);
-    QFETCH(bool, answers);
-    const WorksheetParse parse = parseWorksheetArguments(arguments);
-    QVERIFY2(parse.action == WorksheetParse::Action::Run, qPrintable(parse.error));
-    QCOMPARE(parse.options.withKey, withKey);
-    QCOMPARE(parse.options.answers, answers);
-    QCOMPARE(parse.options.subject, Subject::Division);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetOptions)
