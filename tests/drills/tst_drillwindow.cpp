@@ -60,10 +60,7 @@ void addDrillRows()
 
 QString answerField(DrillWindow &window)
 {
-    if (auto *integer = qobject_cast<IntegerDrillWindow *>(&window)) {
-        return integerText(integer->intAnswer);
-    }
-    return numberText(qobject_cast<DoubleDrillWindow *>(&window)->dblAnswer);
+    return window.problem().answerText();
 }
 
 // Whether some pixel is the verdict's red text, allowing for smoothed edges.
@@ -330,10 +327,21 @@ void tst_DrillWindow::nextQuestionResets()
     QCOMPARE(w.txtAnswer()->text(), QString());
     QVERIFY(!w.lblWinner()->isVisible());
     QCOMPARE(enabledCandidates(w), 4);
-    QVERIFY(captionMatchesAnswer(w.lblfirst(4)->text(), parseNumber(answerField(w)).value()));
+    QVERIFY(w.problem().isAnswer(4));
+    QCOMPARE(w.lblfirst(4)->text(), answerField(w));
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.random.draws(), 6);
     QCOMPARE(w.strGrade, QStringLiteral("3"));
+
+    // Cleanup counts through the candidates with the slot and leaves it at 1 again.
+    w.Cleanup();
+    QCOMPARE(int(w.intSlot), 1);
+    QCOMPARE(w.problem().dblAnswer, 0.0);
+    QCOMPARE(w.problem().dblFirst, 0.0);
+    QCOMPARE(w.Label1()->text(), QString());
+    QCOMPARE(candidateTexts(w), QStringList({"", "", "", ""}));
+    QVERIFY(DrillFixture::dropCandidate(w, 1));
+    QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ANN"));
 }
 
 void tst_DrillWindow::dropElsewhereDoesNothing_data()
@@ -482,8 +490,7 @@ void tst_DrillWindow::gradeKeptAsTyped()
     DrillFixture f;
     const float top = ScriptedRandomSource::justBelowOne();
     f.random.push({top, top, 0.0F});
-    auto &w = static_cast<IntegerDrillWindow &>(
-        f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), grade));
+    DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), grade);
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(w.strGrade, grade);
     QCOMPARE(f.random.draws(), draws);
@@ -514,13 +521,13 @@ void tst_DrillWindow::typingIntoAnswerBoxChangesNothing()
     DrillFixture f;
     const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
     f.random.push(s.values);
-    auto &w = static_cast<IntegerDrillWindow &>(
-        f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), QStringLiteral("3")));
+    DrillWindow &w =
+        f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), QStringLiteral("3"));
     QTest::keyClicks(w.txtAnswer(), s.answerText);
     QCOMPARE(w.txtAnswer()->text(), s.answerText);
     QVERIFY(!w.lblWinner()->isVisible());
     QCOMPARE(enabledCandidates(w), 4);
-    QCOMPARE(int(w.intAnswer), 12);
+    QCOMPARE(int(w.problem().intAnswer()), 12);
     QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
     QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ANN"));
 }
