@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/DragDrop.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/Texts.h"
 #include "platform/Twips.h"
 
@@ -24,12 +25,6 @@ namespace
 
 // Pixels kept free between the verdict and the problem, the instruction and the candidates.
 constexpr int kVerdictGap = 4;
-
-QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
-{
-    return makeLabel(client, row.name, translated("DrillLayout", row.caption), row.left, row.top,
-                     row.width, row.height, row.points, alignmentFor(row.align));
-}
 
 } // namespace
 
@@ -62,7 +57,7 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
     }
 
-    QList<TabStop> focusable;
+    ScreenBuilder build(client, "DrillLayout");
     QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
@@ -74,22 +69,20 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
         switch (row.role) {
         case DrillRole::Welcome:
-            m_lblIntro = makeDesignLabel(client, row);
+            m_lblIntro = build.label(row);
             setTransparent(m_lblIntro);
             break;
         case DrillRole::Instruction:
-            setBackground(makeDesignLabel(client, row), DesignColor::Cyan);
+            setBackground(build.label(row), DesignColor::Cyan);
             break;
-        case DrillRole::Sign: {
-            QLabel *sign = makeDesignLabel(client, row);
-            setBackground(sign, DesignColor::Cyan);
-            sign->setAccessibleName(spokenCaption(row.caption));
-            answerSign = sign;
+        case DrillRole::Sign:
+            answerSign = build.label(row);
+            setBackground(answerSign, DesignColor::Cyan);
+            answerSign->setAccessibleName(spokenCaption(row.caption));
             break;
-        }
         case DrillRole::First:
         case DrillRole::Second: {
-            QLabel *operand = makeDesignLabel(client, row);
+            QLabel *operand = build.label(row);
             setSingleBorder(operand);
             setBackground(operand, DesignColor::Cyan);
             const bool first = row.role == DrillRole::First;
@@ -100,10 +93,8 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
         case DrillRole::Answer:
             m_txtAnswer = new AnswerBox(client, m_layout.formName);
-            m_txtAnswer->setObjectName(row.name);
-            m_txtAnswer->setFont(designFont(row.points));
+            build.place(m_txtAnswer, row);
             setBackground(m_txtAnswer, DesignColor::Cyan);
-            placeTwips(m_txtAnswer, row.left, row.top, row.width, row.height);
             // The sign just before the box ("=", "Answer =") is its label.
             if (answerSign != nullptr) {
                 answerSign->setBuddy(m_txtAnswer);
@@ -112,7 +103,6 @@ void DrillWindow::buildScreen(FormWindow &window)
             m_txtAnswer->setAccessibleDescription(
                 tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
                    "press Space"));
-            focusable.append({row.tabIndex, m_txtAnswer.data()});
             break;
         case DrillRole::Verdict: {
             const QRect free = verdictRoom(m_layout);
@@ -133,15 +123,12 @@ void DrillWindow::buildScreen(FormWindow &window)
             ++candidateIndex;
             Q_ASSERT(candidateIndex <= 4);
             auto *label = new CandidateLabel(client, m_layout.formName, candidateIndex);
-            label->setObjectName(row.name);
-            label->setFont(designFont(row.points));
+            build.place(label, row);
             label->setAlignment(alignmentFor(row.align));
             label->setTextFormat(Qt::PlainText);
             setSingleBorder(label);
             setBackground(label, DesignColor::Cyan);
-            placeTwips(label, row.left, row.top, row.width, row.height);
             m_lblfirst[static_cast<std::size_t>(candidateIndex - 1)] = label;
-            focusable.append({row.tabIndex, label});
             connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
             connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
             break;
@@ -149,14 +136,11 @@ void DrillWindow::buildScreen(FormWindow &window)
         case DrillRole::Exit:
         case DrillRole::Next:
         case DrillRole::Back: {
-            QPushButton *button =
-                makeButton(client, row.name, translated("DrillLayout", row.caption), row.left,
-                           row.top, row.width, row.height, row.points);
+            QPushButton *button = build.button(row);
             if (row.role == DrillRole::Next) {
                 m_cmdNext = button;
             }
             connect(button, &QPushButton::clicked, this, handlers.at(row.role));
-            focusable.append({row.tabIndex, button});
             break;
         }
         }
@@ -187,7 +171,7 @@ void DrillWindow::buildScreen(FormWindow &window)
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
 
-    setTabOrder(focusable)->setFocus();
+    build.finish()->setFocus();
 
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
