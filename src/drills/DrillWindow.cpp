@@ -92,47 +92,19 @@ void DrillWindow::buildScreen(FormWindow &window)
             break;
         }
         case DrillRole::Answer:
-            m_txtAnswer = new AnswerBox(client, m_layout.formName);
-            build.place(m_txtAnswer, row);
-            setBackground(m_txtAnswer, DesignColor::Cyan);
+            makeAnswerBox(build, client, row);
             // The sign just before the box ("=", "Answer =") is its label.
             if (answerSign != nullptr) {
                 answerSign->setBuddy(m_txtAnswer);
             }
-            m_txtAnswer->setAccessibleName(tr("Answer"));
-            m_txtAnswer->setAccessibleDescription(
-                tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
-                   "press Space"));
             break;
-        case DrillRole::Verdict: {
-            const QRect free = verdictRoom(m_layout);
-            const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
-                                   .adjusted(kVerdictGap, kVerdictGap, -kVerdictGap, -kVerdictGap);
-            m_lblWinner = new VerdictLabel(
-                client, twipsRect(row.left, row.top, row.width, row.height), room, row.points);
-            shapeLabel(m_lblWinner, row.name, row.caption, row.left, row.top, row.width, row.height,
-                       row.points, alignmentFor(row.align));
-            setBackground(m_lblWinner, DesignColor::LightBlue);
-            QPalette verdictPalette = m_lblWinner->palette();
-            verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
-            m_lblWinner->setPalette(verdictPalette);
-            m_lblWinner->hide();
+        case DrillRole::Verdict:
+            makeVerdict(client, row);
             break;
-        }
-        case DrillRole::Candidate: {
+        case DrillRole::Candidate:
             ++candidateIndex;
-            Q_ASSERT(candidateIndex <= 4);
-            auto *label = new CandidateLabel(client, m_layout.formName, candidateIndex);
-            build.place(label, row);
-            label->setAlignment(alignmentFor(row.align));
-            label->setTextFormat(Qt::PlainText);
-            setSingleBorder(label);
-            setBackground(label, DesignColor::Cyan);
-            m_lblfirst[static_cast<std::size_t>(candidateIndex - 1)] = label;
-            connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
-            connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
+            makeCandidate(build, client, row, candidateIndex);
             break;
-        }
         case DrillRole::Exit:
         case DrillRole::Next:
         case DrillRole::Back: {
@@ -156,6 +128,58 @@ void DrillWindow::buildScreen(FormWindow &window)
     // Hidden until it has something to say: an empty notification is read as the bare word.
     m_problemAnnouncement->hide();
 
+    addKeysAndMenu(window);
+
+    build.finish()->setFocus();
+
+    connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
+    connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
+}
+
+void DrillWindow::makeAnswerBox(ScreenBuilder &build, QWidget *client, const DrillControl &row)
+{
+    m_txtAnswer = new AnswerBox(client, m_layout.formName);
+    build.place(m_txtAnswer, row);
+    setBackground(m_txtAnswer, DesignColor::Cyan);
+    m_txtAnswer->setAccessibleName(tr("Answer"));
+    m_txtAnswer->setAccessibleDescription(
+        tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
+           "press Space"));
+}
+
+void DrillWindow::makeVerdict(QWidget *client, const DrillControl &row)
+{
+    const QRect free = verdictRoom(m_layout);
+    const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
+                           .adjusted(kVerdictGap, kVerdictGap, -kVerdictGap, -kVerdictGap);
+    m_lblWinner = new VerdictLabel(client, twipsRect(row.left, row.top, row.width, row.height),
+                                   room, row.points);
+    shapeLabel(m_lblWinner, row.name, row.caption, row.left, row.top, row.width, row.height,
+               row.points, alignmentFor(row.align));
+    setBackground(m_lblWinner, DesignColor::LightBlue);
+    QPalette verdictPalette = m_lblWinner->palette();
+    verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
+    m_lblWinner->setPalette(verdictPalette);
+    m_lblWinner->hide();
+}
+
+void DrillWindow::makeCandidate(ScreenBuilder &build, QWidget *client, const DrillControl &row,
+                                int index)
+{
+    Q_ASSERT(index <= 4);
+    auto *label = new CandidateLabel(client, m_layout.formName, index);
+    build.place(label, row);
+    label->setAlignment(alignmentFor(row.align));
+    label->setTextFormat(Qt::PlainText);
+    setSingleBorder(label);
+    setBackground(label, DesignColor::Cyan);
+    m_lblfirst[static_cast<std::size_t>(index - 1)] = label;
+    connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
+    connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
+}
+
+void DrillWindow::addKeysAndMenu(FormWindow &window)
+{
     // Alt+1 to Alt+4 choose a candidate wherever the focus is, the answer box included.
     for (int index = 1; index <= 4; ++index) {
         for (const Qt::KeyboardModifiers modifiers :
@@ -170,12 +194,7 @@ void DrillWindow::buildScreen(FormWindow &window)
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
-
-    build.finish()->setFocus();
-
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
-    connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
-    connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
 }
 
 void DrillWindow::screenUnloaded()

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class RandomSource;
+class ScreenBuilder;
 
 // One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
 // drag-and-drop check, and the way back to the menu. A layout table and a problem rule make it
@@ -71,6 +72,11 @@ protected:
     void Form_KeyPress(QChar key) override;
 
 private:
+    void makeAnswerBox(ScreenBuilder &build, QWidget *client, const DrillControl &row);
+    void makeVerdict(QWidget *client, const DrillControl &row);
+    void makeCandidate(ScreenBuilder &build, QWidget *client, const DrillControl &row, int index);
+    // Alt+1 to Alt+4, and the teacher's menu.
+    void addKeysAndMenu(FormWindow &window);
     void ShowTeacherAide();
     void candidateDropped(int index);
     // Space or Return on a candidate, its number key, or a click on the answer box with the
