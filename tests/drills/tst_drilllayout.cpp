@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 #include "ScreenChecks.h"
 #include "Shown.h"
+#include "drills/VerdictLabel.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void verdictRoom();
     void placeVerdict_data();
     void placeVerdict();
+    void verdictLabelFits_data();
+    void verdictLabelFits();
     void geometry_data();
     void geometry();
     void designedAtFullSize_data();
@@ -612,6 +615,40 @@ void tst_DrillLayout::placeVerdict()
     QFETCH(QRect, room);
     QFETCH(QRect, placed);
     QCOMPARE(::placeVerdict(designed, needed, room), placed);
+}
+
+void tst_DrillLayout::verdictLabelFits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addRow("short verdict at its designed 24 points") << "CORRECT ANN" << 32;
+    QTest::addRow("wraps at its blank, still 24 points") << "Sorry,Try Again ANN" << 32;
+    QTest::addRow("one long word down to 12 points")
+        << "CORRECT MAXIMILIANAKONSTANTINOPOLOUSANDERSSON" << 16;
+}
+
+// Driven without a drill window: the verdict stays inside its room, whatever it has to say.
+void tst_DrillLayout::verdictLabelFits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QWidget parent;
+    parent.resize(504, 326);
+    const QRect designed(376, 83, 13, 37);
+    const QRect room(276, 72, 226, 126);
+    VerdictLabel verdict(&parent, designed, room, 24);
+    verdict.hide();
+    verdict.showVerdict(text);
+    QVERIFY(!verdict.isHidden());
+    QCOMPARE(verdict.text(), text);
+    QCOMPARE(verdict.font().pixelSize(), pixelSize);
+    QVERIFY2(room.contains(verdict.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                               .arg(verdict.x())
+                                                               .arg(verdict.y())
+                                                               .arg(verdict.width())
+                                                               .arg(verdict.height())));
+    QVERIFY(verdict.width() >= designed.width());
+    QVERIFY(verdict.height() >= designed.height());
 }
 
 QTEST_MAIN(tst_DrillLayout)
