@@ -1,6 +1,7 @@
 #include "app/frmSelection.h"
 
 #include "platform/Controls.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/Texts.h"
 
 #include <QAction>
@@ -13,29 +14,30 @@
 
 const QList<SelectionControl> &selectionControls()
 {
-    using R = SelectionRole;
-    constexpr CaptionAlign L = CaptionAlign::Left;
-    constexpr CaptionAlign C = CaptionAlign::Centre;
+    using Role = SelectionRole;
+    constexpr CaptionAlign Left = CaptionAlign::Left;
+    constexpr CaptionAlign Centre = CaptionAlign::Centre;
     static const QList<SelectionControl> rows = {
-        // role, name, caption, left, top, width, height, points, tab index, alignment
-        {R::Heading, "Label1",
+        // role, name, caption, left, top, width, height, points, tab index, alignment; the prompt
+        // names the box beside it
+        {Role::Heading, "Label1",
          QT_TRANSLATE_NOOP("frmSelection", "Sumtopia:  Choose Your Category Please"), 360, 240,
-         6735, 495, 13.5, 7, L},
-        {R::Prompt, "Label3", QT_TRANSLATE_NOOP("frmSelection", "Enter Your First Name:"), 420, 960,
-         1695, 495, 8.25, 9, L},
-        {R::Name, "txtFirstName", "", 2213, 960, 2775, 555, 18, 0, L},
-        {R::Addition, "cmdAddition", QT_TRANSLATE_NOOP("frmSelection", "Addition"), 293, 1958, 1695,
-         975, 12, 2, C},
-        {R::Subtraction, "cmdSubtraction", QT_TRANSLATE_NOOP("frmSelection", "Subtraction"), 2933,
-         1958, 1695, 975, 12, 3, C},
-        {R::Multiplication, "cmdMultiplication",
-         QT_TRANSLATE_NOOP("frmSelection", "Multiplication"), 5573, 1958, 1695, 975, 12, 4, C},
-        {R::Division, "cmdDivision", QT_TRANSLATE_NOOP("frmSelection", "Division"), 293, 3158, 1695,
-         975, 12, 5, C},
-        {R::Percent, "cmdPercent", QT_TRANSLATE_NOOP("frmSelection", "Percent"), 5640, 3120, 1695,
-         975, 12, 6, C},
-        {R::Quit, "cmdQuit", QT_TRANSLATE_NOOP("frmSelection", "Exit"), 3120, 3600, 1215, 495, 8.25,
-         1, C},
+         6735, 495, 13.5, 7, Left},
+        {Role::Prompt, "Label3", QT_TRANSLATE_NOOP("frmSelection", "Enter Your First Name:"), 420,
+         960, 1695, 495, 8.25, 9, Left, false, "txtFirstName"},
+        {Role::Name, "txtFirstName", "", 2213, 960, 2775, 555, 18, 0, Left},
+        {Role::Addition, "cmdAddition", QT_TRANSLATE_NOOP("frmSelection", "Addition"), 293, 1958,
+         1695, 975, 12, 2, Centre},
+        {Role::Subtraction, "cmdSubtraction", QT_TRANSLATE_NOOP("frmSelection", "Subtraction"),
+         2933, 1958, 1695, 975, 12, 3, Centre},
+        {Role::Multiplication, "cmdMultiplication",
+         QT_TRANSLATE_NOOP("frmSelection", "Multiplication"), 5573, 1958, 1695, 975, 12, 4, Centre},
+        {Role::Division, "cmdDivision", QT_TRANSLATE_NOOP("frmSelection", "Division"), 293, 3158,
+         1695, 975, 12, 5, Centre},
+        {Role::Percent, "cmdPercent", QT_TRANSLATE_NOOP("frmSelection", "Percent"), 5640, 3120,
+         1695, 975, 12, 6, Centre},
+        {Role::Quit, "cmdQuit", QT_TRANSLATE_NOOP("frmSelection", "Exit"), 3120, 3600, 1215, 495,
+         8.25, 1, Centre},
     };
     return rows;
 }
@@ -61,48 +63,31 @@ void frmSelection::buildScreen(FormWindow &window)
     client->setFont(defaultDesignFont());
 
     // Only the name box and the buttons take the focus; the labels' tab indexes order nothing.
-    QList<TabStop> focusable;
-    QLabel *prompt = nullptr;
+    ScreenBuilder build(client, "frmSelection");
     for (const SelectionControl &row : selectionControls()) {
         switch (row.role) {
         case SelectionRole::Heading: {
-            QLabel *label =
-                makeLabel(client, row.name, translated("frmSelection", row.caption), row.left,
-                          row.top, row.width, row.height, row.points, alignmentFor(row.align));
+            QLabel *label = build.label(row);
             setSingleBorder(label);
             setTransparent(label);
             break;
         }
         case SelectionRole::Prompt:
-            prompt = makeLabel(client, row.name, translated("frmSelection", row.caption), row.left,
-                               row.top, row.width, row.height, row.points, alignmentFor(row.align));
-            setBackground(prompt, DesignColor::Cyan);
+            setBackground(build.label(row), DesignColor::Cyan);
             break;
         case SelectionRole::Name:
             m_txtFirstName = new QLineEdit(client);
-            m_txtFirstName->setObjectName(row.name);
-            m_txtFirstName->setFont(designFont(row.points));
+            build.place(m_txtFirstName, row);
             setBackground(m_txtFirstName, DesignColor::Cyan);
-            placeTwips(m_txtFirstName, row.left, row.top, row.width, row.height);
-            // Read by its prompt, which stands before it.
-            if (prompt != nullptr) {
-                prompt->setBuddy(m_txtFirstName);
-            }
-            focusable.append({row.tabIndex, m_txtFirstName.data()});
             break;
         case SelectionRole::Addition:
         case SelectionRole::Subtraction:
         case SelectionRole::Multiplication:
         case SelectionRole::Division:
         case SelectionRole::Percent:
-        case SelectionRole::Quit: {
-            QPushButton *button =
-                makeButton(client, row.name, translated("frmSelection", row.caption), row.left,
-                           row.top, row.width, row.height, row.points);
-            connect(button, &QPushButton::clicked, this, handlers.at(row.role));
-            focusable.append({row.tabIndex, button});
+        case SelectionRole::Quit:
+            connect(build.button(row), &QPushButton::clicked, this, handlers.at(row.role));
             break;
-        }
         }
     }
 
@@ -112,7 +97,7 @@ void frmSelection::buildScreen(FormWindow &window)
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
     connect(mnuTeacherPrint, &QAction::triggered, this, &frmSelection::mnuTeacherPrint_Click);
 
-    setTabOrder(focusable)->setFocus();
+    build.finish()->setFocus();
 }
 
 void frmSelection::screenUnloaded()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CaptionAlign.h"
 #include "platform/Form.h"
+#include "platform/ScreenRow.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -24,18 +24,7 @@ enum class SelectionRole {
     Quit, // cmdQuit, "Exit"
 };
 
-struct SelectionControl {
-    SelectionRole role;
-    QString name;
-    QString caption;
-    int left;
-    int top;
-    int width;
-    int height;
-    double points;
-    int tabIndex; // position in the tab order; 0 has the focus when the window opens
-    CaptionAlign align;
-};
+using SelectionControl = ScreenRow<SelectionRole>;
 
 // The menu's controls, in twips as designed.
 const QList<SelectionControl> &selectionControls();

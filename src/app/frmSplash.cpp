@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include "platform/Controls.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/Texts.h"
 
 #include <QIcon>
@@ -20,25 +21,27 @@ const QString kArial = QStringLiteral("Arial");
 
 const QList<SplashControl> &splashControls()
 {
-    // Positions are the frame's own, as designed. Every label is Arial.
-    using R = SplashRole;
-    constexpr CaptionAlign L = CaptionAlign::Left;
-    constexpr CaptionAlign C = CaptionAlign::Centre;
+    // Positions are the frame's own, as designed. Every label is Arial; none takes the focus.
+    using Role = SplashRole;
+    constexpr CaptionAlign Left = CaptionAlign::Left;
+    constexpr CaptionAlign Centre = CaptionAlign::Centre;
+    constexpr CaptionAlign Right = CaptionAlign::Right;
+    constexpr int none = kNoTabStop;
     static const QList<SplashControl> rows = {
-        // role, name, caption, left, top, width, height, points, bold, alignment
-        {R::Text, "lblLicenseTo",
+        // role, name, caption, left, top, width, height, points, tab index, alignment, bold
+        {Role::Text, "lblLicenseTo",
          QT_TRANSLATE_NOOP("frmSplash", "Licensed for use in classrooms and at home"), 120, 240,
-         6855, 255, 8.25, false, CaptionAlign::Right},
-        {R::Logo, "imgLogo", "", 360, 720, 480, 480, 0, false, L},
-        {R::Title, "lblProductName", "", 480, 2040, 6435, 765, 32.25, true, C},
-        {R::Text, "lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Copyright \u00A9 2026"), 4680,
-         4080, 2415, 255, 8.25, false, L},
-        {R::Text, "lblCompany", QT_TRANSLATE_NOOP("frmSplash", "The Sumtopia Team"), 4680, 4320,
-         2415, 255, 8.25, false, L},
-        {R::Text, "lblWarning",
+         6855, 255, 8.25, none, Right},
+        {Role::Logo, "imgLogo", "", 360, 720, 480, 480, 0, none, Left},
+        {Role::Title, "lblProductName", "", 480, 2040, 6435, 765, 32.25, none, Centre, true},
+        {Role::Text, "lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Copyright \u00A9 2026"), 4680,
+         4080, 2415, 255, 8.25, none, Left},
+        {Role::Text, "lblCompany", QT_TRANSLATE_NOOP("frmSplash", "The Sumtopia Team"), 4680, 4320,
+         2415, 255, 8.25, none, Left},
+        {Role::Text, "lblWarning",
          QT_TRANSLATE_NOOP("frmSplash", "Warning: This is a math application for grades 1-6, the "
                                         "weak at heart should not attempt."),
-         240, 4800, 6855, 195, 8.25, false, L},
+         240, 4800, 6855, 195, 8.25, none, Left},
     };
     return rows;
 }
@@ -116,6 +119,7 @@ void frmSplash::buildScreen(FormWindow &window)
     setBackground(m_frame1, DesignColor::Cyan);
     placeTwips(m_frame1, 0, 60, 7545, 5115);
 
+    ScreenBuilder build(client, nullptr, kArial);
     for (const SplashControl &row : splashControls()) {
         if (row.role == SplashRole::Logo) {
             auto *imgLogo = new QLabel(m_frame1);
@@ -125,9 +129,7 @@ void frmSplash::buildScreen(FormWindow &window)
             continue;
         }
         // Written by Form_Load; see there.
-        QLabel *label = makeLabel(m_frame1, row.name, QString(), row.left, row.top, row.width,
-                                  row.height, row.points, alignmentFor(row.align));
-        label->setFont(designFont(row.points, row.bold, kArial));
+        QLabel *label = build.blankLabel(row, m_frame1);
         setBackground(label, DesignColor::Cyan);
         if (row.role == SplashRole::Title) {
             m_lblProductName = label;

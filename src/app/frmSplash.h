@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CaptionAlign.h"
 #include "platform/Form.h"
+#include "platform/ScreenRow.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -69,18 +69,7 @@ private:
 // What a control on the splash is: a line of text, the title that Form_Load writes, or the logo.
 enum class SplashRole { Text, Title, Logo };
 
-struct SplashControl {
-    SplashRole role;
-    QString name;
-    QString caption;
-    int left;
-    int top;
-    int width;
-    int height;
-    double points;
-    bool bold;
-    CaptionAlign align;
-};
+using SplashControl = ScreenRow<SplashRole>;
 
 // The splash's controls inside its frame, in twips as designed.
 const QList<SplashControl> &splashControls();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CaptionAlign.h"
+#include "platform/ScreenRow.h"
 
 #include <QList>
 #include <QRect>
@@ -24,18 +24,8 @@ enum class DrillRole {
     Back,        // cmdBack
 };
 
-struct DrillControl {
-    DrillRole role;
-    QString name;    // the control's design name; candidates are lblfirst1 .. lblfirst4
-    QString caption; // fixed caption, empty where the program writes it
-    int left;
-    int top;
-    int width;
-    int height;
-    double points; // font size
-    int tabIndex;  // position in the window's tab order; 0 has the focus when the window opens
-    CaptionAlign align;
-};
+// A control of a drill window; candidates are named lblfirst1 .. lblfirst4, in index order.
+using DrillControl = ScreenRow<DrillRole>;
 
 struct DrillLine {
     QString name;

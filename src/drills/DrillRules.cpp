@@ -67,46 +67,39 @@ Integer drawSlot(RandomSource &random)
 }
 
 // The slot is drawn after the operands, and the candidates follow from it.
-void finishIntegerProblem(IntegerProblem &problem, RandomSource &random)
+void finishProblem(Problem &problem, RandomSource &random)
 {
     problem.intSlot = drawSlot(random);
-    const std::array<Integer, 4> values = integerCandidates(problem.intAnswer, problem.intSlot);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        problem.captions.candidates[i] = integerText(values[i]);
+    if (problem.kind == NumberKind::Whole) {
+        const std::array<Integer, 4> values =
+            integerCandidates(problem.intAnswer(), problem.intSlot);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            problem.candidates[i] = values[i];
+            problem.captions.candidates[i] = integerText(values[i]);
+        }
+        return;
+    }
+    problem.candidates = tenthCandidates(problem.dblAnswer, problem.intSlot);
+    for (std::size_t i = 0; i < problem.candidates.size(); ++i) {
+        problem.captions.candidates[i] = numberText(problem.candidates[i]);
     }
 }
 
-void finishDoubleProblem(DoubleProblem &problem, RandomSource &random)
-{
-    problem.intSlot = drawSlot(random);
-    const std::array<double, 4> values = tenthCandidates(problem.dblAnswer, problem.intSlot);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        problem.captions.candidates[i] = numberText(values[i]);
-    }
-}
-
-// Draws both operands of a whole-number drill in the order first, second; the answer and the
-// slot are left to the caller.
-bool drawIntegerOperands(IntegerProblem &problem, const QString &gradeText, RandomSource &random,
-                         const BandDraws &draws)
+// Draws both operands in the order first, second; the answer and the slot are left to the
+// caller. A whole-number drill's operands are 16-bit.
+bool drawOperands(Problem &problem, const QString &gradeText, RandomSource &random,
+                  const BandDraws &draws)
 {
     const std::optional<BandDraw> draw = drawForBand(gradeBand(gradeText), draws);
     if (!draw.has_value()) {
         return false;
     }
-    problem.intFirst = drawInteger(random, *draw);
-    problem.captions.first = integerText(problem.intFirst);
-    problem.intSecond = drawInteger(random, *draw);
-    problem.captions.second = integerText(problem.intSecond);
-    return true;
-}
-
-bool drawDoubleOperands(DoubleProblem &problem, const QString &gradeText, RandomSource &random)
-{
-    static constexpr BandDraws draws = {{{9, 1}, {99, 1}, {150, 1}}};
-    const std::optional<BandDraw> draw = drawForBand(gradeBand(gradeText), draws);
-    if (!draw.has_value()) {
-        return false;
+    if (problem.kind == NumberKind::Whole) {
+        problem.dblFirst = drawInteger(random, *draw);
+        problem.captions.first = integerText(problem.intFirst());
+        problem.dblSecond = drawInteger(random, *draw);
+        problem.captions.second = integerText(problem.intSecond());
+        return true;
     }
     problem.dblFirst = drawWhole(random, draw->k, draw->c);
     problem.captions.first = numberText(problem.dblFirst);
@@ -115,70 +108,86 @@ bool drawDoubleOperands(DoubleProblem &problem, const QString &gradeText, Random
     return true;
 }
 
+// The division and percent drills draw the same operands.
+constexpr BandDraws kQuotientDraws = {{{9, 1}, {99, 1}, {150, 1}}};
+
 } // namespace
 
-IntegerProblem additionProblem(const QString &gradeText, RandomSource &random)
+bool Problem::isAnswer(int index) const
+{
+    Q_ASSERT(1 <= index && index <= 4);
+    return candidates[static_cast<std::size_t>(index - 1)] == dblAnswer;
+}
+
+QString Problem::answerText() const
+{
+    return kind == NumberKind::Whole ? integerText(intAnswer()) : numberText(dblAnswer);
+}
+
+Problem additionProblem(const QString &gradeText, RandomSource &random)
 {
     static constexpr BandDraws draws = {{{20, 2}, {200, 1}, {999, 1}}};
-    IntegerProblem problem;
-    if (drawIntegerOperands(problem, gradeText, random, draws)) {
-        problem.intAnswer = toInteger(problem.intSecond + problem.intFirst);
+    Problem problem;
+    if (drawOperands(problem, gradeText, random, draws)) {
+        problem.dblAnswer = toInteger(problem.intSecond() + problem.intFirst());
     }
-    finishIntegerProblem(problem, random);
+    finishProblem(problem, random);
     return problem;
 }
 
-IntegerProblem subtractionProblem(const QString &gradeText, RandomSource &random)
+Problem subtractionProblem(const QString &gradeText, RandomSource &random)
 {
     static constexpr BandDraws draws = {{{20, 1}, {200, 1}, {999, 1}}};
-    IntegerProblem problem;
+    Problem problem;
     const GradeBand band = gradeBand(gradeText);
-    if (drawIntegerOperands(problem, gradeText, random, draws)) {
+    if (drawOperands(problem, gradeText, random, draws)) {
         // The youngest never see a negative difference: a larger second operand is answered by
         // showing a first operand of both plus 7, which leaves the drawn first plus 7 as the
         // answer.
-        if (band == GradeBand::Grades1To2 && problem.intSecond > problem.intFirst) {
-            problem.intFirst = toInteger(problem.intSecond + 7 + problem.intFirst);
-            problem.captions.first = integerText(problem.intFirst);
+        if (band == GradeBand::Grades1To2 && problem.intSecond() > problem.intFirst()) {
+            problem.dblFirst = toInteger(problem.intSecond() + 7 + problem.intFirst());
+            problem.captions.first = integerText(problem.intFirst());
         }
-        problem.intAnswer = toInteger(problem.intFirst - problem.intSecond);
+        problem.dblAnswer = toInteger(problem.intFirst() - problem.intSecond());
     }
-    finishIntegerProblem(problem, random);
+    finishProblem(problem, random);
     return problem;
 }
 
-IntegerProblem multiplicationProblem(const QString &gradeText, RandomSource &random)
+Problem multiplicationProblem(const QString &gradeText, RandomSource &random)
 {
     static constexpr BandDraws draws = {{{9, 1}, {99, 1}, {150, 1}}};
-    IntegerProblem problem;
-    if (drawIntegerOperands(problem, gradeText, random, draws)) {
-        problem.intAnswer = toInteger(problem.intSecond * problem.intFirst);
+    Problem problem;
+    if (drawOperands(problem, gradeText, random, draws)) {
+        problem.dblAnswer = toInteger(problem.intSecond() * problem.intFirst());
     }
-    finishIntegerProblem(problem, random);
+    finishProblem(problem, random);
     return problem;
 }
 
-DoubleProblem divisionProblem(const QString &gradeText, RandomSource &random)
+Problem divisionProblem(const QString &gradeText, RandomSource &random)
 {
-    DoubleProblem problem;
-    if (drawDoubleOperands(problem, gradeText, random)) {
+    Problem problem;
+    problem.kind = NumberKind::Double;
+    if (drawOperands(problem, gradeText, random, kQuotientDraws)) {
         problem.dblAnswer = roundedQuotient(static_cast<std::int64_t>(problem.dblFirst),
                                             static_cast<std::int64_t>(problem.dblSecond), 2);
     }
-    finishDoubleProblem(problem, random);
+    finishProblem(problem, random);
     return problem;
 }
 
-DoubleProblem percentProblem(const QString &gradeText, RandomSource &random)
+Problem percentProblem(const QString &gradeText, RandomSource &random)
 {
-    DoubleProblem problem;
-    if (drawDoubleOperands(problem, gradeText, random)) {
+    Problem problem;
+    problem.kind = NumberKind::Double;
+    if (drawOperands(problem, gradeText, random, kQuotientDraws)) {
         // The question reads "What Percent of:" the second operand "is:" the first, in every
         // band, so the answer is the first as a percentage of the second.
         problem.dblAnswer = roundedQuotient(static_cast<std::int64_t>(problem.dblFirst) * 100,
                                             static_cast<std::int64_t>(problem.dblSecond), 2);
     }
-    finishDoubleProblem(problem, random);
+    finishProblem(problem, random);
     return problem;
 }
 
@@ -211,8 +220,11 @@ std::array<double, 4> tenthCandidates(double answer, Integer slot)
     return values;
 }
 
-bool captionMatchesAnswer(const QString &caption, double answer)
+QString askGradeInBand(const std::function<QString()> &ask)
 {
-    const std::optional<double> value = parseNumber(caption);
-    return value.has_value() && *value == answer;
+    QString grade = ask();
+    while (!grade.isEmpty() && !isGradeInBand(grade)) {
+        grade = ask();
+    }
+    return grade;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 class RandomSource;
 
@@ -28,30 +29,40 @@ struct ProblemCaptions {
     std::array<QString, 4> candidates;
 };
 
-struct IntegerProblem {
-    Integer intFirst = 0;
-    Integer intSecond = 0;
-    Integer intAnswer = 0;
-    Integer intSlot = 1;
-    ProblemCaptions captions;
-};
+// Whether a drill's numbers are 16-bit whole numbers or double-precision numbers.
+enum class NumberKind { Whole, Double };
 
-struct DoubleProblem {
+// One problem as a rule draws it: the operands, the answer, the slot of the right candidate and
+// the four candidates' values, with the captions the window shows. A double holds every 16-bit
+// whole number exactly, so the whole-number drills keep their values here as well.
+struct Problem {
+    NumberKind kind = NumberKind::Whole;
     double dblFirst = 0.0;
     double dblSecond = 0.0;
     double dblAnswer = 0.0;
     Integer intSlot = 1;
+    // The values of lblfirst(1) .. lblfirst(4).
+    std::array<double, 4> candidates{};
     ProblemCaptions captions;
+
+    // The whole-number drills' operands and answer.
+    Integer intFirst() const { return static_cast<Integer>(dblFirst); }
+    Integer intSecond() const { return static_cast<Integer>(dblSecond); }
+    Integer intAnswer() const { return static_cast<Integer>(dblAnswer); }
+
+    // Whether candidate `index` (1 to 4) carries the answer, by its value: whichever label it is.
+    bool isAnswer(int index) const;
+    // The answer as the answer box shows it once it is found.
+    QString answerText() const;
 };
 
-using IntegerRule = IntegerProblem (*)(const QString &gradeText, RandomSource &random);
-using DoubleRule = DoubleProblem (*)(const QString &gradeText, RandomSource &random);
+using ProblemRule = Problem (*)(const QString &gradeText, RandomSource &random);
 
-IntegerProblem additionProblem(const QString &gradeText, RandomSource &random);
-IntegerProblem subtractionProblem(const QString &gradeText, RandomSource &random);
-IntegerProblem multiplicationProblem(const QString &gradeText, RandomSource &random);
-DoubleProblem divisionProblem(const QString &gradeText, RandomSource &random);
-DoubleProblem percentProblem(const QString &gradeText, RandomSource &random);
+Problem additionProblem(const QString &gradeText, RandomSource &random);
+Problem subtractionProblem(const QString &gradeText, RandomSource &random);
+Problem multiplicationProblem(const QString &gradeText, RandomSource &random);
+Problem divisionProblem(const QString &gradeText, RandomSource &random);
+Problem percentProblem(const QString &gradeText, RandomSource &random);
 
 // The whole-number drills' candidates for lblfirst(1) .. lblfirst(4): the answer in its slot and
 // fixed offsets elsewhere, the correct one always the smallest.
@@ -60,5 +71,7 @@ std::array<Integer, 4> integerCandidates(Integer answer, Integer slot);
 // The division and percent candidates: the answer in its slot, answer + k/10 in label k.
 std::array<double, 4> tenthCandidates(double answer, Integer slot);
 
-// A dropped caption is right when it reads as exactly the answer, whatever label carries it.
-bool captionMatchesAnswer(const QString &caption, double answer);
+// Asks for the grade until the answer is a grade in a band, or empty (the prompt was cancelled),
+// and returns that last answer: a grade that is no number, or a number in no band (0, 2.5), has
+// no operands to draw.
+QString askGradeInBand(const std::function<QString()> &ask);

@@ -1,9 +1,11 @@
 #include "drills/DrillWindow.h"
 
+#include "drills/VerdictLabel.h"
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/DragDrop.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/Texts.h"
 #include "platform/Twips.h"
 
@@ -23,19 +25,12 @@ namespace
 
 // Pixels kept free between the verdict and the problem, the instruction and the candidates.
 constexpr int kVerdictGap = 4;
-// The verdict's type never gets smaller than 12 points.
-constexpr int kVerdictSmallestPixels = 16;
-
-QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
-{
-    return makeLabel(client, row.name, translated("DrillLayout", row.caption), row.left, row.top,
-                     row.width, row.height, row.points, alignmentFor(row.align));
-}
 
 } // namespace
 
-DrillWindow::DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName)
-    : Form(host, layout.formName), m_layout(layout), m_strFullName(strFullName)
+DrillWindow::DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
+                         ProblemRule rule)
+    : Form(host, layout.formName), m_layout(layout), m_strFullName(strFullName), m_cycle(rule)
 {
 }
 
@@ -62,7 +57,7 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
     }
 
-    QList<TabStop> focusable;
+    ScreenBuilder build(client, "DrillLayout");
     QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
@@ -74,22 +69,20 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
         switch (row.role) {
         case DrillRole::Welcome:
-            m_lblIntro = makeDesignLabel(client, row);
+            m_lblIntro = build.label(row);
             setTransparent(m_lblIntro);
             break;
         case DrillRole::Instruction:
-            setBackground(makeDesignLabel(client, row), DesignColor::Cyan);
+            setBackground(build.label(row), DesignColor::Cyan);
             break;
-        case DrillRole::Sign: {
-            QLabel *sign = makeDesignLabel(client, row);
-            setBackground(sign, DesignColor::Cyan);
-            sign->setAccessibleName(spokenCaption(row.caption));
-            answerSign = sign;
+        case DrillRole::Sign:
+            answerSign = build.label(row);
+            setBackground(answerSign, DesignColor::Cyan);
+            answerSign->setAccessibleName(spokenCaption(row.caption));
             break;
-        }
         case DrillRole::First:
         case DrillRole::Second: {
-            QLabel *operand = makeDesignLabel(client, row);
+            QLabel *operand = build.label(row);
             setSingleBorder(operand);
             setBackground(operand, DesignColor::Cyan);
             const bool first = row.role == DrillRole::First;
@@ -99,60 +92,27 @@ void DrillWindow::buildScreen(FormWindow &window)
             break;
         }
         case DrillRole::Answer:
-            m_txtAnswer = new AnswerBox(client, m_layout.formName);
-            m_txtAnswer->setObjectName(row.name);
-            m_txtAnswer->setFont(designFont(row.points));
-            setBackground(m_txtAnswer, DesignColor::Cyan);
-            placeTwips(m_txtAnswer, row.left, row.top, row.width, row.height);
+            makeAnswerBox(build, client, row);
             // The sign just before the box ("=", "Answer =") is its label.
             if (answerSign != nullptr) {
                 answerSign->setBuddy(m_txtAnswer);
             }
-            m_txtAnswer->setAccessibleName(tr("Answer"));
-            m_txtAnswer->setAccessibleDescription(
-                tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
-                   "press Space"));
-            focusable.append({row.tabIndex, m_txtAnswer.data()});
             break;
-        case DrillRole::Verdict: {
-            m_lblWinner = new AnnouncementLabel(client);
-            shapeLabel(m_lblWinner, row.name, row.caption, row.left, row.top, row.width, row.height,
-                       row.points, alignmentFor(row.align));
-            setBackground(m_lblWinner, DesignColor::LightBlue);
-            QPalette verdictPalette = m_lblWinner->palette();
-            verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
-            m_lblWinner->setPalette(verdictPalette);
-            m_lblWinner->hide();
+        case DrillRole::Verdict:
+            makeVerdict(client, row);
             break;
-        }
-        case DrillRole::Candidate: {
+        case DrillRole::Candidate:
             ++candidateIndex;
-            Q_ASSERT(candidateIndex <= 4);
-            auto *label = new CandidateLabel(client, m_layout.formName, candidateIndex);
-            label->setObjectName(row.name);
-            label->setFont(designFont(row.points));
-            label->setAlignment(alignmentFor(row.align));
-            label->setTextFormat(Qt::PlainText);
-            setSingleBorder(label);
-            setBackground(label, DesignColor::Cyan);
-            placeTwips(label, row.left, row.top, row.width, row.height);
-            m_lblfirst[static_cast<std::size_t>(candidateIndex - 1)] = label;
-            focusable.append({row.tabIndex, label});
-            connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
-            connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
+            makeCandidate(build, client, row, candidateIndex);
             break;
-        }
         case DrillRole::Exit:
         case DrillRole::Next:
         case DrillRole::Back: {
-            QPushButton *button =
-                makeButton(client, row.name, translated("DrillLayout", row.caption), row.left,
-                           row.top, row.width, row.height, row.points);
+            QPushButton *button = build.button(row);
             if (row.role == DrillRole::Next) {
                 m_cmdNext = button;
             }
             connect(button, &QPushButton::clicked, this, handlers.at(row.role));
-            focusable.append({row.tabIndex, button});
             break;
         }
         }
@@ -168,6 +128,58 @@ void DrillWindow::buildScreen(FormWindow &window)
     // Hidden until it has something to say: an empty notification is read as the bare word.
     m_problemAnnouncement->hide();
 
+    addKeysAndMenu(window);
+
+    build.finish()->setFocus();
+
+    connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
+    connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
+}
+
+void DrillWindow::makeAnswerBox(ScreenBuilder &build, QWidget *client, const DrillControl &row)
+{
+    m_txtAnswer = new AnswerBox(client, m_layout.formName);
+    build.place(m_txtAnswer, row);
+    setBackground(m_txtAnswer, DesignColor::Cyan);
+    m_txtAnswer->setAccessibleName(tr("Answer"));
+    m_txtAnswer->setAccessibleDescription(
+        tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
+           "press Space"));
+}
+
+void DrillWindow::makeVerdict(QWidget *client, const DrillControl &row)
+{
+    const QRect free = verdictRoom(m_layout);
+    const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
+                           .adjusted(kVerdictGap, kVerdictGap, -kVerdictGap, -kVerdictGap);
+    m_lblWinner = new VerdictLabel(client, twipsRect(row.left, row.top, row.width, row.height),
+                                   room, row.points);
+    shapeLabel(m_lblWinner, row.name, row.caption, row.left, row.top, row.width, row.height,
+               row.points, alignmentFor(row.align));
+    setBackground(m_lblWinner, DesignColor::LightBlue);
+    QPalette verdictPalette = m_lblWinner->palette();
+    verdictPalette.setColor(QPalette::WindowText, bgrColor(DesignColor::Red));
+    m_lblWinner->setPalette(verdictPalette);
+    m_lblWinner->hide();
+}
+
+void DrillWindow::makeCandidate(ScreenBuilder &build, QWidget *client, const DrillControl &row,
+                                int index)
+{
+    Q_ASSERT(index <= 4);
+    auto *label = new CandidateLabel(client, m_layout.formName, index);
+    build.place(label, row);
+    label->setAlignment(alignmentFor(row.align));
+    label->setTextFormat(Qt::PlainText);
+    setSingleBorder(label);
+    setBackground(label, DesignColor::Cyan);
+    m_lblfirst[static_cast<std::size_t>(index - 1)] = label;
+    connect(label, &CandidateLabel::activated, this, &DrillWindow::candidateChosen);
+    connect(label, &CandidateLabel::clicked, this, &DrillWindow::candidateClicked);
+}
+
+void DrillWindow::addKeysAndMenu(FormWindow &window)
+{
     // Alt+1 to Alt+4 choose a candidate wherever the focus is, the answer box included.
     for (int index = 1; index <= 4; ++index) {
         for (const Qt::KeyboardModifiers modifiers :
@@ -182,12 +194,7 @@ void DrillWindow::buildScreen(FormWindow &window)
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
-
-    setTabOrder(focusable)->setFocus();
-
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
-    connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
-    connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
 }
 
 void DrillWindow::screenUnloaded()
@@ -200,7 +207,7 @@ void DrillWindow::screenUnloaded()
     m_cmdNext = nullptr;
     m_txtAnswer = nullptr;
     m_lblfirst.fill(nullptr);
-    m_selected = 0;
+    m_selection.clear();
 }
 
 QLabel *DrillWindow::lblfirst(int index) const
@@ -244,12 +251,7 @@ void DrillWindow::Form_Load()
 {
     show();
     m_lblIntro->setText(tr("Welcome %1!   To The Sumtopia.").arg(m_strFullName));
-    // A grade that is no number, or a number in no band (0, 2.5), has no operands to draw, so the
-    // question is asked again until it is answered with a grade in a band, or cancelled.
-    strGrade = askGrade();
-    while (!strGrade.isEmpty() && !isGradeInBand(strGrade)) {
-        strGrade = askGrade();
-    }
+    strGrade = askGradeInBand([this] { return askGrade(); });
     if (strGrade.isEmpty()) {
         host().endProgram();
         return;
@@ -260,7 +262,7 @@ void DrillWindow::Form_Load()
 void DrillWindow::Cleanup()
 {
     intSlot = 1;
-    clearProblemFields();
+    m_cycle.clear();
     if (!isLoaded()) {
         return;
     }
@@ -269,7 +271,8 @@ void DrillWindow::Cleanup()
         lblfirst(intSlot)->setEnabled(true);
     }
     intSlot = 1;
-    select(0);
+    m_selection.clear();
+    showSelection();
     m_Label1->setText(QString());
     m_Label2->setText(QString());
     m_txtAnswer->setText(QString());
@@ -282,13 +285,15 @@ void DrillWindow::Generate()
     if (!isLoaded()) {
         return;
     }
-    const ProblemCaptions captions = drawProblem(strGrade, host().random());
-    m_Label1->setText(captions.first);
-    m_Label2->setText(captions.second);
+    const Problem &problem = m_cycle.next(strGrade, host().random());
+    intSlot = problem.intSlot;
+    m_Label1->setText(problem.captions.first);
+    m_Label2->setText(problem.captions.second);
     for (int index = 1; index <= 4; ++index) {
-        lblfirst(index)->setText(captions.candidates[static_cast<std::size_t>(index - 1)]);
+        lblfirst(index)->setText(problem.captions.candidates[static_cast<std::size_t>(index - 1)]);
     }
-    m_problemAnnouncement->announce(problemSentence(m_layout, captions.first, captions.second));
+    m_problemAnnouncement->announce(
+        problemSentence(m_layout, problem.captions.first, problem.captions.second));
 }
 
 void DrillWindow::candidateDropped(int index)
@@ -301,7 +306,8 @@ void DrillWindow::candidateChosen(int index)
     if (!isLoaded() || !lblfirst(index)->isEnabled()) {
         return;
     }
-    select(0);
+    m_selection.clear();
+    showSelection();
     const bool fromCandidate =
         qobject_cast<CandidateLabel *>(QApplication::focusWidget()) != nullptr;
     txtAnswer_DragDrop(lblfirst(index));
@@ -313,22 +319,23 @@ void DrillWindow::candidateChosen(int index)
 
 void DrillWindow::candidateClicked(int index)
 {
-    select(m_selected == index ? 0 : index);
+    m_selection.click(index);
+    showSelection();
 }
 
 void DrillWindow::answerBoxClicked()
 {
-    if (m_selected != 0) {
-        candidateChosen(m_selected);
+    if (m_selection.selected() != 0) {
+        candidateChosen(m_selection.selected());
     }
 }
 
-void DrillWindow::select(int index)
+void DrillWindow::showSelection()
 {
-    m_selected = index;
-    for (int other = 1; other <= 4; ++other) {
-        if (lblfirst(other) != nullptr) {
-            m_lblfirst[static_cast<std::size_t>(other - 1)]->setSelected(other == index);
+    for (int index = 1; index <= 4; ++index) {
+        if (lblfirst(index) != nullptr) {
+            m_lblfirst[static_cast<std::size_t>(index - 1)]->setSelected(index ==
+                                                                         m_selection.selected());
         }
     }
 }
@@ -338,14 +345,10 @@ void DrillWindow::Form_KeyPress(QChar key)
     if (!isLoaded()) {
         return;
     }
-    if (key == QChar(0x1B)) {
-        select(0);
-        return;
-    }
-    // The digits are the answer box's own while it has the focus: typing there stays possible.
-    const int index = key.digitValue();
-    if (index >= 1 && index <= 4 && QApplication::focusWidget() != m_txtAnswer) {
-        candidateChosen(index);
+    const int chosen = m_selection.keyTyped(key, QApplication::focusWidget() == m_txtAnswer);
+    showSelection();
+    if (chosen != 0) {
+        candidateChosen(chosen);
     }
 }
 
@@ -354,61 +357,23 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
     if (source == nullptr || !isLoaded()) {
         return;
     }
-    if (isCorrect(source->text())) {
-        select(0);
-        // The text is written before the label shows, so a screen reader, which speaks the
-        // verdict as it appears, never says the one left hidden from an earlier problem. The
-        // eye sees both at once.
-        showVerdict(tr("CORRECT %1").arg(m_strFullName));
-        m_lblWinner->show();
-        m_txtAnswer->setText(answerText());
+    const auto *candidate = qobject_cast<CandidateLabel *>(source);
+    if (candidate != nullptr && m_cycle.judge(candidate->index())) {
+        m_selection.clear();
+        showSelection();
+        m_lblWinner->showVerdict(tr("CORRECT %1").arg(m_strFullName));
+        m_txtAnswer->setText(m_cycle.problem().answerText());
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
         }
     } else {
-        showVerdict(tr("Sorry,Try Again %1").arg(m_strFullName));
-        m_lblWinner->show();
+        m_lblWinner->showVerdict(tr("Sorry,Try Again %1").arg(m_strFullName));
     }
-}
-
-void DrillWindow::showVerdict(const QString &text)
-{
-    // A second wrong drop sets the same text; it is said again all the same.
-    m_lblWinner->announce(text);
-    // The verdict wraps at its blanks and grows to its text; when its designed place is too small
-    // it moves left and up into the free area beside the problem, and only when a long name
-    // still does not fit there does its type get smaller, so the child always reads it whole.
-    const DrillControl &row = m_layout.control(DrillRole::Verdict);
-    const QRect designed = twipsRect(row.left, row.top, row.width, row.height);
-    const QRect free = verdictRoom(m_layout);
-    const QRect room = twipsRect(free.x(), free.y(), free.width(), free.height())
-                           .adjusted(kVerdictGap, kVerdictGap, -kVerdictGap, -kVerdictGap);
-    const int frame = 2 * m_lblWinner->frameWidth() + 2 * m_lblWinner->margin() + 4;
-    // A prefix is enough to measure: anything longer is cut at the room's edge anyway.
-    const QString sample = text.left(4096);
-    QFont font = designFont(row.points);
-    QSize needed;
-    for (int pixels = font.pixelSize(); pixels >= kVerdictSmallestPixels; pixels -= 2) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        const int width =
-            std::clamp(metrics.horizontalAdvance(sample) + frame, designed.width(), room.width());
-        const QRect wrapped =
-            metrics.boundingRect(QRect(0, 0, width - frame, 1 << 20), Qt::TextWordWrap, sample);
-        needed = QSize(width, std::max(designed.height(), wrapped.height() + frame));
-        if (wrapped.width() + frame <= room.width() && needed.height() <= room.height()) {
-            break;
-        }
-    }
-    m_lblWinner->setFont(font);
-    m_lblWinner->setWordWrap(true);
-    m_lblWinner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_lblWinner->setGeometry(placeVerdict(designed, needed, room));
 }
 
 void DrillWindow::cmdNext_Click()
 {
-    Cleanup();
+    // Generate begins with Cleanup.
     Generate();
 }
 
@@ -437,70 +402,4 @@ void DrillWindow::ShowTeacherAide()
 void DrillWindow::titleBarClose()
 {
     cmdExit_Click();
-}
-
-IntegerDrillWindow::IntegerDrillWindow(FormHost &host, const DrillLayout &layout,
-                                       const QString &strFullName, IntegerRule rule)
-    : DrillWindow(host, layout, strFullName), m_rule(rule)
-{
-}
-
-ProblemCaptions IntegerDrillWindow::drawProblem(const QString &gradeText, RandomSource &random)
-{
-    const IntegerProblem problem = m_rule(gradeText, random);
-    intFirst = problem.intFirst;
-    intSecond = problem.intSecond;
-    intAnswer = problem.intAnswer;
-    intSlot = problem.intSlot;
-    return problem.captions;
-}
-
-void IntegerDrillWindow::clearProblemFields()
-{
-    intFirst = 0;
-    intSecond = 0;
-    intAnswer = 0;
-}
-
-bool IntegerDrillWindow::isCorrect(const QString &caption) const
-{
-    return captionMatchesAnswer(caption, intAnswer);
-}
-
-QString IntegerDrillWindow::answerText() const
-{
-    return integerText(intAnswer);
-}
-
-DoubleDrillWindow::DoubleDrillWindow(FormHost &host, const DrillLayout &layout,
-                                     const QString &strFullName, DoubleRule rule)
-    : DrillWindow(host, layout, strFullName), m_rule(rule)
-{
-}
-
-ProblemCaptions DoubleDrillWindow::drawProblem(const QString &gradeText, RandomSource &random)
-{
-    const DoubleProblem problem = m_rule(gradeText, random);
-    dblFirst = problem.dblFirst;
-    dblSecond = problem.dblSecond;
-    dblAnswer = problem.dblAnswer;
-    intSlot = problem.intSlot;
-    return problem.captions;
-}
-
-void DoubleDrillWindow::clearProblemFields()
-{
-    dblFirst = 0.0;
-    dblSecond = 0.0;
-    dblAnswer = 0.0;
-}
-
-bool DoubleDrillWindow::isCorrect(const QString &caption) const
-{
-    return captionMatchesAnswer(caption, dblAnswer);
-}
-
-QString DoubleDrillWindow::answerText() const
-{
-    return numberText(dblAnswer);
 }

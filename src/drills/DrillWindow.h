@@ -1,7 +1,7 @@
 #pragma once
 
+#include "drills/DrillCycle.h"
 #include "drills/DrillLayout.h"
-#include "drills/DrillRules.h"
 #include "platform/Form.h"
 
 #include <QPointer>
@@ -9,12 +9,14 @@
 #include <array>
 
 class AnnouncementLabel;
+class VerdictLabel;
 class AnswerBox;
 class CandidateLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class RandomSource;
+class ScreenBuilder;
 
 // One practice drill: the welcome line and grade prompt, the question-and-answer cycle with its
 // drag-and-drop check, and the way back to the menu. A layout table and a problem rule make it
@@ -48,7 +50,9 @@ public:
     QLabel *lblWinner() const;
     QLineEdit *txtAnswer() const;
     // The candidate a click has selected for a click on the answer box, 0 when none.
-    int selectedCandidate() const { return m_selected; }
+    int selectedCandidate() const { return m_selection.selected(); }
+    // The problem on show: operands, answer, slot and candidates' values.
+    const Problem &problem() const { return m_cycle.problem(); }
 
 Q_SIGNALS:
     // "Back to Menu": this window is unloaded, the menu is wanted.
@@ -58,7 +62,8 @@ Q_SIGNALS:
 
 protected:
     // strFullName is the menu's stored name; it outlives the window and is read when used.
-    DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName);
+    DrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
+                ProblemRule rule);
 
     void buildScreen(FormWindow &window) override;
     void screenUnloaded() override;
@@ -66,15 +71,12 @@ protected:
     void titleBarClose() override;
     void Form_KeyPress(QChar key) override;
 
-    // The operation's part of Generate: runs its rule, stores the operand, answer and slot fields
-    // and returns what the problem shows.
-    virtual ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) = 0;
-    // Sets the operand and answer fields to 0.
-    virtual void clearProblemFields() = 0;
-    virtual bool isCorrect(const QString &caption) const = 0;
-    virtual QString answerText() const = 0;
-
 private:
+    void makeAnswerBox(ScreenBuilder &build, QWidget *client, const DrillControl &row);
+    void makeVerdict(QWidget *client, const DrillControl &row);
+    void makeCandidate(ScreenBuilder &build, QWidget *client, const DrillControl &row, int index);
+    // Alt+1 to Alt+4, and the teacher's menu.
+    void addKeysAndMenu(FormWindow &window);
     void ShowTeacherAide();
     void candidateDropped(int index);
     // Space or Return on a candidate, its number key, or a click on the answer box with the
@@ -82,8 +84,7 @@ private:
     void candidateChosen(int index);
     void candidateClicked(int index);
     void answerBoxClicked();
-    void select(int index);
-    void showVerdict(const QString &text);
+    void showSelection();
     QString askGrade() const;
 
     const DrillLayout &m_layout;
@@ -91,55 +92,12 @@ private:
     QPointer<QLabel> m_lblIntro;
     QPointer<QLabel> m_Label1;
     QPointer<QLabel> m_Label2;
-    QPointer<AnnouncementLabel> m_lblWinner;
+    QPointer<VerdictLabel> m_lblWinner;
     // Speaks each new problem; it shows nothing.
     QPointer<AnnouncementLabel> m_problemAnnouncement;
     QPointer<QPushButton> m_cmdNext;
     QPointer<AnswerBox> m_txtAnswer;
     std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
-    int m_selected = 0;
-};
-
-// The addition, subtraction and multiplication drills: whole-number operands and answer.
-class IntegerDrillWindow : public DrillWindow
-{
-    Q_OBJECT
-public:
-    Integer intFirst = 0;
-    Integer intSecond = 0;
-    Integer intAnswer = 0;
-
-protected:
-    IntegerDrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
-                       IntegerRule rule);
-
-    ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
-    void clearProblemFields() override;
-    bool isCorrect(const QString &caption) const override;
-    QString answerText() const override;
-
-private:
-    IntegerRule m_rule;
-};
-
-// The division and percent drills: double-precision operands and answer.
-class DoubleDrillWindow : public DrillWindow
-{
-    Q_OBJECT
-public:
-    double dblFirst = 0.0;
-    double dblSecond = 0.0;
-    double dblAnswer = 0.0;
-
-protected:
-    DoubleDrillWindow(FormHost &host, const DrillLayout &layout, const QString &strFullName,
-                      DoubleRule rule);
-
-    ProblemCaptions drawProblem(const QString &gradeText, RandomSource &random) override;
-    void clearProblemFields() override;
-    bool isCorrect(const QString &caption) const override;
-    QString answerText() const override;
-
-private:
-    DoubleRule m_rule;
+    ProblemCycle m_cycle;
+    CandidateSelection m_selection;
 };

@@ -1,6 +1,6 @@
 #include "drills/frmAddition.h"
 
 frmAddition::frmAddition(FormHost &host, const QString &strFullName)
-    : IntegerDrillWindow(host, additionLayout(), strFullName, &additionProblem)
+    : DrillWindow(host, additionLayout(), strFullName, &additionProblem)
 {
 }

@@ -3,7 +3,7 @@
 #include "drills/DrillWindow.h"
 
 // The addition drill.
-class frmAddition final : public IntegerDrillWindow
+class frmAddition final : public DrillWindow
 {
     Q_OBJECT
 public:

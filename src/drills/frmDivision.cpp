@@ -1,6 +1,6 @@
 #include "drills/frmDivision.h"
 
 frmDivision::frmDivision(FormHost &host, const QString &strFullName)
-    : DoubleDrillWindow(host, divisionLayout(), strFullName, &divisionProblem)
+    : DrillWindow(host, divisionLayout(), strFullName, &divisionProblem)
 {
 }

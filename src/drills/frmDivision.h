@@ -3,7 +3,7 @@
 #include "drills/DrillWindow.h"
 
 // The division drill.
-class frmDivision final : public DoubleDrillWindow
+class frmDivision final : public DrillWindow
 {
     Q_OBJECT
 public:

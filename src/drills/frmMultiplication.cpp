@@ -1,6 +1,6 @@
 #include "drills/frmMultiplication.h"
 
 frmMultiplication::frmMultiplication(FormHost &host, const QString &strFullName)
-    : IntegerDrillWindow(host, multiplicationLayout(), strFullName, &multiplicationProblem)
+    : DrillWindow(host, multiplicationLayout(), strFullName, &multiplicationProblem)
 {
 }

@@ -3,7 +3,7 @@
 #include "drills/DrillWindow.h"
 
 // The multiplication drill.
-class frmMultiplication final : public IntegerDrillWindow
+class frmMultiplication final : public DrillWindow
 {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "drills/frmPercent.h"
 
 frmPercent::frmPercent(FormHost &host, const QString &strFullName)
-    : DoubleDrillWindow(host, percentLayout(), strFullName, &percentProblem)
+    : DrillWindow(host, percentLayout(), strFullName, &percentProblem)
 {
 }

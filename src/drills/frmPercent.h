@@ -3,7 +3,7 @@
 #include "drills/DrillWindow.h"
 
 // The percent drill.
-class frmPercent final : public DoubleDrillWindow
+class frmPercent final : public DrillWindow
 {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "drills/frmSubtraction.h"
 
 frmSubtraction::frmSubtraction(FormHost &host, const QString &strFullName)
-    : IntegerDrillWindow(host, subtractionLayout(), strFullName, &subtractionProblem)
+    : DrillWindow(host, subtractionLayout(), strFullName, &subtractionProblem)
 {
 }

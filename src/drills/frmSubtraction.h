@@ -3,7 +3,7 @@
 #include "drills/DrillWindow.h"
 
 // The subtraction drill.
-class frmSubtraction final : public IntegerDrillWindow
+class frmSubtraction final : public DrillWindow
 {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@
 
 // A label whose text is announced when it is shown and whenever it is announced, even with the same
 // text. Its accessible name is its visible text.
-class AnnouncementLabel final : public QLabel
+class AnnouncementLabel : public QLabel
 {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 // cmd push button, lbl label, txt line edit, cbo combo box, opt radio button, mnu menu action,
 // img image label, frm window; every control's objectName is its design name.
 
-#include "platform/CaptionAlign.h"
+#include "platform/ScreenRow.h"
 
 #include <QColor>
 #include <QFont>

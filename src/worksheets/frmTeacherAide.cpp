@@ -1,8 +1,10 @@
 #include "worksheets/frmTeacherAide.h"
 
+#include "platform/ChoiceBox.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/Texts.h"
 #include "printing/DeliveryText.h"
 #include "printing/PdfOutput.h"
@@ -12,7 +14,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -24,138 +25,12 @@ namespace
 
 const char *const kPrintTitle = QT_TRANSLATE_NOOP("frmTeacherAide", "Print Test");
 
-// Typing into a list box is no choice: the typed text stays, but no item is chosen, also when
-// the edit is finished with Return or by leaving the box, where the box would otherwise choose
-// the item that has the typed text. A choice is made only from the list itself.
-class TypedTextIsNoChoice final : public QObject
-{
-public:
-    explicit TypedTextIsNoChoice(QComboBox *combo) : QObject(combo), m_combo(combo)
-    {
-        auto *edit = new QLineEdit(combo);
-        // Connected before and after the box's own handler of the finished edit.
-        connect(edit, &QLineEdit::editingFinished, this, [this] { m_finishing = true; });
-        combo->setLineEdit(edit);
-        connect(edit, &QLineEdit::editingFinished, this, &TypedTextIsNoChoice::editFinished);
-        connect(edit, &QLineEdit::textEdited, this, &TypedTextIsNoChoice::textTyped);
-        connect(combo, &QComboBox::currentIndexChanged, this, &TypedTextIsNoChoice::indexChanged);
-    }
-
-private:
-    void textTyped()
-    {
-        m_typed = true;
-        forgetChoiceKeepingText();
-    }
-    void editFinished()
-    {
-        m_finishing = false;
-        if (m_typed) {
-            forgetChoiceKeepingText();
-        }
-    }
-    void indexChanged(int index)
-    {
-        if (index >= 0 && !m_finishing) {
-            m_typed = false;
-        }
-    }
-    void forgetChoiceKeepingText()
-    {
-        QLineEdit *edit = m_combo->lineEdit();
-        const QString typed = edit->text();
-        const int cursor = edit->cursorPosition();
-        m_combo->setCurrentIndex(-1);
-        m_combo->setEditText(typed);
-        edit->setCursorPosition(cursor);
-    }
-
-    QComboBox *m_combo;
-    bool m_typed = false;
-    bool m_finishing = false;
-};
-
-QStringList subjectCaptions()
-{
-    QStringList captions;
-    for (const SubjectRow &row : subjectRows()) {
-        captions.append(translated("Subjects", row.listCaption));
-    }
-    return captions;
-}
-
-// "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: ", from the
-// list the window offers.
-QString subjectPrompt()
-{
-    QStringList captions = subjectCaptions();
-    const QString last = captions.takeLast();
-    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1,or %2: ")
-        .arg(captions.join(QLatin1Char(',')), last);
-}
-
 } // namespace
-
-const QList<TeacherAideControl> &teacherAideControls()
-{
-    using R = TeacherAideRole;
-    constexpr CaptionAlign L = CaptionAlign::Left;
-    constexpr CaptionAlign C = CaptionAlign::Centre;
-    constexpr CaptionAlign Right = CaptionAlign::Right;
-    constexpr double kDefault = 8.25;
-    const QString heading = QCoreApplication::translate(
-        "frmTeacherAide", "This Form is Designed to Aid You in the Creation of a Test.");
-    const QString gradePrompt =
-        QCoreApplication::translate("frmTeacherAide", "Enter Grade Level: (1 - 6):");
-    const QString seedPrompt = QCoreApplication::translate(
-        "frmTeacherAide", "Seed for Generator to insure originality (1-20):");
-    const QString question = QCoreApplication::translate(
-        "frmTeacherAide", "Would you like a copy of the test with answers?");
-    const QString why = QCoreApplication::translate(
-        "frmTeacherAide",
-        "Due to the nature of a random generator, it will only perform one or the other");
-    // The grade list's first item carries a tab character, as designed.
-    const QStringList grades = {"1\t", "2", "3", "4", "5", "6"};
-    // clang-format off
-    static const QList<TeacherAideControl> rows = {
-        // role, name, caption, left, top, width, height, points, tab index, alignment,
-        // the list a prompt names, a list's items, tooltip
-        {R::Heading,      "Label1",     heading,         413,  420,  6855, 375, 12,       0,  L,     "",           {},                ""},
-        {R::Prompt,       "Label2",     subjectPrompt(), 360,  1020, 4995, 495, 9.75,     2,  L,     "cboSubject", {},                ""},
-        {R::SubjectList,  "cboSubject", "",              5400, 1080, 1815, 315, kDefault, 9,  L,     "",           subjectCaptions(), ""},
-        {R::Prompt,       "Label3",     gradePrompt,     2940, 1860, 2415, 495, 9.75,     3,  Right, "cboGrade",   {},                ""},
-        {R::GradeList,    "cboGrade",   "",              5400, 1920, 1815, 315, kDefault, 10, L,     "",           grades,            ""},
-        {R::Prompt,       "Label4",     seedPrompt,      1260, 2700, 4095, 495, 9.75,     4,  Right, "cboSeed",    {},                ""},
-        {R::SeedList,     "cboSeed",    "",              5400, 2760, 1815, 315, kDefault, 11, L,     "",           {},                ""},
-        {R::AnswerChoice, "Frame1",     question,        413,  3420, 4455, 615, kDefault, 5,  L,     "",           {},                why},
-        {R::Yes,          "optYes",     QCoreApplication::translate("frmTeacherAide", "Yes"), 240,  240,  855,  255, kDefault, 6,  L,     "",           {},                ""},
-        {R::No,           "optNo",      QCoreApplication::translate("frmTeacherAide", "No"), 2760, 240,  975,  255, kDefault, 7,  L,     "",           {},                ""},
-        {R::Submit,       "cmdSubmit",  QCoreApplication::translate("frmTeacherAide", "Submit"), 653,  4260, 1215, 495, kDefault, 1,  C,     "",           {},                ""},
-        {R::Exit,         "cmdExit",    QCoreApplication::translate("frmTeacherAide", "Exit"), 5453, 4260, 1215, 495, kDefault, 8,  C,     "",           {},                ""},
-    };
-    // clang-format on
-    return rows;
-}
 
 frmTeacherAide::frmTeacherAide(FormHost &host, PrinterService &printers)
     : Form(host, QStringLiteral("frmTeacherAide")), m_delivery(printers)
 {
     connect(&m_delivery, &BackgroundDelivery::delivered, this, &frmTeacherAide::delivered);
-}
-
-QComboBox *frmTeacherAide::makeCombo(QWidget *parent, const TeacherAideControl &row)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(row.name);
-    combo->setEditable(true);
-    new TypedTextIsNoChoice(combo);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->addItems(row.items);
-    combo->setCurrentIndex(-1);
-    setBackground(combo, DesignColor::Cyan);
-    placeTwips(combo, row.left, row.top, row.width, row.height);
-    return combo;
 }
 
 void frmTeacherAide::buildScreen(FormWindow &window)
@@ -176,72 +51,54 @@ void frmTeacherAide::buildScreen(FormWindow &window)
     };
 
     window.setWindowTitle(tr("Teachers Aide"));
-    window.setClientSizeTwips(7560, 5175);
+    window.setClientSizeTwips(kTeacherAideWidth, kTeacherAideHeight);
     QWidget *client = window.client();
     setBackground(client, DesignColor::Cyan);
     client->setFont(defaultDesignFont());
     intGrade = 0;
     intSeed = 0;
 
-    // The frame's row comes before its option buttons, which are placed within it.
+    // The captions come translated with the table. The frame's row comes before its option
+    // buttons, which are placed within it.
+    ScreenBuilder build(client);
     QGroupBox *frame = nullptr;
-    QList<TabStop> focusable;
-    QList<QPair<QLabel *, QString>> prompts;
     for (const TeacherAideControl &row : teacherAideControls()) {
         switch (row.role) {
         case TeacherAideRole::Heading:
-        case TeacherAideRole::Prompt: {
-            QLabel *label = makeLabel(client, row.name, row.caption, row.left, row.top, row.width,
-                                      row.height, row.points, alignmentFor(row.align));
-            setBackground(label, DesignColor::Cyan);
-            if (!row.names.isEmpty()) {
-                prompts.append({label, row.names});
-            }
+        case TeacherAideRole::Prompt:
+            setBackground(build.label(row), DesignColor::Cyan);
             break;
-        }
         case TeacherAideRole::SubjectList:
         case TeacherAideRole::GradeList:
         case TeacherAideRole::SeedList: {
-            QComboBox *combo = makeCombo(client, row);
+            QComboBox *combo = makeChoiceBox(client, teacherAideItems(row.role));
+            build.place(combo, row);
+            setBackground(combo, DesignColor::Cyan);
             *lists.at(row.role) = combo;
-            focusable.append({row.tabIndex, combo});
             break;
         }
         case TeacherAideRole::AnswerChoice:
             frame = new QGroupBox(row.caption, client);
-            frame->setObjectName(row.name);
+            build.place(frame, row);
             frame->setToolTip(row.toolTip);
             setBackground(frame, DesignColor::Cyan);
-            placeTwips(frame, row.left, row.top, row.width, row.height);
             break;
         case TeacherAideRole::Yes:
         case TeacherAideRole::No: {
             Q_ASSERT(frame != nullptr);
             auto *option = new QRadioButton(row.caption, frame);
-            option->setObjectName(row.name);
-            placeTwips(option, row.left, row.top, row.width, row.height);
+            build.place(option, row);
             setBackground(option, DesignColor::Cyan);
             *options.at(row.role) = option;
-            focusable.append({row.tabIndex, option});
             break;
         }
         case TeacherAideRole::Submit:
-        case TeacherAideRole::Exit: {
-            QPushButton *button = makeButton(client, row.name, row.caption, row.left, row.top,
-                                             row.width, row.height, row.points);
-            connect(button, &QPushButton::clicked, this, handlers.at(row.role));
-            focusable.append({row.tabIndex, button});
+        case TeacherAideRole::Exit:
+            connect(build.button(row), &QPushButton::clicked, this, handlers.at(row.role));
             break;
         }
-        }
     }
-
-    // A screen reader names each list by the prompt beside it; the captions stay as designed.
-    for (const auto &[label, listName] : std::as_const(prompts)) {
-        label->setBuddy(client->findChild<QComboBox *>(listName));
-    }
-
-    setTabOrder(focusable);
+    build.finish();
 }
 
 void frmTeacherAide::screenUnloaded()
@@ -267,37 +124,36 @@ void frmTeacherAide::Form_Load()
 
 void frmTeacherAide::cmdSubmit_Click()
 {
-    Dialogs &dialogs = host().dialogs();
-    // All three checks run, so each missing choice gets its message and the focus ends on the
-    // last box that was missing.
-    bool complete = true;
-    const int subject = m_cboSubject->currentIndex();
-    if (subject < 0) {
-        dialogs.messageBox(window(), tr("Please Select A Subject"), tr("Subject"),
-                           Dialogs::Buttons::Ok);
-        m_cboSubject->setFocus();
-        complete = false;
+    using Routine = void (frmTeacherAide::*)();
+    static const std::map<Subject, Routine> routines = {
+        {Subject::Addition, &frmTeacherAide::Addition},
+        {Subject::Subtraction, &frmTeacherAide::Subtraction},
+        {Subject::Division, &frmTeacherAide::Division},
+        {Subject::Multiplication, &frmTeacherAide::Multiplication},
+        {Subject::Percents, &frmTeacherAide::Percents},
+    };
+    const std::map<TeacherAideRole, QComboBox *> lists = {
+        {TeacherAideRole::SubjectList, m_cboSubject},
+        {TeacherAideRole::GradeList, m_cboGrade},
+        {TeacherAideRole::SeedList, m_cboSeed},
+    };
+    const TestRequest request{m_cboSubject->currentIndex(), m_cboGrade->currentIndex(),
+                              m_cboSeed->currentIndex()};
+    const QList<MissingChoice> missing = missingChoices(request);
+    for (const MissingChoice &choice : missing) {
+        host().dialogs().messageBox(window(), choice.message, choice.title, Dialogs::Buttons::Ok);
+        lists.at(choice.list)->setFocus();
     }
-    if (m_cboGrade->currentIndex() >= 0) {
-        intGrade = toInteger(m_cboGrade->currentIndex() + 1);
-    } else {
-        dialogs.messageBox(window(), tr("Please Enter A Grade Level"), tr("Grade"),
-                           Dialogs::Buttons::Ok);
-        m_cboGrade->setFocus();
-        complete = false;
+    if (request.grade >= 0) {
+        intGrade = toInteger(request.grade + 1);
     }
-    if (m_cboSeed->currentIndex() >= 0) {
-        intSeed = toInteger(m_cboSeed->currentIndex());
-    } else {
-        dialogs.messageBox(window(), tr("Please enter seed from 1 to 20"), tr("Seed"),
-                           Dialogs::Buttons::Ok);
-        m_cboSeed->setFocus();
-        complete = false;
+    if (request.seed >= 0) {
+        intSeed = toInteger(request.seed);
     }
-    if (!complete) {
+    if (!missing.isEmpty()) {
         return;
     }
-    printWorksheet(subjectRows().at(subject).subject);
+    (this->*routines.at(subjectRows().at(request.subject).subject))();
 }
 
 void frmTeacherAide::cmdExit_Click()

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/CaptionAlign.h"
 #include "platform/Form.h"
 #include "platform/Numbers.h"
 #include "printing/BackgroundDelivery.h"
+#include "worksheets/TeacherAideLayout.h"
 #include "worksheets/Worksheets.h"
 
 #include <QPointer>
@@ -14,40 +14,6 @@ class QLabel;
 class PrinterService;
 class QPushButton;
 #include <QRadioButton>
-
-// What a control on the request window is for; the window builds, keeps and connects it by its
-// role.
-enum class TeacherAideRole {
-    Heading,      // Label1
-    Prompt,       // Label2, Label3, Label4: each names the list beside it
-    SubjectList,  // cboSubject
-    GradeList,    // cboGrade
-    SeedList,     // cboSeed, filled when the window loads
-    AnswerChoice, // Frame1, holding the two option buttons
-    Yes,          // optYes, placed within the frame
-    No,           // optNo, placed within the frame
-    Submit,       // cmdSubmit
-    Exit,         // cmdExit
-};
-
-struct TeacherAideControl {
-    TeacherAideRole role;
-    QString name;
-    QString caption; // a list's items are in `items`
-    int left;
-    int top;
-    int width;
-    int height;
-    double points;
-    int tabIndex; // position in the tab order
-    CaptionAlign align;
-    QString names;     // a prompt: the list it names for screen readers
-    QStringList items; // a list's items, in order
-    QString toolTip;
-};
-
-// The request window's controls, in twips as designed.
-const QList<TeacherAideControl> &teacherAideControls();
 
 // The test request window: the teacher picks subject, grade and seed and prints a worksheet.
 // It owns the request state, which its worksheet routines read and Cleanup resets.
@@ -66,6 +32,8 @@ public:
     void cmdExit_Click();
 
     void Cleanup();
+    // The worksheet routines, one a subject, run by cmdSubmit_Click for the chosen subject: each
+    // prints its worksheet for intGrade, intSeed and optYes, then calls Cleanup.
     void Addition();
     void Subtraction();
     void Division();
@@ -96,7 +64,6 @@ protected:
     bool centredOnScreen() const override { return false; }
 
 private:
-    QComboBox *makeCombo(QWidget *parent, const TeacherAideControl &row);
     void printWorksheet(Subject subject);
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
     void offerPdf(const PrintDocument &document);

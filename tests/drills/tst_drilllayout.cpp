@@ -1,5 +1,7 @@
 #include "ProgramFixture.h"
+#include "ScreenChecks.h"
 #include "Shown.h"
+#include "drills/VerdictLabel.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
@@ -22,8 +24,12 @@ private Q_SLOTS:
     void verdictRoom();
     void placeVerdict_data();
     void placeVerdict();
+    void verdictLabelFits_data();
+    void verdictLabelFits();
     void geometry_data();
     void geometry();
+    void designedAtFullSize_data();
+    void designedAtFullSize();
     void lines_data();
     void lines();
     void linesShowAtThisScale_data();
@@ -59,125 +65,74 @@ DrillWindow &tst_DrillLayout::load(const QString &drill)
     return m_fixture->open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
 }
 
-void tst_DrillLayout::geometry_data()
+namespace
 {
-    QTest::addColumn<QString>("drill");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("twips"); // left, top, width, height
-    QTest::addRow("addition lblIntro") << "frmAddition"
-                                       << "lblIntro" << QRect(233, 158, 7215, 495);
-    QTest::addRow("addition Label4") << "frmAddition"
-                                     << "Label4" << QRect(233, 758, 6975, 255);
-    QTest::addRow("addition Label1") << "frmAddition"
-                                     << "Label1" << QRect(2873, 1118, 1215, 375);
-    QTest::addRow("addition Label3") << "frmAddition"
-                                     << "Label3" << QRect(2033, 1478, 495, 495);
-    QTest::addRow("addition Label2") << "frmAddition"
-                                     << "Label2" << QRect(2873, 1598, 1215, 375);
-    QTest::addRow("addition Label5") << "frmAddition"
-                                     << "Label5" << QRect(2033, 2198, 495, 495);
-    QTest::addRow("addition txtAnswer") << "frmAddition"
-                                        << "txtAnswer" << QRect(2873, 2198, 1215, 480);
-    QTest::addRow("addition lblfirst1") << "frmAddition"
-                                        << "lblfirst1" << QRect(353, 3038, 1215, 495);
-    QTest::addRow("addition lblfirst2") << "frmAddition"
-                                        << "lblfirst2" << QRect(1913, 3038, 1215, 495);
-    QTest::addRow("addition lblfirst3") << "frmAddition"
-                                        << "lblfirst3" << QRect(3833, 3038, 1215, 495);
-    QTest::addRow("addition lblfirst4") << "frmAddition"
-                                        << "lblfirst4" << QRect(5753, 3038, 1215, 495);
-    QTest::addRow("addition cmdExit") << "frmAddition"
-                                      << "cmdExit" << QRect(113, 4118, 1215, 615);
-    QTest::addRow("addition cmdNext") << "frmAddition"
-                                      << "cmdNext" << QRect(3116, 4080, 1215, 615);
-    QTest::addRow("addition cmdBack") << "frmAddition"
-                                      << "cmdBack" << QRect(6120, 4118, 1215, 615);
 
-    QTest::addRow("subtraction Label3") << "frmSubtraction"
-                                        << "Label3" << QRect(1913, 1478, 495, 495);
-    QTest::addRow("subtraction Label1") << "frmSubtraction"
-                                        << "Label1" << QRect(2753, 1118, 1215, 375);
-    QTest::addRow("subtraction Label2") << "frmSubtraction"
-                                        << "Label2" << QRect(2753, 1598, 1215, 375);
-    QTest::addRow("subtraction txtAnswer") << "frmSubtraction"
-                                           << "txtAnswer" << QRect(2753, 2198, 1215, 480);
-    QTest::addRow("subtraction Label5") << "frmSubtraction"
-                                        << "Label5" << QRect(1913, 2198, 495, 495);
-    QTest::addRow("subtraction lblfirst1") << "frmSubtraction"
-                                           << "lblfirst1" << QRect(233, 3038, 1215, 495);
-    QTest::addRow("subtraction lblfirst4") << "frmSubtraction"
-                                           << "lblfirst4" << QRect(5633, 3038, 1215, 495);
-    QTest::addRow("subtraction lblIntro") << "frmSubtraction"
-                                          << "lblIntro" << QRect(113, 158, 7215, 495);
-    QTest::addRow("subtraction Label4") << "frmSubtraction"
-                                        << "Label4" << QRect(113, 758, 6975, 255);
-    QTest::addRow("subtraction cmdNext") << "frmSubtraction"
-                                         << "cmdNext" << QRect(3116, 4118, 1215, 615);
-
-    QTest::addRow("multiplication Label3") << "frmMultiplication"
-                                           << "Label3" << QRect(2033, 1478, 495, 495);
-    QTest::addRow("multiplication cmdNext") << "frmMultiplication"
-                                            << "cmdNext" << QRect(3116, 4118, 1215, 615);
-    QTest::addRow("multiplication lblfirst3") << "frmMultiplication"
-                                              << "lblfirst3" << QRect(3833, 3038, 1215, 495);
-
-    QTest::addRow("division Label2") << "frmDivision"
-                                     << "Label2" << QRect(1433, 1658, 1215, 375);
-    QTest::addRow("division Label1") << "frmDivision"
-                                     << "Label1" << QRect(3473, 1658, 1215, 375);
-    QTest::addRow("division Label5") << "frmDivision"
-                                     << "Label5" << QRect(1913, 2258, 495, 495);
-    QTest::addRow("division txtAnswer") << "frmDivision"
-                                        << "txtAnswer" << QRect(2753, 2258, 1215, 480);
-    QTest::addRow("division lblfirst2") << "frmDivision"
-                                        << "lblfirst2" << QRect(1793, 3098, 1215, 495);
-    QTest::addRow("division lblIntro") << "frmDivision"
-                                       << "lblIntro" << QRect(113, 218, 7215, 495);
-    QTest::addRow("division Label4") << "frmDivision"
-                                     << "Label4" << QRect(113, 818, 6975, 255);
-    QTest::addRow("division cmdExit") << "frmDivision"
-                                      << "cmdExit" << QRect(233, 4058, 1215, 615);
-    QTest::addRow("division cmdNext") << "frmDivision"
-                                      << "cmdNext" << QRect(3176, 4058, 1215, 615);
-    QTest::addRow("division cmdBack") << "frmDivision"
-                                      << "cmdBack" << QRect(6120, 4080, 1215, 615);
-
-    QTest::addRow("percent Label3") << "frmPercent"
-                                    << "Label3" << QRect(1433, 1320, 2175, 375);
-    QTest::addRow("percent Label2") << "frmPercent"
-                                    << "Label2" << QRect(3713, 1320, 1215, 375);
-    QTest::addRow("percent Label6") << "frmPercent"
-                                    << "Label6" << QRect(3113, 1800, 375, 375);
-    QTest::addRow("percent Label1") << "frmPercent"
-                                    << "Label1" << QRect(3713, 1800, 1215, 375);
-    QTest::addRow("percent Label5") << "frmPercent"
-                                    << "Label5" << QRect(2153, 2400, 1455, 375);
-    QTest::addRow("percent txtAnswer") << "frmPercent"
-                                       << "txtAnswer" << QRect(3713, 2400, 1215, 480);
-    QTest::addRow("percent lblfirst3") << "frmPercent"
-                                       << "lblfirst3" << QRect(3713, 3240, 1215, 495);
-    QTest::addRow("percent lblIntro") << "frmPercent"
-                                      << "lblIntro" << QRect(113, 360, 7215, 495);
-    QTest::addRow("percent Label4") << "frmPercent"
-                                    << "Label4" << QRect(113, 960, 6975, 255);
-    QTest::addRow("percent cmdExit") << "frmPercent"
-                                     << "cmdExit" << QRect(233, 4440, 1215, 615);
-    QTest::addRow("percent cmdNext") << "frmPercent"
-                                     << "cmdNext" << QRect(3176, 4440, 1215, 615);
-    QTest::addRow("percent cmdBack") << "frmPercent"
-                                     << "cmdBack" << QRect(6120, 4440, 1215, 615);
+const DrillLayout &layoutOf(const QString &drill)
+{
+    for (const DrillLayout *layout :
+         {&additionLayout(), &subtractionLayout(), &multiplicationLayout(), &divisionLayout(),
+          &percentLayout()}) {
+        if (layout->formName == drill) {
+            return *layout;
+        }
+    }
+    qFatal("no drill %s", qPrintable(drill));
 }
 
+void addDrillRows()
+{
+    QTest::addColumn<QString>("drill");
+    for (const char *drill :
+         {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision", "frmPercent"}) {
+        QTest::addRow("%s", drill) << QString::fromLatin1(drill);
+    }
+}
+
+} // namespace
+
+void tst_DrillLayout::geometry_data()
+{
+    addDrillRows();
+}
+
+// Every row of the window's table is a control in its designed box, inside the window, and no
+// two controls cover each other.
 void tst_DrillLayout::geometry()
 {
     QFETCH(QString, drill);
+    DrillWindow &w = load(drill);
+    const QString faults = screenFaults(w.window()->client(), layoutOf(drill).controls);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+}
+
+void tst_DrillLayout::designedAtFullSize_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    // A few boxes as designed, in pixels at 100% (15 twips a pixel, each edge rounded).
+    QTest::addRow("addition answer box") << "frmAddition"
+                                         << "txtAnswer" << QRect(192, 147, 81, 32);
+    QTest::addRow("subtraction fourth candidate") << "frmSubtraction"
+                                                  << "lblfirst4" << QRect(376, 203, 81, 33);
+    QTest::addRow("division divisor left of the bracket") << "frmDivision"
+                                                          << "Label2" << QRect(96, 111, 81, 25);
+    QTest::addRow("percent question") << "frmPercent"
+                                      << "Label3" << QRect(96, 88, 145, 25);
+    QTest::addRow("percent next button lower") << "frmPercent"
+                                               << "cmdNext" << QRect(212, 296, 81, 41);
+}
+
+void tst_DrillLayout::designedAtFullSize()
+{
+    QFETCH(QString, drill);
     QFETCH(QString, control);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
     DrillWindow &w = load(drill);
     QWidget *widget = w.window()->client()->findChild<QWidget *>(control);
     QVERIFY(widget != nullptr);
-    QCOMPARE(widget->geometry(),
-             twipsRect(twips.left(), twips.top(), twips.width(), twips.height()));
+    QCOMPARE(widget->geometry(), pixels);
 }
 
 void tst_DrillLayout::lines_data()
@@ -185,22 +140,14 @@ void tst_DrillLayout::lines_data()
     QTest::addColumn<QString>("drill");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QLine>("twips");
-    QTest::addRow("addition Line1") << "frmAddition"
-                                    << "Line1" << QLine(1673, 2078, 4073, 2078);
-    QTest::addRow("subtraction Line1") << "frmSubtraction"
-                                       << "Line1" << QLine(1553, 2078, 3953, 2078);
-    QTest::addRow("multiplication Line1") << "frmMultiplication"
-                                          << "Line1" << QLine(1673, 2078, 4073, 2078);
-    QTest::addRow("division Line1") << "frmDivision"
-                                    << "Line1" << QLine(1433, 2138, 4913, 2138);
-    QTest::addRow("division bracket upright") << "frmDivision"
-                                              << "Line2" << QLine(3233, 2018, 3233, 1418);
-    QTest::addRow("division bracket bar") << "frmDivision"
-                                          << "Line3" << QLine(4913, 1418, 3233, 1418);
-    QTest::addRow("division bracket foot") << "frmDivision"
-                                           << "Line4" << QLine(2993, 1778, 3233, 2018);
-    QTest::addRow("percent Line1") << "frmPercent"
-                                   << "Line1" << QLine(1433, 2280, 5033, 2280);
+    for (const char *drill :
+         {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision", "frmPercent"}) {
+        for (const DrillLine &line : layoutOf(QString::fromLatin1(drill)).lines) {
+            QTest::addRow("%s %s", drill, qPrintable(line.name))
+                << QString::fromLatin1(drill) << line.name
+                << QLine(line.x1, line.y1, line.x2, line.y2);
+        }
+    }
 }
 
 void tst_DrillLayout::lines()
@@ -212,6 +159,8 @@ void tst_DrillLayout::lines()
     auto *line = w.window()->client()->findChild<DrawnLine *>(name);
     QVERIFY(line != nullptr);
     QCOMPARE(line->line(), twipsLine(twips.x1(), twips.y1(), twips.x2(), twips.y2()));
+    QVERIFY(w.window()->client()->rect().contains(line->line().p1()));
+    QVERIFY(w.window()->client()->rect().contains(line->line().p2()));
     // A line never takes the mouse, so it cannot hide the answer box from a drop.
     QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
@@ -666,6 +615,40 @@ void tst_DrillLayout::placeVerdict()
     QFETCH(QRect, room);
     QFETCH(QRect, placed);
     QCOMPARE(::placeVerdict(designed, needed, room), placed);
+}
+
+void tst_DrillLayout::verdictLabelFits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addRow("short verdict at its designed 24 points") << "CORRECT ANN" << 32;
+    QTest::addRow("wraps at its blank, still 24 points") << "Sorry,Try Again ANN" << 32;
+    QTest::addRow("one long word down to 12 points")
+        << "CORRECT MAXIMILIANAKONSTANTINOPOLOUSANDERSSON" << 16;
+}
+
+// Driven without a drill window: the verdict stays inside its room, whatever it has to say.
+void tst_DrillLayout::verdictLabelFits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QWidget parent;
+    parent.resize(504, 326);
+    const QRect designed(376, 83, 13, 37);
+    const QRect room(276, 72, 226, 126);
+    VerdictLabel verdict(&parent, designed, room, 24);
+    verdict.hide();
+    verdict.showVerdict(text);
+    QVERIFY(!verdict.isHidden());
+    QCOMPARE(verdict.text(), text);
+    QCOMPARE(verdict.font().pixelSize(), pixelSize);
+    QVERIFY2(room.contains(verdict.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                               .arg(verdict.x())
+                                                               .arg(verdict.y())
+                                                               .arg(verdict.width())
+                                                               .arg(verdict.height())));
+    QVERIFY(verdict.width() >= designed.width());
+    QVERIFY(verdict.height() >= designed.height());
 }
 
 QTEST_MAIN(tst_DrillLayout)

@@ -1,4 +1,5 @@
 #include "ScriptedRandomSource.h"
+#include "drills/DrillCycle.h"
 #include "drills/DrillRules.h"
 #include "platform/RandomSource.h"
 
@@ -6,12 +7,10 @@
 #include <cmath>
 #include <type_traits>
 
-static_assert(std::is_same_v<decltype(IntegerProblem::intFirst), std::int16_t>);
-static_assert(std::is_same_v<decltype(IntegerProblem::intSecond), std::int16_t>);
-static_assert(std::is_same_v<decltype(IntegerProblem::intAnswer), std::int16_t>);
-static_assert(std::is_same_v<decltype(IntegerProblem::intSlot), std::int16_t>);
-static_assert(std::is_same_v<decltype(DoubleProblem::intSlot), std::int16_t>);
-static_assert(std::is_same_v<decltype(DoubleProblem::dblAnswer), double>);
+static_assert(std::is_same_v<decltype(std::declval<Problem>().intFirst()), std::int16_t>);
+static_assert(std::is_same_v<decltype(std::declval<Problem>().intAnswer()), std::int16_t>);
+static_assert(std::is_same_v<decltype(Problem::intSlot), std::int16_t>);
+static_assert(std::is_same_v<decltype(Problem::dblAnswer), double>);
 
 Q_DECLARE_METATYPE(GradeBand)
 
@@ -27,6 +26,9 @@ struct Outcome {
     QString firstText;
     QString secondText;
     QStringList candidates;
+    std::array<double, 4> values{};
+    // Whether each candidate is judged the answer.
+    QList<bool> judged;
 };
 
 Outcome outcomeOf(const ProblemCaptions &captions)
@@ -40,31 +42,33 @@ Outcome outcomeOf(const ProblemCaptions &captions)
     return outcome;
 }
 
+ProblemRule ruleFor(const QString &operation)
+{
+    if (operation == QLatin1String("subtraction")) {
+        return &subtractionProblem;
+    }
+    if (operation == QLatin1String("multiplication")) {
+        return &multiplicationProblem;
+    }
+    if (operation == QLatin1String("division")) {
+        return &divisionProblem;
+    }
+    if (operation == QLatin1String("percent")) {
+        return &percentProblem;
+    }
+    return &additionProblem;
+}
+
 Outcome runRule(const QString &operation, const QString &grade, RandomSource &random)
 {
-    if (operation == QLatin1String("division") || operation == QLatin1String("percent")) {
-        const DoubleProblem p = operation == QLatin1String("division")
-                                    ? divisionProblem(grade, random)
-                                    : percentProblem(grade, random);
-        Outcome outcome = outcomeOf(p.captions);
-        outcome.first = p.dblFirst;
-        outcome.second = p.dblSecond;
-        outcome.answer = p.dblAnswer;
-        outcome.slot = p.intSlot;
-        return outcome;
-    }
-    IntegerRule rule = &additionProblem;
-    if (operation == QLatin1String("subtraction")) {
-        rule = &subtractionProblem;
-    } else if (operation == QLatin1String("multiplication")) {
-        rule = &multiplicationProblem;
-    }
-    const IntegerProblem p = rule(grade, random);
+    const Problem p = ruleFor(operation)(grade, random);
     Outcome outcome = outcomeOf(p.captions);
-    outcome.first = p.intFirst;
-    outcome.second = p.intSecond;
-    outcome.answer = p.intAnswer;
+    outcome.first = p.dblFirst;
+    outcome.second = p.dblSecond;
+    outcome.answer = p.dblAnswer;
     outcome.slot = p.intSlot;
+    outcome.values = p.candidates;
+    outcome.judged = {p.isAnswer(1), p.isAnswer(2), p.isAnswer(3), p.isAnswer(4)};
     return outcome;
 }
 
@@ -100,8 +104,14 @@ private Q_SLOTS:
     void percent();
     void noBand_data();
     void noBand();
-    void captionMatches_data();
-    void captionMatches();
+    void cycleJudgesByValue_data();
+    void cycleJudgesByValue();
+    void selection_data();
+    void selection();
+    void keyTyped_data();
+    void keyTyped();
+    void gradePromptAsksUntilInBand_data();
+    void gradePromptAsksUntilInBand();
     void propertiesOverManyDraws_data();
     void propertiesOverManyDraws();
     void freshSourcesGiveSameProblems();
@@ -362,12 +372,12 @@ void tst_DrillRules::subtraction()
                       : (gradeBand(grade) == GradeBand::Grades3To4 ? 200 : 999);
     ScriptedRandomSource random(
         {valueFor(drawnFirst, k, 1), valueFor(drawnSecond, k, 1), slotValue(slot)});
-    const IntegerProblem p = subtractionProblem(grade, random);
+    const Problem p = subtractionProblem(grade, random);
     QCOMPARE(p.captions.first, firstText);
     QCOMPARE(p.captions.second, secondText);
-    QCOMPARE(int(p.intFirst), firstText.toInt());
-    QCOMPARE(int(p.intSecond), drawnSecond);
-    QCOMPARE(int(p.intAnswer), answer);
+    QCOMPARE(int(p.intFirst()), firstText.toInt());
+    QCOMPARE(int(p.intSecond()), drawnSecond);
+    QCOMPARE(int(p.intAnswer()), answer);
     QCOMPARE(int(p.intSlot), slot);
     QCOMPARE(outcomeOf(p.captions).candidates, candidates);
     QCOMPARE(random.draws(), 3);
@@ -417,7 +427,7 @@ void tst_DrillRules::division()
                       : (gradeBand(grade) == GradeBand::Grades3To4 ? 99 : 150);
     ScriptedRandomSource random(
         {valueFor(dividend, k, 1), valueFor(divisor, k, 1), slotValue(slot)});
-    const DoubleProblem p = divisionProblem(grade, random);
+    const Problem p = divisionProblem(grade, random);
     QCOMPARE(p.dblFirst, double(dividend));
     QCOMPARE(p.dblSecond, double(divisor));
     QCOMPARE(p.captions.first, QString::number(dividend));
@@ -425,7 +435,7 @@ void tst_DrillRules::division()
     QCOMPARE(p.dblAnswer, answer);
     QCOMPARE(int(p.intSlot), slot);
     QCOMPARE(outcomeOf(p.captions).candidates, candidates);
-    QVERIFY(captionMatchesAnswer(p.captions.candidates[std::size_t(slot - 1)], p.dblAnswer));
+    QVERIFY(p.isAnswer(slot));
 }
 
 void tst_DrillRules::percent_data()
@@ -492,7 +502,7 @@ void tst_DrillRules::percent()
                       ? 9
                       : (gradeBand(grade) == GradeBand::Grades3To4 ? 99 : 150);
     ScriptedRandomSource random({valueFor(first, k, 1), valueFor(second, k, 1), slotValue(slot)});
-    const DoubleProblem p = percentProblem(grade, random);
+    const Problem p = percentProblem(grade, random);
     QCOMPARE(p.dblFirst, double(first));
     QCOMPARE(p.dblSecond, double(second));
     QCOMPARE(p.captions.first, QString::number(first));
@@ -501,7 +511,7 @@ void tst_DrillRules::percent()
     QCOMPARE(int(p.intSlot), slot);
     QCOMPARE(random.draws(), 3);
     QCOMPARE(outcomeOf(p.captions).candidates, candidates);
-    QVERIFY(captionMatchesAnswer(p.captions.candidates[std::size_t(slot - 1)], p.dblAnswer));
+    QVERIFY(p.isAnswer(slot));
 }
 
 void tst_DrillRules::noBand_data()
@@ -545,28 +555,122 @@ void tst_DrillRules::noBand()
     QCOMPARE(outcome.candidates, candidates);
 }
 
-void tst_DrillRules::captionMatches_data()
+void tst_DrillRules::cycleJudgesByValue_data()
 {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<double>("answer");
-    QTest::addColumn<bool>("matches");
-    QTest::addRow("whole") << "42" << 42.0 << true;
-    QTest::addRow("same number written 42.0") << "42.0" << 42.0 << true;
-    QTest::addRow("negative") << "-145" << -145.0 << true;
-    QTest::addRow("two thirds") << "0.67" << roundedQuotient(2, 3, 2) << true;
-    QTest::addRow("tenth step away") << "0.77" << 0.67 << false;
-    QTest::addRow("sum text reads back as rounded") << numberText(1.12 + 0.1) << 1.22 << true;
-    QTest::addRow("off by one") << "43" << 42.0 << false;
-    QTest::addRow("empty") << "" << 0.0 << false;
-    QTest::addRow("not a number") << "abc" << 0.0 << false;
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QList<float>>("draws");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("answerText");
+    // Grade 3: operands Int(Rnd * k + 1), then the slot Int(Rnd * 4 + 1).
+    QTest::addRow("addition 5 + 7 in label 2")
+        << "addition" << QList<float>{valueFor(5, 200, 1), valueFor(7, 200, 1), slotValue(2)} << 2
+        << "12";
+    QTest::addRow("subtraction 5 - 7 in label 1")
+        << "subtraction" << QList<float>{valueFor(5, 200, 1), valueFor(7, 200, 1), slotValue(1)}
+        << 1 << "-2";
+    QTest::addRow("division 2 / 3 in label 4")
+        << "division" << QList<float>{valueFor(2, 99, 1), valueFor(3, 99, 1), slotValue(4)} << 4
+        << "0.67";
+    QTest::addRow("percent 3 of 4 in label 3")
+        << "percent" << QList<float>{valueFor(3, 99, 1), valueFor(4, 99, 1), slotValue(3)} << 3
+        << "75";
 }
 
-void tst_DrillRules::captionMatches()
+void tst_DrillRules::cycleJudgesByValue()
 {
-    QFETCH(QString, caption);
-    QFETCH(double, answer);
-    QFETCH(bool, matches);
-    QCOMPARE(captionMatchesAnswer(caption, answer), matches);
+    QFETCH(QString, operation);
+    QFETCH(QList<float>, draws);
+    QFETCH(int, slot);
+    QFETCH(QString, answerText);
+    ScriptedRandomSource random(draws);
+    ProblemCycle cycle(ruleFor(operation));
+    // Nothing on show yet: no candidate is right, not even one whose value is the 0 answer.
+    for (int k = 1; k <= 4; ++k) {
+        QVERIFY(!cycle.judge(k));
+    }
+    cycle.next(QStringLiteral("3"), random);
+    for (int k = 1; k <= 4; ++k) {
+        QCOMPARE(cycle.judge(k), k == slot);
+    }
+    QCOMPARE(cycle.problem().answerText(), answerText);
+    QCOMPARE(int(cycle.problem().intSlot), slot);
+    cycle.clear();
+    QCOMPARE(cycle.problem().dblAnswer, 0.0);
+    QCOMPARE(cycle.problem().dblFirst, 0.0);
+    QCOMPARE(int(cycle.problem().intSlot), 1);
+    QVERIFY(!cycle.judge(slot));
+}
+
+void tst_DrillRules::selection_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("selected");
+    QTest::addRow("none") << QList<int>{} << 0;
+    QTest::addRow("one click") << QList<int>{3} << 3;
+    QTest::addRow("second click on the same drops it") << QList<int>{3, 3} << 0;
+    QTest::addRow("another moves it") << QList<int>{3, 1} << 1;
+    QTest::addRow("three clicks on one") << QList<int>{2, 2, 2} << 2;
+}
+
+void tst_DrillRules::selection()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, selected);
+    CandidateSelection selection;
+    for (const int index : clicks) {
+        selection.click(index);
+    }
+    QCOMPARE(selection.selected(), selected);
+}
+
+void tst_DrillRules::keyTyped_data()
+{
+    QTest::addColumn<QChar>("key");
+    QTest::addColumn<bool>("answerBoxFocused");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::addRow("1 chooses the first") << QChar('1') << false << 1 << 2;
+    QTest::addRow("4 chooses the last") << QChar('4') << false << 4 << 2;
+    QTest::addRow("0 is no candidate") << QChar('0') << false << 0 << 2;
+    QTest::addRow("5 is no candidate") << QChar('5') << false << 0 << 2;
+    QTest::addRow("letter") << QChar('a') << false << 0 << 2;
+    QTest::addRow("digit typed into the answer box") << QChar('2') << true << 0 << 2;
+    QTest::addRow("escape drops the pick") << QChar(0x1B) << false << 0 << 0;
+    QTest::addRow("escape in the answer box too") << QChar(0x1B) << true << 0 << 0;
+}
+
+void tst_DrillRules::keyTyped()
+{
+    QFETCH(QChar, key);
+    QFETCH(bool, answerBoxFocused);
+    QFETCH(int, chosen);
+    QFETCH(int, selectedAfter);
+    CandidateSelection selection;
+    selection.click(2);
+    QCOMPARE(selection.keyTyped(key, answerBoxFocused), chosen);
+    QCOMPARE(selection.selected(), selectedAfter);
+}
+
+void tst_DrillRules::gradePromptAsksUntilInBand_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<int>("asked");
+    QTest::addRow("first answer in band") << QStringList{"3"} << "3" << 1;
+    QTest::addRow("no number, then 0, then 2.5, then 6")
+        << QStringList{"abc", "0", "2.5", "6"} << "6" << 4;
+    QTest::addRow("cancelled after a wrong one") << QStringList{"-1", ""} << "" << 2;
+    QTest::addRow("above 6 is band 5-6") << QStringList{"9"} << "9" << 1;
+}
+
+void tst_DrillRules::gradePromptAsksUntilInBand()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, grade);
+    QFETCH(int, asked);
+    int calls = 0;
+    QCOMPARE(askGradeInBand([&] { return answers.at(calls++); }), grade);
+    QCOMPARE(calls, asked);
 }
 
 void tst_DrillRules::propertiesOverManyDraws_data()
@@ -608,13 +712,9 @@ void tst_DrillRules::propertiesOverManyDraws()
         seenLow = std::min({seenLow, outcome.first, outcome.second});
         seenHigh = std::max({seenHigh, outcome.first, outcome.second});
         QCOMPARE(QSet<QString>(outcome.candidates.begin(), outcome.candidates.end()).size(), 4);
-        const QString right = outcome.candidates.at(outcome.slot - 1);
-        QVERIFY2(captionMatchesAnswer(right, outcome.answer), qPrintable(right));
         for (int k = 1; k <= 4; ++k) {
-            const double value = *parseNumber(outcome.candidates.at(k - 1));
-            QVERIFY(value >= outcome.answer);
-            QCOMPARE(captionMatchesAnswer(outcome.candidates.at(k - 1), outcome.answer),
-                     k == outcome.slot);
+            QVERIFY(outcome.values.at(std::size_t(k - 1)) >= outcome.answer);
+            QCOMPARE(outcome.judged.at(k - 1), k == outcome.slot);
         }
     }
     // Both ends of the range are reached, where a fixed-step draw could miss them.

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "ScreenChecks.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
@@ -38,6 +39,7 @@ private slots:
     void initTestCase() { installFontSubstitutes(); }
     void controls_data();
     void controls();
+    void geometry();
     void window();
     void comboItems_data();
     void comboItems();
@@ -70,55 +72,41 @@ void tst_TeacherAide::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<double>("points");
     QTest::addColumn<bool>("right");
 
     QTest::addRow("Label1") << "Label1"
                             << "This Form is Designed to Aid You in the Creation of a Test."
-                            << QRect(413, 420, 6855, 375) << 12.0 << false;
+                            << false;
     QTest::addRow("Label2")
         << "Label2"
-        << "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: "
-        << QRect(360, 1020, 4995, 495) << 9.75 << false;
+        << "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: " << false;
     QTest::addRow("Label3") << "Label3"
-                            << "Enter Grade Level: (1 - 6):" << QRect(2940, 1860, 2415, 495) << 9.75
-                            << true;
+                            << "Enter Grade Level: (1 - 6):" << true;
     QTest::addRow("Label4") << "Label4"
-                            << "Seed for Generator to insure originality (1-20):"
-                            << QRect(1260, 2700, 4095, 495) << 9.75 << true;
+                            << "Seed for Generator to insure originality (1-20):" << true;
     QTest::addRow("cboSubject") << "cboSubject"
-                                << "" << QRect(5400, 1080, 1815, 315) << 8.25 << false;
-    QTest::addRow("cboGrade") << "cboGrade"
-                              << "" << QRect(5400, 1920, 1815, 315) << 8.25 << false;
-    QTest::addRow("cboSeed") << "cboSeed"
-                             << "" << QRect(5400, 2760, 1815, 315) << 8.25 << false;
+                                << "" << false;
     QTest::addRow("Frame1") << "Frame1"
-                            << "Would you like a copy of the test with answers?"
-                            << QRect(413, 3420, 4455, 615) << 8.25 << false;
+                            << "Would you like a copy of the test with answers?" << false;
     QTest::addRow("optYes") << "optYes"
-                            << "Yes" << QRect(240, 240, 855, 255) << 8.25 << false;
+                            << "Yes" << false;
     QTest::addRow("optNo") << "optNo"
-                           << "No" << QRect(2760, 240, 975, 255) << 8.25 << false;
+                           << "No" << false;
     QTest::addRow("cmdSubmit") << "cmdSubmit"
-                               << "Submit" << QRect(653, 4260, 1215, 495) << 8.25 << false;
+                               << "Submit" << false;
     QTest::addRow("cmdExit") << "cmdExit"
-                             << "Exit" << QRect(5453, 4260, 1215, 495) << 8.25 << false;
+                             << "Exit" << false;
 }
 
 void tst_TeacherAide::controls()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QFETCH(QRect, twips);
-    QFETCH(double, points);
     QFETCH(bool, right);
     ProgramFixture f;
     f.aide().load();
     QWidget *widget = f.aide().window()->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
-    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    QCOMPARE(widget->font().pixelSize(), designFont(points).pixelSize());
     if (auto *label = qobject_cast<QLabel *>(widget)) {
         QCOMPARE(label->text(), caption);
         QCOMPARE(bool(label->alignment() & Qt::AlignRight), right);
@@ -130,6 +118,17 @@ void tst_TeacherAide::controls()
     const QColor colour = qobject_cast<QPushButton *>(widget) ? bgrColor(DesignColor::LightPink)
                                                               : bgrColor(DesignColor::Cyan);
     QCOMPARE(widget->palette().color(widget->backgroundRole()), colour);
+}
+
+void tst_TeacherAide::geometry()
+{
+    ProgramFixture f;
+    f.aide().load();
+    const QString faults = screenFaults(f.aide().window()->client(), teacherAideControls());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    // As designed, at 100%: the subject list right of its prompt, the buttons at the foot.
+    QCOMPARE(f.child<QComboBox>(f.aide(), "cboSubject")->geometry(), QRect(360, 72, 121, 21));
+    QCOMPARE(f.child<QPushButton>(f.aide(), "cmdExit")->geometry(), QRect(364, 284, 81, 33));
 }
 
 void tst_TeacherAide::window()

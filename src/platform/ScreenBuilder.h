@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/ScreenRow.h"
+
+#include <QList>
+#include <QPair>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+
+// Builds a screen's controls from its table rows: each gets its design name, caption, type and
+// designed box; the focusable ones are collected for the tab order, and prompts are made the
+// buddies of the controls they name once all are built.
+class ScreenBuilder
+{
+public:
+    // Captions are translated in `context`; with none, they are used as the table has them.
+    explicit ScreenBuilder(QWidget *client, const char *context = nullptr,
+                           const QString &family = QStringLiteral("MS Sans Serif"));
+
+    template <typename Role> QLabel *label(const ScreenRow<Role> &row, QWidget *parent = nullptr)
+    {
+        return makeDesignLabel(parent, row.name, caption(row.caption), row.twips(), row.points,
+                               row.bold, row.align, row.buddy);
+    }
+    // A label whose caption the program writes later.
+    template <typename Role>
+    QLabel *blankLabel(const ScreenRow<Role> &row, QWidget *parent = nullptr)
+    {
+        return makeDesignLabel(parent, row.name, QString(), row.twips(), row.points, row.bold,
+                               row.align, row.buddy);
+    }
+    template <typename Role> QPushButton *button(const ScreenRow<Role> &row)
+    {
+        QPushButton *made = makeButton(m_client, row.name, caption(row.caption), row.left, row.top,
+                                       row.width, row.height, row.points);
+        tabStop(made, row.tabIndex);
+        return made;
+    }
+    // Gives a control made elsewhere its name, type and box, and its place in the tab order.
+    template <typename Role> void place(QWidget *control, const ScreenRow<Role> &row)
+    {
+        control->setObjectName(row.name);
+        control->setFont(designFont(row.points, row.bold, m_family));
+        placeTwips(control, row.left, row.top, row.width, row.height);
+        tabStop(control, row.tabIndex);
+    }
+
+    QString caption(const QString &text) const;
+    void tabStop(QWidget *control, int tabIndex);
+    // Names the prompts' buddies and sets the tab order; returns the control with the first
+    // focus, null when none takes it.
+    QWidget *finish();
+
+private:
+    QLabel *makeDesignLabel(QWidget *parent, const QString &name, const QString &text,
+                            const QRect &twips, double points, bool bold, CaptionAlign align,
+                            const QString &buddy);
+
+    QWidget *m_client;
+    const char *m_context;
+    QString m_family;
+    QList<TabStop> m_stops;
+    QList<QPair<QPointer<QLabel>, QString>> m_prompts;
+};
