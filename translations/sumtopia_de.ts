@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation>%1 %2 vom Drucker „%3“ angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
+        <translation>%1 Der Drucker „%3“ hatte %2 angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
     </message>
     <message>
         <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Nächste</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Back to Menu</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Percent</source>
-        <translation>Prozent</translation>
+        <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>What Percent of:</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Answer =</source>
-        <translation>Antwort =</translation>
+        <translation>Ergebnis =</translation>
     </message>
     <message>
         <source>plus</source>
@@ -330,14 +330,14 @@
     </message>
     <message>
         <source>Answer equals</source>
-        <translation>Antwort gleich</translation>
+        <translation>Ergebnis gleich</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>Answer</source>
-        <translation>Antwort</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Please Enter the Grade Level (1-6).</source>
-        <translation>Bitte gib deine Klassenstufe ein (1-6).</translation>
+        <translation>Bitte gib deine Klassenstufe ein (1–6).</translation>
     </message>
     <message>
         <source>Grade Level</source>
@@ -365,11 +365,11 @@
     </message>
     <message>
         <source>CORRECT %1</source>
-        <translation>RICHTIG %1</translation>
+        <translation>RICHTIG, %1</translation>
     </message>
     <message>
         <source>Sorry,Try Again %1</source>
-        <translation>Leider falsch, versuch es noch mal %1</translation>
+        <translation>Leider falsch, versuch es noch mal, %1</translation>
     </message>
 </context>
 <context>
@@ -387,11 +387,11 @@
     </message>
     <message>
         <source>Answer </source>
-        <translation>Antwort </translation>
+        <translation>Ergebnis </translation>
     </message>
     <message>
         <source> Answer </source>
-        <translation> Antwort </translation>
+        <translation> Ergebnis </translation>
     </message>
     <message>
         <source>Addition</source>
@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation>Antwort</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>Percents</source>
-        <translation>Prozente</translation>
+        <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>Find the percent of the following numbers</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>IS WHAT PERCENT OF:</source>
-        <translation>IST WIE VIEL PROZENT VON:</translation>
+        <translation>SIND WIE VIEL % VON:</translation>
     </message>
 </context>
 <context>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
+        <translation>Ausgabedatei „%1“ kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
     </message>
 </context>
 <context>
@@ -493,11 +493,11 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>
-        <translation>unbekannte Option &apos;%1&apos;; erlaubt: %2</translation>
+        <translation>unbekannte Option „%1“; erlaubt: %2</translation>
     </message>
     <message>
         <source>option %1 takes no value, but was given &apos;%2&apos;</source>
-        <translation>Option %1 nimmt keinen Wert, bekam aber &apos;%2&apos;</translation>
+        <translation>Option %1 nimmt keinen Wert, bekam aber „%2“</translation>
     </message>
     <message>
         <source>option %1 is missing its value; allowed: %2</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
-        <translation>Wert &apos;%1&apos; von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
+        <translation>Wert „%1“ von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
     </message>
     <message>
         <source>option %1 is given more than once; allowed: once</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>unknown subject &apos;%1&apos; for --worksheet; allowed: %2</source>
-        <translation>unbekannte Rechenart &apos;%1&apos; für --worksheet; erlaubt: %2</translation>
+        <translation>unbekannte Rechenart „%1“ für --worksheet; erlaubt: %2</translation>
     </message>
     <message>
         <source>option --%1 is missing; allowed: %2</source>
@@ -525,15 +525,15 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
-        <translation>%1 &apos;%2&apos; ist nicht erlaubt; erlaubt: %3</translation>
+        <translation>%1 „%2“ ist nicht erlaubt; erlaubt: %3</translation>
     </message>
     <message>
         <source>--negatives is not allowed with &apos;%1&apos;; allowed with %2 only</source>
-        <translation>--negatives ist mit &apos;%1&apos; nicht erlaubt; erlaubt nur mit %2</translation>
+        <translation>--negatives ist mit „%1“ nicht erlaubt; erlaubt nur mit %2</translation>
     </message>
     <message>
         <source>Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]</source>
-        <translation>Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]</translation>
+        <translation>Aufruf: sumtopia --worksheet RECHENART --grade N --seed S [--answers] [--negatives]</translation>
     </message>
     <message>
         <source>                [--with-key] [--count K] [--output FILE] [--wait-seconds W]</source>
@@ -549,59 +549,59 @@
     </message>
     <message>
         <source>  --worksheet SUBJECT  %1</source>
-        <translation>  --worksheet FACH     %1</translation>
+        <translation>  --worksheet RECHENART  %1</translation>
     </message>
     <message>
         <source>                       (also %1)</source>
-        <translation>                       (auch %1)</translation>
+        <translation>                        (auch %1)</translation>
     </message>
     <message>
         <source>  --grade N            grade level, 1 to 6</source>
-        <translation>  --grade N            Klassenstufe, 1 bis 6</translation>
+        <translation>  --grade N             Klassenstufe, 1 bis 6</translation>
     </message>
     <message>
         <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation>  --seed S             Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
+        <translation>  --seed S              Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
     </message>
     <message>
         <source>  --answers            the copy with the answers filled in</source>
-        <translation>  --answers            die Ausgabe mit eingetragenen Lösungen</translation>
+        <translation>  --answers             das Lösungsblatt: die Ergebnisse eingetragen</translation>
     </message>
     <message>
         <source>  --negatives          %1 only: allow negative answers</source>
-        <translation>  --negatives          nur %1: negative Ergebnisse erlauben</translation>
+        <translation>  --negatives           nur %1: negative Ergebnisse erlauben</translation>
     </message>
     <message>
         <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation>  --with-key           nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
+        <translation>  --with-key            nach jedem Arbeitsblatt sein Lösungsblatt mit denselben Aufgaben</translation>
     </message>
     <message>
         <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation>  --count K            K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
+        <translation>  --count K             K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
     </message>
     <message>
         <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation>  --output DATEI       eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
+        <translation>  --output DATEI        eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
     </message>
     <message>
         <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation>                       ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
+        <translation>                        ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
     </message>
     <message>
         <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation>  --wait-seconds W     wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
+        <translation>  --wait-seconds W      wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
     </message>
     <message>
         <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation>                       (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
+        <translation>                        (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
     </message>
     <message>
         <source>  --help               show this help</source>
-        <translation>  --help               diese Hilfe zeigen</translation>
+        <translation>  --help                diese Hilfe zeigen</translation>
     </message>
     <message>
         <source>  --version            show the version</source>
-        <translation>  --version            die Version zeigen</translation>
+        <translation>  --version             die Version zeigen</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
 </context>
 <context>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
-        <translation>Warnung: Ein Matheprogramm für die Klassen 1-6, nichts für schwache Nerven.</translation>
+        <translation>Warnung: Ein Matheprogramm für die Klassen 1–6, nichts für schwache Nerven.</translation>
     </message>
     <message>
         <source>Math Quiz</source>
@@ -717,31 +717,31 @@
     <name>frmTeacherAide</name>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Enter the Subject: %1,or %2: </source>
-        <translation>Wählen Sie das Fach: %1 oder %2: </translation>
+        <translation>Rechenart: %1 oder %2: </translation>
     </message>
     <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
-        <translation>Dieses Fenster hilft Ihnen, einen Test zu erstellen.</translation>
+        <translation>Dieses Fenster hilft Ihnen, ein Arbeitsblatt zu erstellen.</translation>
     </message>
     <message>
         <source>Enter Grade Level: (1 - 6):</source>
-        <translation>Klassenstufe (1 - 6):</translation>
+        <translation>Klassenstufe (1–6):</translation>
     </message>
     <message>
         <source>Seed for Generator to insure originality (1-20):</source>
-        <translation>Startwert des Zufallsgenerators (1-20):</translation>
+        <translation>Startwert des Zufallsgenerators (1–20):</translation>
     </message>
     <message>
         <source>Would you like a copy of the test with answers?</source>
-        <translation>Möchten Sie eine Ausgabe mit den Lösungen?</translation>
+        <translation>Möchten Sie das Lösungsblatt mit den Ergebnissen?</translation>
     </message>
     <message>
         <source>Due to the nature of a random generator, it will only perform one or the other</source>
-        <translation>Wegen des Zufallsgenerators gibt es nur das eine oder das andere</translation>
+        <translation>Wegen des Zufallsgenerators gibt es entweder das Arbeitsblatt oder das Lösungsblatt</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -757,19 +757,19 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
-        <translation>Hilfe für Lehrkräfte</translation>
+        <translation>Arbeitsblätter für Lehrkräfte</translation>
     </message>
     <message>
         <source>Please Select A Subject</source>
-        <translation>Bitte wählen Sie ein Fach</translation>
+        <translation>Bitte wählen Sie eine Rechenart</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation>Fach</translation>
+        <translation>Rechenart</translation>
     </message>
     <message>
         <source>Please Enter A Grade Level</source>
