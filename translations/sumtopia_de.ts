@@ -553,55 +553,55 @@
     </message>
     <message>
         <source>                       (also %1)</source>
-        <translation>                        (auch %1)</translation>
+        <translation>                         (auch %1)</translation>
     </message>
     <message>
         <source>  --grade N            grade level, 1 to 6</source>
-        <translation>  --grade N             Klassenstufe, 1 bis 6</translation>
+        <translation>  --grade N              Klassenstufe, 1 bis 6</translation>
     </message>
     <message>
         <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation>  --seed S              Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
+        <translation>  --seed S               Startwert, 1 bis 20, wird um eins vermindert zu jeder Zahl addiert</translation>
     </message>
     <message>
         <source>  --answers            the copy with the answers filled in</source>
-        <translation>  --answers             das Lösungsblatt: die Ergebnisse eingetragen</translation>
+        <translation>  --answers              das Lösungsblatt: die Ergebnisse eingetragen</translation>
     </message>
     <message>
         <source>  --negatives          %1 only: allow negative answers</source>
-        <translation>  --negatives           nur %1: negative Ergebnisse erlauben</translation>
+        <translation>  --negatives            nur %1: negative Ergebnisse erlauben</translation>
     </message>
     <message>
         <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation>  --with-key            nach jedem Arbeitsblatt sein Lösungsblatt mit denselben Aufgaben</translation>
+        <translation>  --with-key             nach jedem Arbeitsblatt sein Lösungsblatt mit denselben Aufgaben</translation>
     </message>
     <message>
         <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation>  --count K             K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
+        <translation>  --count K              K Blätter hintereinander, 1 bis 100 (Vorgabe 1)</translation>
     </message>
     <message>
         <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation>  --output DATEI        eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
+        <translation>  --output DATEI         eine PDF-Datei schreiben; - schreibt reinen Text auf die Standardausgabe;</translation>
     </message>
     <message>
         <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation>                        ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
+        <translation>                         ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</translation>
     </message>
     <message>
         <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation>  --wait-seconds W      wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
+        <translation>  --wait-seconds W       wie lange auf den Druck der Aufträge gewartet wird, 0 bis 3600</translation>
     </message>
     <message>
         <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation>                        (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
+        <translation>                         (Vorgabe 120); bei 0 endet der Aufruf, sobald der Drucker sie angenommen hat</translation>
     </message>
     <message>
         <source>  --help               show this help</source>
-        <translation>  --help                diese Hilfe zeigen</translation>
+        <translation>  --help                 diese Hilfe zeigen</translation>
     </message>
     <message>
         <source>  --version            show the version</source>
-        <translation>  --version             die Version zeigen</translation>
+        <translation>  --version              die Version zeigen</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>

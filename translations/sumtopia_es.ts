@@ -553,55 +553,55 @@
     </message>
     <message>
         <source>                       (also %1)</source>
-        <translation>                        (también %1)</translation>
+        <translation>                         (también %1)</translation>
     </message>
     <message>
         <source>  --grade N            grade level, 1 to 6</source>
-        <translation>  --grade N             curso, del 1 al 6</translation>
+        <translation>  --grade N              curso, del 1 al 6</translation>
     </message>
     <message>
         <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation>  --seed S              semilla, del 1 al 20, que se suma menos uno a cada número</translation>
+        <translation>  --seed S               semilla, del 1 al 20, que se suma menos uno a cada número</translation>
     </message>
     <message>
         <source>  --answers            the copy with the answers filled in</source>
-        <translation>  --answers             la hoja de soluciones: los resultados escritos</translation>
+        <translation>  --answers              la hoja de soluciones: los resultados escritos</translation>
     </message>
     <message>
         <source>  --negatives          %1 only: allow negative answers</source>
-        <translation>  --negatives           solo %1: permitir resultados negativos</translation>
+        <translation>  --negatives            solo %1: permitir resultados negativos</translation>
     </message>
     <message>
         <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation>  --with-key            tras cada ficha, su hoja de soluciones con los mismos ejercicios</translation>
+        <translation>  --with-key             tras cada ficha, su hoja de soluciones con los mismos ejercicios</translation>
     </message>
     <message>
         <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation>  --count K             K fichas seguidas, del 1 al 100 (1 por defecto)</translation>
+        <translation>  --count K              K fichas seguidas, del 1 al 100 (1 por defecto)</translation>
     </message>
     <message>
         <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation>  --output ARCHIVO      escribir un archivo PDF; - escribe texto plano en la salida estándar;</translation>
+        <translation>  --output ARCHIVO       escribir un archivo PDF; - escribe texto plano en la salida estándar;</translation>
     </message>
     <message>
         <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation>                        sin esta opción las fichas van a la impresora predeterminada, un trabajo cada una</translation>
+        <translation>                         sin esta opción las fichas van a la impresora predeterminada, un trabajo cada una</translation>
     </message>
     <message>
         <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation>  --wait-seconds W      cuánto esperar a que la impresora imprima los trabajos, del 0 al 3600</translation>
+        <translation>  --wait-seconds W       cuánto esperar a que la impresora imprima los trabajos, del 0 al 3600</translation>
     </message>
     <message>
         <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation>                        (120 por defecto); con 0 termina en cuanto la impresora los ha recibido</translation>
+        <translation>                         (120 por defecto); con 0 termina en cuanto la impresora los ha recibido</translation>
     </message>
     <message>
         <source>  --help               show this help</source>
-        <translation>  --help                mostrar esta ayuda</translation>
+        <translation>  --help                 mostrar esta ayuda</translation>
     </message>
     <message>
         <source>  --version            show the version</source>
-        <translation>  --version             mostrar la versión</translation>
+        <translation>  --version              mostrar la versión</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>

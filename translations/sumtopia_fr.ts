@@ -553,55 +553,55 @@
     </message>
     <message>
         <source>                       (also %1)</source>
-        <translation>                        (aussi %1)</translation>
+        <translation>                         (aussi %1)</translation>
     </message>
     <message>
         <source>  --grade N            grade level, 1 to 6</source>
-        <translation>  --grade N             niveau de classe, de 1 à 6</translation>
+        <translation>  --grade N              niveau de classe, de 1 à 6</translation>
     </message>
     <message>
         <source>  --seed S             seed, 1 to 20, added to every operand less one</source>
-        <translation>  --seed S              graine, de 1 à 20, ajoutée moins un à chaque nombre</translation>
+        <translation>  --seed S               graine, de 1 à 20, ajoutée moins un à chaque nombre</translation>
     </message>
     <message>
         <source>  --answers            the copy with the answers filled in</source>
-        <translation>  --answers             le corrigé&#xa0;: les résultats inscrits</translation>
+        <translation>  --answers              le corrigé&#xa0;: les résultats inscrits</translation>
     </message>
     <message>
         <source>  --negatives          %1 only: allow negative answers</source>
-        <translation>  --negatives           %1 seulement&#xa0;: autoriser les résultats négatifs</translation>
+        <translation>  --negatives            %1 seulement&#xa0;: autoriser les résultats négatifs</translation>
     </message>
     <message>
         <source>  --with-key           after each sheet, its answer copy with the same problems</source>
-        <translation>  --with-key            après chaque fiche, son corrigé avec les mêmes exercices</translation>
+        <translation>  --with-key             après chaque fiche, son corrigé avec les mêmes exercices</translation>
     </message>
     <message>
         <source>  --count K            K sheets in a row, 1 to 100 (default 1)</source>
-        <translation>  --count K             K fiches à la suite, de 1 à 100 (1 par défaut)</translation>
+        <translation>  --count K              K fiches à la suite, de 1 à 100 (1 par défaut)</translation>
     </message>
     <message>
         <source>  --output FILE        write a PDF file; - writes plain text to standard output;</source>
-        <translation>  --output FICHIER      écrire un fichier PDF&#xa0;; - écrit du texte brut sur la sortie standard&#xa0;;</translation>
+        <translation>  --output FICHIER       écrire un fichier PDF&#xa0;; - écrit du texte brut sur la sortie standard&#xa0;;</translation>
     </message>
     <message>
         <source>                       without it the sheets go to the default printer, one job each</source>
-        <translation>                        sans cette option, les fiches vont à l’imprimante par défaut, une tâche chacune</translation>
+        <translation>                         sans cette option, les fiches vont à l’imprimante par défaut, une tâche chacune</translation>
     </message>
     <message>
         <source>  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600</source>
-        <translation>  --wait-seconds W      combien de temps attendre que l’imprimante imprime les tâches, de 0 à 3600</translation>
+        <translation>  --wait-seconds W       combien de temps attendre que l’imprimante imprime les tâches, de 0 à 3600</translation>
     </message>
     <message>
         <source>                       (default 120); 0 returns once the printer has taken them</source>
-        <translation>                        (120 par défaut)&#xa0;; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
+        <translation>                         (120 par défaut)&#xa0;; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
     </message>
     <message>
         <source>  --help               show this help</source>
-        <translation>  --help                afficher cette aide</translation>
+        <translation>  --help                 afficher cette aide</translation>
     </message>
     <message>
         <source>  --version            show the version</source>
-        <translation>  --version             afficher la version</translation>
+        <translation>  --version              afficher la version</translation>
     </message>
     <message>
         <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Enter the Subject: %1,or %2: </source>
-        <translation>Opération : %1 ou %2 : </translation>
+        <translation>Opération&#xa0;: %1 ou %2&#xa0;: </translation>
     </message>
     <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -684,7 +685,7 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "de_DE.UTF-8"
         << "Aufruf: sumtopia --worksheet RECHENART --grade N --seed S [--answers] [--negatives]"
         << "  --worksheet RECHENART  addition, subtraction, multiplication, division oder percent"
-        << "  --grade N             Klassenstufe, 1 bis 6"
+        << "  --grade N              Klassenstufe, 1 bis 6"
         << "sumtopia: unbekannte Rechenart \u201Ex\u201C f\u00FCr --worksheet; erlaubt: addition, "
            "subtraction, multiplication, division, percent oder percents\n"
         << "sumtopia: grade \u201E7\u201C ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis "
@@ -695,7 +696,7 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
            "[--negatives]"
         << "  --worksheet OP\u00C9RATION  addition, subtraction, multiplication, division ou "
            "percent"
-        << "  --grade N             niveau de classe, de 1 \u00E0 6"
+        << "  --grade N              niveau de classe, de 1 \u00E0 6"
         << "sumtopia: op\u00E9ration inconnue \u00AB\u00A0x\u00A0\u00BB pour --worksheet\u00A0; "
            "autoris\u00E9\u00A0: addition, subtraction, multiplication, division, percent ou "
            "percents\n"
@@ -705,7 +706,7 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "es_ES.UTF-8"
         << "Uso: sumtopia --worksheet OPERACI\u00D3N --grade N --seed S [--answers] [--negatives]"
         << "  --worksheet OPERACI\u00D3N  addition, subtraction, multiplication, division o percent"
-        << "  --grade N             curso, del 1 al 6"
+        << "  --grade N              curso, del 1 al 6"
         << "sumtopia: operaci\u00F3n desconocida \u00ABx\u00BB para --worksheet; se admite: "
            "addition, subtraction, multiplication, division, percent o percents\n"
         << "sumtopia: grade \u00AB7\u00BB no se admite; se admite: un n\u00FAmero entero del 1 al "
@@ -726,6 +727,16 @@ void tst_WorksheetCli::translatedHelpAndErrors()
     QCOMPARE(lines.value(0), usage);
     QVERIFY2(lines.contains(subjects), qPrintable(subjects));
     QVERIFY2(lines.contains(grades), qPrintable(grades));
+    // Every description starts in one column, beside its option or under the one above.
+    static const QRegularExpression row(QStringLiteral("^(  --\\S+( \\S+)?  +| {20,})\\S"));
+    QSet<qsizetype> columns;
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = row.match(line);
+        if (match.hasMatch()) {
+            columns.insert(match.capturedLength(1));
+        }
+    }
+    QCOMPARE(columns.size(), 1);
 
     const Run unknown = runProgram({"--worksheet", "x", "--grade", "1", "--seed", "1"}, QString(),
                                    QString(), locale);
