@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>standard output</source>
-        <translation>salida estándar</translation>
+        <translation>en la salida estándar</translation>
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>

@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
-        <translation>%1 n’a pas pu être écrit&#xa0;: %2 (pendant %3). %4 Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant %3). %4 Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
     </message>
     <message>
         <source>The file that was there is unchanged.</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
-        <translation>%1 n’a pas pu être écrit&#xa0;: rien ne le lit. Lancez le programme qui le lit ou choisissez un fichier, puis réessayez.</translation>
+        <translation>Impossible d’écrire %1&#xa0;: aucun programme ne le lit. Lancez le programme qui le lit ou choisissez un fichier, puis réessayez.</translation>
     </message>
     <message>
         <source>opening</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>%1 cannot be written: %2. Choose another file name.</source>
-        <translation>%1 ne peut pas être écrit&#xa0;: %2. Choisissez un autre nom de fichier.</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2. Choisissez un autre nom de fichier.</translation>
     </message>
     <message>
         <source>creating the new file</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No printer is set up.</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>standard output</source>
-        <translation>sortie standard</translation>
+        <translation>sur la sortie standard</translation>
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
