@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation>%1 %2 vom Drucker „%3“ angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
+        <translation>%1 Der Drucker „%3“ hatte %2 angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
     </message>
     <message>
         <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Nächste</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Back to Menu</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Percent</source>
-        <translation>Prozent</translation>
+        <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>What Percent of:</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Answer =</source>
-        <translation>Antwort =</translation>
+        <translation>Ergebnis =</translation>
     </message>
     <message>
         <source>plus</source>
@@ -346,14 +346,14 @@
     </message>
     <message>
         <source>Answer equals</source>
-        <translation>Antwort gleich</translation>
+        <translation>Ergebnis gleich</translation>
     </message>
 </context>
 <context>
     <name>DrillWindow</name>
     <message>
         <source>Answer</source>
-        <translation>Antwort</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
@@ -365,11 +365,11 @@
     </message>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Please Enter the Grade Level (1-6).</source>
-        <translation>Bitte gib deine Klassenstufe ein (1-6).</translation>
+        <translation>Bitte gib deine Klassenstufe ein (1–6).</translation>
     </message>
     <message>
         <source>Grade Level</source>
@@ -381,11 +381,11 @@
     </message>
     <message>
         <source>CORRECT %1</source>
-        <translation>RICHTIG %1</translation>
+        <translation>RICHTIG, %1</translation>
     </message>
     <message>
         <source>Sorry,Try Again %1</source>
-        <translation>Leider falsch, versuch es noch mal %1</translation>
+        <translation>Leider falsch, versuch es noch mal, %1</translation>
     </message>
 </context>
 <context>
@@ -403,11 +403,11 @@
     </message>
     <message>
         <source>Answer </source>
-        <translation>Antwort </translation>
+        <translation>Ergebnis </translation>
     </message>
     <message>
         <source> Answer </source>
-        <translation> Antwort </translation>
+        <translation> Ergebnis </translation>
     </message>
     <message>
         <source>Addition</source>
@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation>Antwort</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>Percents</source>
-        <translation>Prozente</translation>
+        <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>Find the percent of the following numbers</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>IS WHAT PERCENT OF:</source>
-        <translation>IST WIE VIEL PROZENT VON:</translation>
+        <translation>SIND WIE VIEL % VON:</translation>
     </message>
 </context>
 <context>
@@ -476,12 +476,20 @@
         <translation>ein PDF-Dateipfad oder - für die Standardausgabe</translation>
     </message>
     <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>
-        <translation>unbekannte Option &apos;%1&apos;; erlaubt: %2</translation>
+        <translation>unbekannte Option „%1“; erlaubt: %2</translation>
     </message>
     <message>
         <source>option %1 takes no value, but was given &apos;%2&apos;</source>
-        <translation>Option %1 nimmt keinen Wert, bekam aber &apos;%2&apos;</translation>
+        <translation>Option %1 nimmt keinen Wert, bekam aber „%2“</translation>
     </message>
     <message>
         <source>option %1 is missing its value; allowed: %2</source>
@@ -489,7 +497,7 @@
     </message>
     <message>
         <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
-        <translation>Wert &apos;%1&apos; von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
+        <translation>Wert „%1“ von %2 enthält ein Steuerzeichen; erlaubt: %3</translation>
     </message>
     <message>
         <source>option %1 is given more than once; allowed: once</source>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
-        <translation>%1 &apos;%2&apos; ist nicht erlaubt; erlaubt: %3</translation>
+        <translation>%1 „%2“ ist nicht erlaubt; erlaubt: %3</translation>
     </message>
     <message>
         <source>Makes worksheets of twenty problems without opening a window.</source>
@@ -525,7 +533,7 @@
     </message>
     <message>
         <source>SUBJECT</source>
-        <translation>FACH</translation>
+        <translation>RECHENART</translation>
     </message>
     <message>
         <source>N</source>
@@ -549,7 +557,7 @@
     </message>
     <message>
         <source>the copy with the answers filled in</source>
-        <translation>die Ausgabe mit eingetragenen Lösungen</translation>
+        <translation>das Lösungsblatt: die Ergebnisse eingetragen</translation>
     </message>
     <message>
         <source>%1 only: allow negative answers</source>
@@ -557,7 +565,7 @@
     </message>
     <message>
         <source>after each sheet, its answer copy with the same problems</source>
-        <translation>nach jedem Blatt seine Lösungsausgabe mit denselben Aufgaben</translation>
+        <translation>nach jedem Arbeitsblatt sein Lösungsblatt mit denselben Aufgaben</translation>
     </message>
     <message>
         <source>K</source>
@@ -604,20 +612,20 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
         <translation>(auch %1)</translation>
     </message>
     <message>
+        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
+        <translation>Ausgabedatei „%1“ kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
+    </message>
+    <message>
         <source>option %1 is missing; allowed: %2</source>
         <translation>Option %1 fehlt; erlaubt: %2</translation>
     </message>
     <message>
         <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
-        <translation>unbekannte Rechenart &apos;%1&apos; für %2; erlaubt: %3</translation>
+        <translation>unbekannte Rechenart „%1“ für %2; erlaubt: %3</translation>
     </message>
     <message>
         <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
-        <translation>%1 ist mit &apos;%2&apos; nicht erlaubt; erlaubt nur mit %3</translation>
-    </message>
-    <message>
-        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>Ausgabedatei &apos;%1&apos; kann nicht geschrieben werden (%2); erlaubt: ein beschreibbarer Dateipfad oder - für die Standardausgabe</translation>
+        <translation>%1 ist mit „%2“ nicht erlaubt; erlaubt nur mit %3</translation>
     </message>
     <message>
         <source>Usage:</source>
@@ -627,14 +635,6 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     <message>
         <source>(starts the window)</source>
         <translation>(öffnet das Fenster)</translation>
-    </message>
-    <message>
-        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
-    </message>
-    <message>
-        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
 </context>
 <context>
@@ -711,7 +711,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
-        <translation>Warnung: Ein Matheprogramm für die Klassen 1-6, nichts für schwache Nerven.</translation>
+        <translation>Warnung: Ein Matheprogramm für die Klassen 1–6, nichts für schwache Nerven.</translation>
     </message>
     <message>
         <source>Math Quiz</source>
@@ -730,31 +730,31 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     <name>frmTeacherAide</name>
     <message>
         <source>Print Test</source>
-        <translation>Test drucken</translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Enter the Subject: %1,or %2: </source>
-        <translation>Wählen Sie das Fach: %1 oder %2: </translation>
+        <translation>Rechenart: %1 oder %2: </translation>
     </message>
     <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
-        <translation>Dieses Fenster hilft Ihnen, einen Test zu erstellen.</translation>
+        <translation>Dieses Fenster hilft Ihnen, ein Arbeitsblatt zu erstellen.</translation>
     </message>
     <message>
         <source>Enter Grade Level: (1 - 6):</source>
-        <translation>Klassenstufe (1 - 6):</translation>
+        <translation>Klassenstufe (1–6):</translation>
     </message>
     <message>
         <source>Seed for Generator to insure originality (1-20):</source>
-        <translation>Startwert des Zufallsgenerators (1-20):</translation>
+        <translation>Startwert des Zufallsgenerators (1–20):</translation>
     </message>
     <message>
         <source>Would you like a copy of the test with answers?</source>
-        <translation>Möchten Sie eine Ausgabe mit den Lösungen?</translation>
+        <translation>Möchten Sie das Lösungsblatt mit den Ergebnissen?</translation>
     </message>
     <message>
         <source>Due to the nature of a random generator, it will only perform one or the other</source>
-        <translation>Wegen des Zufallsgenerators gibt es nur das eine oder das andere</translation>
+        <translation>Wegen des Zufallsgenerators gibt es entweder das Arbeitsblatt oder das Lösungsblatt</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -770,19 +770,19 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
-        <translation>Hilfe für Lehrkräfte</translation>
+        <translation>Arbeitsblätter für Lehrkräfte</translation>
     </message>
     <message>
         <source>Please Select A Subject</source>
-        <translation>Bitte wählen Sie ein Fach</translation>
+        <translation>Bitte wählen Sie eine Rechenart</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation>Fach</translation>
+        <translation>Rechenart</translation>
     </message>
     <message>
         <source>Please Enter A Grade Level</source>

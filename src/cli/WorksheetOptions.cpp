@@ -4,6 +4,7 @@
 #include "printing/FileOutput.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
@@ -517,12 +518,18 @@ QString worksheetUsage()
          QCoreApplication::translate(
              "WorksheetOptions", "Makes worksheets of twenty problems without opening a window."),
          QString()};
+    // A translated value name may be longer than the English one: every description then moves
+    // right together, so they still start in one column.
+    qsizetype column = kHelpColumn;
+    for (const OptionRow &row : kOptions) {
+        column = std::max(column, 2 + withValueName(row).size() + 2);
+    }
     for (const OptionRow &row : kOptions) {
         const QStringList text = helpText(row).split(QLatin1Char('\n'));
-        lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(kHelpColumn - 2) +
+        lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(column - 2) +
                      QStringLiteral("  ") + text.first());
         for (qsizetype i = 1; i < text.size(); ++i) {
-            lines.append(QString(kHelpColumn, QLatin1Char(' ')) + text.at(i));
+            lines.append(QString(column, QLatin1Char(' ')) + text.at(i));
         }
     }
     lines += {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -22,7 +23,7 @@ struct Run {
 
 // Runs the program as a script would: no display, no platform chosen.
 Run runProgram(const QStringList &arguments, const QString &directory = QString(),
-               const QString &standardOutput = QString(), bool german = false)
+               const QString &standardOutput = QString(), const QString &desktopLocale = QString())
 {
     QProcess process;
     if (!standardOutput.isEmpty()) {
@@ -32,12 +33,12 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
     }
-    // A German desktop session: LANG alone names the language.
-    if (german) {
+    // A desktop session in another language: LANG alone names it.
+    if (!desktopLocale.isEmpty()) {
         for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
             environment.remove(QString::fromLatin1(name));
         }
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        environment.insert(QStringLiteral("LANG"), desktopLocale);
     }
     process.setProcessEnvironment(environment);
     if (!directory.isEmpty()) {
@@ -95,9 +96,12 @@ private slots:
     void noDisplay_data();
     void noDisplay();
     void qtOptionsStartTheWindow();
-    void germanSheet_data();
-    void germanSheet();
-    void germanHelpAndErrors();
+    void translatedSheet_data();
+    void translatedSheet();
+    void translatedSheetsOnePageEach_data();
+    void translatedSheetsOnePageEach();
+    void translatedHelpAndErrors_data();
+    void translatedHelpAndErrors();
 };
 
 void tst_WorksheetCli::helpAndVersion_data()
@@ -469,96 +473,209 @@ void tst_WorksheetCli::qtOptionsStartTheWindow()
     process.waitForFinished(5000);
 }
 
-void tst_WorksheetCli::germanSheet_data()
+void tst_WorksheetCli::translatedSheet_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("lines");
+    const QStringList addition = {"--worksheet", "addition", "--grade",  "1",
+                                  "--seed",      "1",        "--output", "-"};
+    const QStringList percent = {"--worksheet", "percent",   "--grade",  "5", "--seed",
+                                 "1",           "--answers", "--output", "-"};
     // Heading and first problem as printed; the columns and the numbers' points stay.
-    QTest::addRow("addition")
-        << QStringList{"--worksheet", "addition", "--grade", "1", "--seed", "1", "--output", "-"}
+    QTest::addRow("de addition")
+        << "de_DE.UTF-8" << addition
+        << QStringList{
+               "",
+               "",
+               "NAME: __________________",
+               "",
+               "DATUM: __________________",
+               "",
+               "Addiere die folgenden Zahlen",
+               "",
+               " 1 )                        12             2 )                       9",
+               "                          + 14                                    + 10",
+               "              Ergebnis__________                        Ergebnis__________"};
+    QTest::addRow("de percent with answers")
+        << "de_DE.UTF-8" << percent
+        << QStringList{"Berechne den Prozentsatz der folgenden Zahlen", "",
+                       " 1 )        629 SIND WIE VIEL % VON:           481  Ergebnis  130.8"};
+    QTest::addRow("de division with answers")
+        << "de_DE.UTF-8" << QStringList{"--worksheet", "division",  "--grade",  "6", "--seed",
+                                        "1",           "--answers", "--output", "-"}
+        << QStringList{"Dividiere die folgenden Zahlen", "",
+                       " 1 )        629  /    481   Ergebnis  1.308"};
+    QTest::addRow("fr addition")
+        << "fr_FR.UTF-8" << addition
         << QStringList{"",
                        "",
-                       "NAME: __________________",
+                       "NOM\u00A0: __________________",
                        "",
-                       "DATUM: __________________",
+                       "DATE\u00A0: __________________",
                        "",
-                       "Addiere die folgenden Zahlen",
+                       "Calcule les additions suivantes",
                        "",
                        " 1 )                        12             2 )                       9",
                        "                          + 14                                    + 10",
-                       "              Antwort__________                         Antwort__________"};
-    QTest::addRow("percent with answers")
-        << QStringList{"--worksheet", "percent",   "--grade",  "5", "--seed",
-                       "1",           "--answers", "--output", "-"}
+                       "              R\u00E9sultat__________                        "
+                       "R\u00E9sultat__________"};
+    QTest::addRow("fr percent with answers")
+        << "fr_FR.UTF-8" << percent
+        << QStringList{"Calcule les pourcentages suivants", "",
+                       " 1 )        629 EST QUEL % DE\u00A0:                481  R\u00E9sultat  "
+                       "130.8"};
+    QTest::addRow("es addition")
+        << "es_ES.UTF-8" << addition
         << QStringList{"",
                        "",
-                       "NAME: __________________",
+                       "NOMBRE: __________________",
                        "",
-                       "DATUM: __________________",
+                       "FECHA: __________________",
                        "",
-                       "Berechne den Prozentsatz der folgenden Zahlen",
+                       "Resuelve las siguientes sumas",
                        "",
-                       " 1 )        629 IST WIE VIEL PROZENT VON:      481  Antwort  130.8"};
-    QTest::addRow("division with answers")
-        << QStringList{"--worksheet", "division",  "--grade",  "6", "--seed",
-                       "1",           "--answers", "--output", "-"}
-        << QStringList{"",
-                       "",
-                       "NAME: __________________",
-                       "",
-                       "DATUM: __________________",
-                       "",
-                       "Dividiere die folgenden Zahlen",
-                       "",
-                       " 1 )        629  /    481   Antwort  1.308"};
+                       " 1 )                        12             2 )                       9",
+                       "                          + 14                                    + 10",
+                       "              Soluci\u00F3n__________                        "
+                       "Soluci\u00F3n__________"};
+    QTest::addRow("es percent with answers")
+        << "es_ES.UTF-8" << percent
+        << QStringList{"Calcula los siguientes porcentajes", "",
+                       " 1 )        629 ES QU\u00C9 % DE:                   481  Soluci\u00F3n  "
+                       "130.8"};
 }
 
-void tst_WorksheetCli::germanSheet()
+void tst_WorksheetCli::translatedSheet()
 {
+    QFETCH(QString, locale);
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, lines);
-    const Run run = runProgram(arguments, QString(), QString(), true);
+    const Run run = runProgram(arguments, QString(), QString(), locale);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
-    const QStringList printed = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    QStringList printed = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    // The rows that start at the instruction are compared from there.
+    if (lines.first() != QString()) {
+        printed = printed.mid(printed.indexOf(lines.first()));
+    }
     QVERIFY(printed.size() > lines.size());
     QCOMPARE(printed.mid(0, lines.size()), lines);
     // No number anywhere on the sheet is written with a decimal comma.
     QVERIFY(!QString::fromUtf8(run.out).contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
 }
 
-void tst_WorksheetCli::germanHelpAndErrors()
+void tst_WorksheetCli::translatedSheetsOnePageEach_data()
 {
-    const Run help = runProgram({"--help"}, QString(), QString(), true);
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("grade");
+    // The longest words of each language on its widest problems: the percent sheet's middle
+    // text, and the answer label beside four-digit sums.
+    for (const char *locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
+        const QString language = QString::fromLatin1(locale).left(2);
+        QTest::addRow("%s percent", qPrintable(language)) << locale << "percent"
+                                                          << "3";
+        QTest::addRow("%s addition grade 6", qPrintable(language)) << locale << "addition"
+                                                                   << "6";
+        QTest::addRow("%s multiplication grade 6", qPrintable(language))
+            << locale << "multiplication"
+            << "6";
+    }
+}
+
+void tst_WorksheetCli::translatedSheetsOnePageEach()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, subject);
+    QFETCH(QString, grade);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    const Run run = runProgram(
+        {"--worksheet", subject, "--grade", grade, "--seed", "2", "--with-key", "--output", pdf},
+        QString(), QString(), locale);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    // The sheet and its key, one page each: no problem spills onto a line of its own.
+    QCOMPARE(pdfPages(pdf), 2);
+}
+
+void tst_WorksheetCli::translatedHelpAndErrors_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("subjects");
+    QTest::addColumn<QString>("grades");
+    QTest::addColumn<QString>("unknownSubject");
+    QTest::addColumn<QString>("badGrade");
+    // The subject names and the options are the command's interface and stay as they are.
+    QTest::addRow("de")
+        << "de_DE.UTF-8"
+        << "Aufruf: sumtopia --worksheet RECHENART --grade N --seed S [--answers]"
+        << "  --worksheet RECHENART  addition, subtraction, multiplication, division oder percent"
+        << "  --grade N              Klassenstufe, 1 bis 6"
+        << "sumtopia: unbekannte Rechenart \u201Ex\u201C f\u00FCr --worksheet; erlaubt: addition, "
+           "subtraction, multiplication, division, percent oder percents\n"
+        << "sumtopia: grade \u201E7\u201C ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis "
+           "6\n";
+    QTest::addRow("fr")
+        << "fr_FR.UTF-8"
+        << "Usage\u00A0: sumtopia --worksheet OP\u00C9RATION --grade N --seed S [--answers]"
+        << "  --worksheet OP\u00C9RATION  addition, subtraction, multiplication, division ou "
+           "percent"
+        << "  --grade N              niveau de classe, de 1 \u00E0 6"
+        << "sumtopia: op\u00E9ration inconnue \u00AB\u00A0x\u00A0\u00BB pour --worksheet\u00A0; "
+           "autoris\u00E9\u00A0: addition, subtraction, multiplication, division, percent ou "
+           "percents\n"
+        << "sumtopia: grade \u00AB\u00A07\u00A0\u00BB n\u2019est pas autoris\u00E9\u00A0; "
+           "autoris\u00E9\u00A0: un nombre entier de 1 \u00E0 6\n";
+    QTest::addRow("es")
+        << "es_ES.UTF-8"
+        << "Uso: sumtopia --worksheet OPERACI\u00D3N --grade N --seed S [--answers] [--negatives]"
+        << "  --worksheet OPERACI\u00D3N  addition, subtraction, multiplication, division o percent"
+        << "  --grade N              curso, del 1 al 6"
+        << "sumtopia: operaci\u00F3n desconocida \u00ABx\u00BB para --worksheet; se admite: "
+           "addition, subtraction, multiplication, division, percent o percents\n"
+        << "sumtopia: grade \u00AB7\u00BB no se admite; se admite: un n\u00FAmero entero del 1 al "
+           "6\n";
+}
+
+void tst_WorksheetCli::translatedHelpAndErrors()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, usage);
+    QFETCH(QString, subjects);
+    QFETCH(QString, grades);
+    QFETCH(QString, unknownSubject);
+    QFETCH(QString, badGrade);
+    const Run help = runProgram({"--help"}, QString(), QString(), locale);
     QCOMPARE(help.status, 0);
     const QStringList lines = QString::fromUtf8(help.out).split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0),
-             "Aufruf: sumtopia --worksheet FACH --grade N --seed S [--answers] [--negatives]");
-    // The subject names and the options are the command's interface and stay as they are.
-    QVERIFY(lines.contains(
-        "  --worksheet FACH     addition, subtraction, multiplication, division oder percent"));
-    QVERIFY(lines.contains("  --grade N            Klassenstufe, 1 bis 6"));
-    // A help text of two lines, its range and its default filled in, the second line under the
-    // first.
-    const qsizetype wait = lines.indexOf("  --wait-seconds W     wie lange auf den Druck der "
-                                         "Auftr\u00E4ge gewartet wird, 0 bis 3600");
-    QVERIFY2(wait > 0, help.out.constData());
-    QCOMPARE(lines.value(wait + 1), "                       (Vorgabe 120); bei 0 endet der Aufruf, "
-                                    "sobald der Drucker sie angenommen hat");
+    QCOMPARE(lines.value(0), usage);
+    QVERIFY2(lines.contains(subjects), qPrintable(subjects));
+    QVERIFY2(lines.contains(grades), qPrintable(grades));
+    // Every description starts in one column, beside its option or under the one above.
+    static const QRegularExpression row(QStringLiteral("^(  --\\S+( \\S+)?  +| {20,})\\S"));
+    QSet<qsizetype> columns;
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = row.match(line);
+        if (match.hasMatch()) {
+            columns.insert(match.capturedLength(1));
+        }
+    }
+    QCOMPARE(columns.size(), 1);
 
-    const Run unknown =
-        runProgram({"--worksheet", "x", "--grade", "1", "--seed", "1"}, QString(), QString(), true);
+    const Run unknown = runProgram({"--worksheet", "x", "--grade", "1", "--seed", "1"}, QString(),
+                                   QString(), locale);
     QCOMPARE(unknown.status, 2);
-    QCOMPARE(QString::fromUtf8(unknown.err),
-             "sumtopia: unbekannte Rechenart 'x' f\u00FCr --worksheet; erlaubt: addition, "
-             "subtraction, multiplication, division, percent oder percents\n");
+    QCOMPARE(QString::fromUtf8(unknown.err), unknownSubject);
     QCOMPARE(unknown.out, QByteArray());
 
     const Run grade = runProgram({"--worksheet", "addition", "--grade", "7", "--seed", "1"},
-                                 QString(), QString(), true);
+                                 QString(), QString(), locale);
     QCOMPARE(grade.status, 2);
-    QCOMPARE(QString::fromUtf8(grade.err),
-             "sumtopia: grade '7' ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis 6\n");
+    QCOMPARE(QString::fromUtf8(grade.err), badGrade);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetCli)

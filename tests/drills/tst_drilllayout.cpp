@@ -219,31 +219,43 @@ void tst_DrillLayout::problemSentence_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("french");
+    QTest::addColumn<QString>("spanish");
     QTest::addRow("addition") << "frmAddition"
                               << "12"
                               << "7"
                               << "12 plus 7"
-                              << "12 plus 7";
+                              << "12 plus 7"
+                              << "12 plus 7"
+                              << "12 m\u00E1s 7";
     QTest::addRow("subtraction negative") << "frmSubtraction"
                                           << "5"
                                           << "7"
                                           << "5 minus 7"
-                                          << "5 minus 7";
+                                          << "5 minus 7"
+                                          << "5 moins 7"
+                                          << "5 menos 7";
     QTest::addRow("multiplication") << "frmMultiplication"
                                     << "6"
                                     << "7"
                                     << "6 times 7"
-                                    << "6 mal 7";
+                                    << "6 mal 7"
+                                    << "6 fois 7"
+                                    << "6 por 7";
     QTest::addRow("division dividend first") << "frmDivision"
                                              << "97"
                                              << "20"
                                              << "97 divided by 20"
-                                             << "97 geteilt durch 20";
+                                             << "97 geteilt durch 20"
+                                             << "97 divis\u00E9 par 20"
+                                             << "97 dividido entre 20";
     QTest::addRow("percent second first") << "frmPercent"
                                           << "3"
                                           << "4"
                                           << "What Percent of 4 is 3"
-                                          << "Wie viel % von 4 ist 3";
+                                          << "Wie viel % von 4 ist 3"
+                                          << "Quel % de 4 est 3"
+                                          << "\u00BFQu\u00E9 % de 4 es 3";
 }
 
 void tst_DrillLayout::problemSentence()
@@ -253,8 +265,11 @@ void tst_DrillLayout::problemSentence()
     QFETCH(QString, second);
     QFETCH(QString, sentence);
     QFETCH(QString, german);
-    // The run in German reads the problem in German; every other run in English, as designed.
-    const bool inGerman = QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("de"));
+    QFETCH(QString, french);
+    QFETCH(QString, spanish);
+    // A run in a translated language reads the problem in it; every other run in English.
+    const QMap<QString, QString> inLanguage = {{"de", german}, {"fr", french}, {"es", spanish}};
+    const QString language = QLocale::system().uiLanguages().value(0).left(2);
     const QMap<QString, const DrillLayout *> layouts = {
         {"frmAddition", &additionLayout()},
         {"frmSubtraction", &subtractionLayout()},
@@ -262,7 +277,8 @@ void tst_DrillLayout::problemSentence()
         {"frmDivision", &divisionLayout()},
         {"frmPercent", &percentLayout()},
     };
-    QCOMPARE(::problemSentence(*layouts.value(drill), first, second), inGerman ? german : sentence);
+    QCOMPARE(::problemSentence(*layouts.value(drill), first, second),
+             inLanguage.value(language, sentence));
 }
 
 void tst_DrillLayout::window_data()

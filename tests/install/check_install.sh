@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Usage: check_install.sh CMAKE BUILD_DIR VERSION APP_ID
+# Usage: check_install.sh CMAKE BUILD_DIR VERSION APP_ID LANGUAGES
 # Installs BUILD_DIR with "cmake --install" into a temporary prefix and validates the installed
 # desktop entry, AppStream metainfo, icon and manual page, and that only the program is installed.
+# LANGUAGES (de,fr,...) are the program's catalogues: the menu entry and the software centre's
+# text must speak each of them too.
 set -uo pipefail
-cmake=$1 build=$2 version=$3 id=$4
+cmake=$1 build=$2 version=$3 id=$4 languages=${5:-}
 
-for tool in desktop-file-validate appstreamcli groff lexgrog; do
+for tool in desktop-file-validate appstreamcli groff lexgrog xmllint; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: '$tool' is not installed, so the install tree cannot be validated;" \
             "scripts/install-deps.sh installs it"
@@ -60,6 +62,40 @@ if [[ -f $desktop ]]; then
     grep -qx 'Categories=Education;Math;' "$desktop" || fail "desktop entry lacks Education;Math;"
 fi
 
+# A language's value of a desktop entry key, empty when it has none.
+entry() {
+    sed -n "s/^$1\\[$2\\]=//p" "$desktop"
+}
+# How many elements an XPath expression finds in the metainfo.
+count() {
+    xmllint --xpath "count($1)" "$metainfo" 2>/dev/null
+}
+
+IFS=, read -r -a codes <<<"$languages"
+for code in "${codes[@]}"; do
+    if [[ -f $desktop ]]; then
+        for key in Name GenericName Comment Keywords; do
+            [[ -n "$(entry "$key" "$code")" ]] || fail "desktop entry has no $key[$code]"
+        done
+        # The menu's words in the language, not the English ones copied.
+        for key in GenericName Comment Keywords; do
+            english=$(sed -n "s/^$key=//p" "$desktop")
+            [[ "$(entry "$key" "$code")" != "$english" ]] || fail "desktop entry's $key[$code] is English"
+        done
+    fi
+    if [[ -f $metainfo ]]; then
+        [[ $(count "/component/summary[@xml:lang='$code']") == 1 ]] ||
+            fail "metainfo has no summary in '$code'"
+        # Every paragraph and list item of the description has its translation.
+        for part in p ul/li; do
+            english=$(count "/component/description/$part[not(@xml:lang)]")
+            translated=$(count "/component/description/$part[@xml:lang='$code']")
+            [[ "$translated" == "$english" ]] ||
+                fail "metainfo description has $translated of $english <${part#ul/}> in '$code'"
+        done
+    fi
+done
+
 if [[ -f $metainfo ]]; then
     appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects the metainfo"
     grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
@@ -71,9 +107,7 @@ if [[ -f $metainfo ]]; then
 fi
 
 if [[ -f $icon ]]; then
-    if command -v xmllint >/dev/null; then
-        xmllint --noout "$icon" || fail "icon is not well-formed XML"
-    fi
+    xmllint --noout "$icon" || fail "icon is not well-formed XML"
     grep -q '<svg xmlns="http://www.w3.org/2000/svg"' "$icon" || fail "icon is not an SVG picture"
     grep -q 'viewBox="0 0 32 32"' "$icon" || fail "icon is not drawn in the logo's 32 by 32 units"
 fi

@@ -1,0 +1,827 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CandidateLabel</name>
+    <message>
+        <source>answer choice %1 of 4</source>
+        <translation>respuesta posible %1 de 4</translation>
+    </message>
+</context>
+<context>
+    <name>CupsPrinterService</name>
+    <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>No se pudo cargar la biblioteca de impresión (%1). Instale la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>A la biblioteca de impresión libcups.so.2 le falta %1. Instale una versión actual de la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The print server (%1) did not answer within %2.</source>
+        <translation>El servidor de impresión (%1) no respondió en %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>El servidor de impresión (%1) cortó la conexión.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>No hay ningún servidor de impresión en %1.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>no se pudieron dibujar las páginas</translation>
+    </message>
+</context>
+<context>
+    <name>Delivery</name>
+    <message>
+        <source>1 job</source>
+        <translation>1 trabajo</translation>
+    </message>
+    <message>
+        <source>%1 jobs</source>
+        <translation>%1 trabajos</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>Check that the printing service is running, then try again.</source>
+        <translation>Compruebe que el servicio de impresión está en marcha y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
+        <translation>No se pudo escribir %1: %2 (al %3). %4 Libere espacio o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The file that was there is unchanged.</source>
+        <translation>El archivo que había sigue sin cambios.</translation>
+    </message>
+    <message>
+        <source>No file was left behind.</source>
+        <translation>No ha quedado ningún archivo a medias.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
+        <translation>No se pudo escribir %1: nada lo está leyendo. Inicie el programa que lo lee o elija un archivo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>abrir</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>escribir</translation>
+    </message>
+    <message>
+        <source>closing</source>
+        <translation>cerrar</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>el nombre del archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the path is %1 bytes long, more than the %2 a path may have</source>
+        <translation>la ruta tiene %1 bytes, más de los %2 que puede tener una ruta</translation>
+    </message>
+    <message>
+        <source>a name in the path is %1 bytes long, more than the %2 a name may have</source>
+        <translation>un nombre de la ruta tiene %1 bytes, más de los %2 que puede tener un nombre</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>es un enlace simbólico que forma un bucle</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something that does not exist</source>
+        <translation>es un enlace simbólico a algo que no existe</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <translation>no se puede usar la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder %1 takes no new files: %2</source>
+        <translation>la carpeta %1 no admite archivos nuevos: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Choose another file name.</source>
+        <translation>No se puede escribir %1: %2. Elija otro nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>creating the new file</source>
+        <translation>crear el archivo nuevo</translation>
+    </message>
+    <message>
+        <source>flushing to disk</source>
+        <translation>guardar en el disco</translation>
+    </message>
+    <message>
+        <source>putting the new file in place</source>
+        <translation>poner el archivo nuevo en su sitio</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Ficha de ejercicios</translation>
+    </message>
+    <message>
+        <source>The PDF pages for %1 could not be drawn; nothing was written.</source>
+        <translation>No se pudieron dibujar las páginas PDF de %1; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>No printer is set up.</source>
+        <translation>No hay ninguna impresora configurada.</translation>
+    </message>
+    <message>
+        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
+        <translation> La impresora ya había aceptado %1; el resto (%2) %3.</translation>
+    </message>
+    <message>
+        <source>was</source>
+        <translation>no se envió</translation>
+    </message>
+    <message>
+        <source>were</source>
+        <translation>no se envió</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
+        <translation>La impresora «%1» no aceptó la ficha: %2.%3 Compruebe que la impresora acepta trabajos y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
+        <translation>La impresora «%1» está en pausa: la ficha espera en su cola y se imprimirá cuando se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
+        <translation>La impresora «%1» está en pausa: las %2 fichas esperan en su cola y se imprimirán cuando se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
+        <translation>La impresora «%1» aún no ha podido imprimir la ficha: %2. La ficha se queda en su cola y el servidor de impresión lo volverá a intentar más tarde; revise la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; stopped before the worksheet was printed: %2. The worksheet stays in its queue and prints when the printer is resumed.</source>
+        <translation>La impresora «%1» se detuvo antes de imprimir la ficha: %2. La ficha se queda en su cola y se imprimirá cuando se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
+        <translation>La impresora «%1» no imprimió la ficha: %2. Revise la impresora y vuelva a imprimir la ficha.</translation>
+    </message>
+    <message>
+        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
+        <translation>%1 La impresora «%3» había aceptado %2; no se puede saber si se llegará a imprimir. %4</translation>
+    </message>
+    <message>
+        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
+        <translation>%1 de la impresora «%2» %3 en su cola después de %4%5; %6 cuando la impresora %7 atienda.</translation>
+    </message>
+    <message>
+        <source>waits</source>
+        <translation>sigue esperando</translation>
+    </message>
+    <message>
+        <source>wait</source>
+        <translation>siguen esperando</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source> (the printer says: %1)</source>
+        <translation> (la impresora dice: %1)</translation>
+    </message>
+    <message>
+        <source>it prints</source>
+        <translation>se imprimirá</translation>
+    </message>
+    <message>
+        <source>they print</source>
+        <translation>se imprimirán</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>lo</translation>
+    </message>
+    <message>
+        <source>them</source>
+        <translation>los</translation>
+    </message>
+    <message>
+        <source>The worksheet was saved as %1.</source>
+        <translation>La ficha se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>no printer is set up; use --output FILE.pdf or --output -</source>
+        <translation>no hay ninguna impresora configurada; use --output ARCHIVO.pdf o --output -</translation>
+    </message>
+    <message>
+        <source>The worksheet was not saved. %1</source>
+        <translation>La ficha no se ha guardado. %1</translation>
+    </message>
+    <message>
+        <source>The worksheet was not printed. %1</source>
+        <translation>La ficha no se ha imprimido. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrillLayout</name>
+    <message>
+        <source>Add the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Suma los dos números y arrastra la respuesta correcta a la casilla vacía.</translation>
+    </message>
+    <message>
+        <source>Subtract the two numbers, then drag the correct answer  to the total box.</source>
+        <translation>Resta los dos números y arrastra la respuesta correcta a la casilla vacía.</translation>
+    </message>
+    <message>
+        <source>Multiply the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Multiplica los dos números y arrastra la respuesta correcta a la casilla vacía.</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <translation>Divide los dos números y arrastra la respuesta correcta a la casilla vacía.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Back to Menu</source>
+        <translation>Volver al menú</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>dividend</source>
+        <translation>dividendo</translation>
+    </message>
+    <message>
+        <source>divisor</source>
+        <translation>divisor</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>What Percent of:</source>
+        <translation>¿Qué % de:</translation>
+    </message>
+    <message>
+        <source>is:</source>
+        <translation>es:</translation>
+    </message>
+    <message>
+        <source>Answer =</source>
+        <translation>Resultado =</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>Answer equals</source>
+        <translation>Resultado igual a</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Answer</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
+        <translation>Responde con Alt+1 a Alt+4, o ve a una respuesta con Tab y pulsa Espacio</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Profesorado</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimir una ficha</translation>
+    </message>
+    <message>
+        <source>Please Enter the Grade Level (1-6).</source>
+        <translation>Escribe tu curso (1-6).</translation>
+    </message>
+    <message>
+        <source>Grade Level</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Welcome %1!   To The Sumtopia.</source>
+        <translation>¡Hola, %1!   Vamos a Sumtopia.</translation>
+    </message>
+    <message>
+        <source>CORRECT %1</source>
+        <translation>¡MUY BIEN, %1!</translation>
+    </message>
+    <message>
+        <source>Sorry,Try Again %1</source>
+        <translation>Inténtalo otra vez, %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>No se pudo empezar una página nueva.</translation>
+    </message>
+</context>
+<context>
+    <name>Subjects</name>
+    <message>
+        <source>Do You Want Negative Answers Mixed In?</source>
+        <translation>¿Desea que también haya resultados negativos?</translation>
+    </message>
+    <message>
+        <source>Answer </source>
+        <translation>Solución </translation>
+    </message>
+    <message>
+        <source> Answer </source>
+        <translation> Solución </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Add the following numbers</source>
+        <translation>Resuelve las siguientes sumas</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Subtract the following numbers</source>
+        <translation>Resuelve las siguientes restas</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Divide the following numbers</source>
+        <translation>Resuelve las siguientes divisiones</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Multiply the following numbers</source>
+        <translation>Resuelve las siguientes multiplicaciones</translation>
+    </message>
+    <message>
+        <source>Percents</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>Find the percent of the following numbers</source>
+        <translation>Calcula los siguientes porcentajes</translation>
+    </message>
+    <message>
+        <source>IS WHAT PERCENT OF:</source>
+        <translation>ES QUÉ % DE:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>standard output</source>
+        <translation>en la salida estándar</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetOptions</name>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>a PDF file path, or - for standard output</source>
+        <translation>una ruta de archivo PDF, o - para la salida estándar</translation>
+    </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>la ruta de salida de %1 bytes es demasiado larga; se admite: una ruta de %2 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>la ruta de salida contiene un nombre de %1 bytes; se admiten: nombres de %2 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; allowed: %2</source>
+        <translation>opción desconocida «%1»; se admite: %2</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value, but was given &apos;%2&apos;</source>
+        <translation>la opción %1 no lleva valor, pero se le dio «%2»</translation>
+    </message>
+    <message>
+        <source>option %1 is missing its value; allowed: %2</source>
+        <translation>falta el valor de la opción %1; se admite: %2</translation>
+    </message>
+    <message>
+        <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
+        <translation>el valor «%1» de %2 contiene un carácter de control; se admite: %3</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once; allowed: once</source>
+        <translation>la opción %1 aparece más de una vez; se admite: una vez</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
+        <translation>%1 «%2» no se admite; se admite: %3</translation>
+    </message>
+    <message>
+        <source>Makes worksheets of twenty problems without opening a window.</source>
+        <translation>Crea fichas de veinte ejercicios sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
+        <translation>Cada opción se da una sola vez, como --nombre VALOR o --nombre=VALOR.</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
+        <translation>Las mismas opciones dan siempre las mismas fichas. Un archivo solo se sustituye cuando el nuevo</translation>
+    </message>
+    <message>
+        <source>one is complete.</source>
+        <translation>está completo.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
+        <translation>Estado de salida: 0 hecho (los trabajos que quedan esperando en la cola de una impresora se indican en la</translation>
+    </message>
+    <message>
+        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <translation>salida de error), 1 falló la impresión o la escritura, 2 entrada no válida (no se escribe nada).</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>OPERACIÓN</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero del %1 al %2</translation>
+    </message>
+    <message>
+        <source>grade level, %1 to %2</source>
+        <translation>curso, del %1 al %2</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>seed, %1 to %2, added to every operand less one</source>
+        <translation>semilla, del %1 al %2, que se suma menos uno a cada número</translation>
+    </message>
+    <message>
+        <source>the copy with the answers filled in</source>
+        <translation>la hoja de soluciones: los resultados escritos</translation>
+    </message>
+    <message>
+        <source>%1 only: allow negative answers</source>
+        <translation>solo %1: permitir resultados negativos</translation>
+    </message>
+    <message>
+        <source>after each sheet, its answer copy with the same problems</source>
+        <translation>tras cada ficha, su hoja de soluciones con los mismos ejercicios</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>K sheets in a row, %1 to %2 (default %3)</source>
+        <translation>K fichas seguidas, del %1 al %2 (%3 por defecto)</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>write a PDF file; - writes plain text to standard output;
+without it the sheets go to the default printer, one job each</source>
+        <translation>escribir un archivo PDF; - escribe texto plano en la salida estándar;
+sin esta opción las fichas van a la impresora predeterminada, un trabajo cada una</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds from %1 to %2</source>
+        <translation>un número entero de segundos del %1 al %2</translation>
+    </message>
+    <message>
+        <source>how long to wait for the printer to print the jobs, %1 to %2
+(default %3); 0 returns once the printer has taken them</source>
+        <translation>cuánto esperar a que la impresora imprima los trabajos, del %1 al %2
+(%3 por defecto); con 0 termina en cuanto la impresora los ha recibido</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>mostrar esta ayuda</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>mostrar la versión</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(también %1)</translation>
+    </message>
+    <message>
+        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
+        <translation>no se puede escribir el archivo de salida «%1» (%2); se admite: una ruta de archivo con permiso de escritura o - para la salida estándar</translation>
+    </message>
+    <message>
+        <source>option %1 is missing; allowed: %2</source>
+        <translation>falta la opción %1; se admite: %2</translation>
+    </message>
+    <message>
+        <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>operación desconocida «%1» para %2; se admite: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
+        <translation>%1 no se admite con «%2»; solo se admite con %3</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>Begins the help; the lines below it are indented to its width.</extracomment>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>(starts the window)</source>
+        <translation>(abre la ventana)</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>NAME: </source>
+        <translation>NOMBRE: </translation>
+    </message>
+    <message>
+        <source>DATE: </source>
+        <translation>FECHA: </translation>
+    </message>
+</context>
+<context>
+    <name>frmSelection</name>
+    <message>
+        <source>Sumtopia:  Choose Your Category Please</source>
+        <translation>Sumtopia:  elige una operación</translation>
+    </message>
+    <message>
+        <source>Enter Your First Name:</source>
+        <translation>Tu nombre:</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Math Application Choices</source>
+        <translation>Elección de operación</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Profesorado</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimir una ficha</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Licensed for use in classrooms and at home</source>
+        <translation>Con licencia para el aula y el hogar</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026</source>
+        <translation>Copyright © 2026</translation>
+    </message>
+    <message>
+        <source>The Sumtopia Team</source>
+        <translation>El equipo de Sumtopia</translation>
+    </message>
+    <message>
+        <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
+        <translation>Aviso: un programa de matemáticas para los cursos 1-6, no apto para corazones débiles.</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Reto de mates</translation>
+    </message>
+    <message>
+        <source>%1, Math Quiz</source>
+        <translation>%1, Reto de mates</translation>
+    </message>
+    <message>
+        <source>The menu opens in three seconds. A key press now ends the program.</source>
+        <translation>El menú se abre en tres segundos. Si pulsas una tecla ahora, el programa se cierra.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTeacherAide</name>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimir una ficha</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1,or %2: </source>
+        <translation>Elija la operación: %1 o %2: </translation>
+    </message>
+    <message>
+        <source>This Form is Designed to Aid You in the Creation of a Test.</source>
+        <translation>Esta ventana le ayuda a crear una ficha de ejercicios.</translation>
+    </message>
+    <message>
+        <source>Enter Grade Level: (1 - 6):</source>
+        <translation>Curso (1-6):</translation>
+    </message>
+    <message>
+        <source>Seed for Generator to insure originality (1-20):</source>
+        <translation>Semilla del generador aleatorio (1-20):</translation>
+    </message>
+    <message>
+        <source>Would you like a copy of the test with answers?</source>
+        <translation>¿Desea la hoja de soluciones?</translation>
+    </message>
+    <message>
+        <source>Due to the nature of a random generator, it will only perform one or the other</source>
+        <translation>Por el generador aleatorio, se imprime la ficha o la hoja de soluciones, no ambas</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Teachers Aide</source>
+        <translation>Fichas para el profesorado</translation>
+    </message>
+    <message>
+        <source>Please Select A Subject</source>
+        <translation>Elija una operación</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Please Enter A Grade Level</source>
+        <translation>Elija un curso</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Please enter seed from 1 to 20</source>
+        <translation>Elija una semilla del 1 al 20</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>No hay ninguna impresora configurada; puede guardar la ficha como archivo PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>sumtopia: the window cannot be shown: %1; start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: no se puede mostrar la ventana: %1; inicie el programa en una sesión de escritorio o cree fichas sin ventana (sumtopia --help)
+</translation>
+    </message>
+    <message>
+        <source>sumtopia: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: no hay pantalla donde mostrar la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY); inicie el programa en una sesión de escritorio o cree fichas sin ventana (sumtopia --help)
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,827 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CandidateLabel</name>
+    <message>
+        <source>answer choice %1 of 4</source>
+        <translation>réponse proposée %1 sur 4</translation>
+    </message>
+</context>
+<context>
+    <name>CupsPrinterService</name>
+    <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>La bibliothèque d’impression n’a pas pu être chargée (%1). Installez la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>Il manque %1 à la bibliothèque d’impression libcups.so.2. Installez une version récente de la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The print server (%1) did not answer within %2.</source>
+        <translation>Le serveur d’impression (%1) n’a pas répondu en %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>Le serveur d’impression (%1) a interrompu la connexion.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>les pages n’ont pas pu être dessinées</translation>
+    </message>
+</context>
+<context>
+    <name>Delivery</name>
+    <message>
+        <source>1 job</source>
+        <translation>1 tâche d’impression</translation>
+    </message>
+    <message>
+        <source>%1 jobs</source>
+        <translation>%1 tâches d’impression</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sans motif indiqué</translation>
+    </message>
+    <message>
+        <source>Check that the printing service is running, then try again.</source>
+        <translation>Vérifiez que le service d’impression fonctionne, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant %3). %4 Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The file that was there is unchanged.</source>
+        <translation>Le fichier qui s’y trouvait est inchangé.</translation>
+    </message>
+    <message>
+        <source>No file was left behind.</source>
+        <translation>Aucun fichier n’a été laissé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
+        <translation>Impossible d’écrire %1&#xa0;: aucun programme ne le lit. Lancez le programme qui le lit ou choisissez un fichier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>l’ouverture</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>l’écriture</translation>
+    </message>
+    <message>
+        <source>closing</source>
+        <translation>la fermeture</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>the path is %1 bytes long, more than the %2 a path may have</source>
+        <translation>le chemin fait %1 octets, plus que les %2 qu’un chemin peut avoir</translation>
+    </message>
+    <message>
+        <source>a name in the path is %1 bytes long, more than the %2 a name may have</source>
+        <translation>un nom du chemin fait %1 octets, plus que les %2 qu’un nom peut avoir</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>c’est un lien symbolique qui tourne en boucle</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to something that does not exist</source>
+        <translation>c’est un lien symbolique vers quelque chose qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <translation>le dossier %1 ne peut pas être utilisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 takes no new files: %2</source>
+        <translation>le dossier %1 n’accepte pas de nouveaux fichiers&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Choose another file name.</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2. Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>creating the new file</source>
+        <translation>la création du nouveau fichier</translation>
+    </message>
+    <message>
+        <source>flushing to disk</source>
+        <translation>l’enregistrement sur le disque</translation>
+    </message>
+    <message>
+        <source>putting the new file in place</source>
+        <translation>la mise en place du nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche d’exercices</translation>
+    </message>
+    <message>
+        <source>The PDF pages for %1 could not be drawn; nothing was written.</source>
+        <translation>Les pages PDF de %1 n’ont pas pu être dessinées&#xa0;; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No printer is set up.</source>
+        <translation>Aucune imprimante n’est configurée.</translation>
+    </message>
+    <message>
+        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
+        <translation> L’imprimante avait déjà accepté %1&#xa0;; le reste (%2) %3.</translation>
+    </message>
+    <message>
+        <source>was</source>
+        <translation>n’a pas été envoyé</translation>
+    </message>
+    <message>
+        <source>were</source>
+        <translation>n’a pas été envoyé</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté la fiche&#xa0;: %2.%3 Vérifiez que l’imprimante accepte les tâches d’impression, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: la fiche attend dans sa file d’attente et sera imprimée quand l’imprimante reprendra.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: les %2 fiches attendent dans sa file d’attente et seront imprimées quand l’imprimante reprendra.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas encore pu imprimer la fiche&#xa0;: %2. La fiche reste dans sa file d’attente et le serveur d’impression réessaiera plus tard&#xa0;; vérifiez l’imprimante.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; stopped before the worksheet was printed: %2. The worksheet stays in its queue and prints when the printer is resumed.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» s’est arrêtée avant que la fiche soit imprimée&#xa0;: %2. La fiche reste dans sa file d’attente et sera imprimée quand l’imprimante reprendra.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas imprimé la fiche&#xa0;: %2. Vérifiez l’imprimante, puis imprimez à nouveau la fiche.</translation>
+    </message>
+    <message>
+        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
+        <translation>%1 L’imprimante «&#xa0;%3&#xa0;» avait accepté %2&#xa0;; impossible de savoir si l’impression se fera. %4</translation>
+    </message>
+    <message>
+        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
+        <translation>%1 de l’imprimante «&#xa0;%2&#xa0;» %3 toujours dans sa file d’attente après %4%5&#xa0;; %6 quand l’imprimante %7 traitera.</translation>
+    </message>
+    <message>
+        <source>waits</source>
+        <translation>attend</translation>
+    </message>
+    <message>
+        <source>wait</source>
+        <translation>attendent</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source> (the printer says: %1)</source>
+        <translation> (l’imprimante indique&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>it prints</source>
+        <translation>elle sera imprimée</translation>
+    </message>
+    <message>
+        <source>they print</source>
+        <translation>elles seront imprimées</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>la</translation>
+    </message>
+    <message>
+        <source>them</source>
+        <translation>les</translation>
+    </message>
+    <message>
+        <source>The worksheet was saved as %1.</source>
+        <translation>La fiche a été enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>no printer is set up; use --output FILE.pdf or --output -</source>
+        <translation>aucune imprimante n’est configurée ; utilisez --output FICHIER.pdf ou --output -</translation>
+    </message>
+    <message>
+        <source>The worksheet was not saved. %1</source>
+        <translation>La fiche n’a pas été enregistrée. %1</translation>
+    </message>
+    <message>
+        <source>The worksheet was not printed. %1</source>
+        <translation>La fiche n’a pas été imprimée. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrillLayout</name>
+    <message>
+        <source>Add the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Additionne les deux nombres, puis fais glisser le bon résultat dans la case vide.</translation>
+    </message>
+    <message>
+        <source>Subtract the two numbers, then drag the correct answer  to the total box.</source>
+        <translation>Soustrais les deux nombres, puis fais glisser le bon résultat dans la case vide.</translation>
+    </message>
+    <message>
+        <source>Multiply the two numbers together, then drag the correct answer  to the total box.</source>
+        <translation>Multiplie les deux nombres, puis fais glisser le bon résultat dans la case vide.</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <translation>Divise les deux nombres, puis fais glisser le bon résultat dans la case vide.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Back to Menu</source>
+        <translation>Au menu</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>dividend</source>
+        <translation>dividende</translation>
+    </message>
+    <message>
+        <source>divisor</source>
+        <translation>diviseur</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>What Percent of:</source>
+        <translation>Quel % de</translation>
+    </message>
+    <message>
+        <source>is:</source>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>Answer =</source>
+        <translation>Résultat =</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>Answer equals</source>
+        <translation>Résultat égale</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Answer</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space</source>
+        <translation>Réponds avec Alt+1 à Alt+4, ou va sur une réponse avec Tab et appuie sur Espace</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Enseignants</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimer une fiche</translation>
+    </message>
+    <message>
+        <source>Please Enter the Grade Level (1-6).</source>
+        <translation>Indique ton niveau de classe (1 à 6).</translation>
+    </message>
+    <message>
+        <source>Grade Level</source>
+        <translation>Niveau de classe</translation>
+    </message>
+    <message>
+        <source>Welcome %1!   To The Sumtopia.</source>
+        <translation>Bienvenue, %1&#xa0;!   En route pour Sumtopia.</translation>
+    </message>
+    <message>
+        <source>CORRECT %1</source>
+        <translation>BRAVO, %1</translation>
+    </message>
+    <message>
+        <source>Sorry,Try Again %1</source>
+        <translation>Raté, essaie encore, %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Impossible de commencer une nouvelle page.</translation>
+    </message>
+</context>
+<context>
+    <name>Subjects</name>
+    <message>
+        <source>Do You Want Negative Answers Mixed In?</source>
+        <translation>Voulez-vous aussi des résultats négatifs&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Answer </source>
+        <translation>Résultat </translation>
+    </message>
+    <message>
+        <source> Answer </source>
+        <translation> Résultat </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Add the following numbers</source>
+        <translation>Calcule les additions suivantes</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Subtract the following numbers</source>
+        <translation>Calcule les soustractions suivantes</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Divide the following numbers</source>
+        <translation>Calcule les divisions suivantes</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Multiply the following numbers</source>
+        <translation>Calcule les multiplications suivantes</translation>
+    </message>
+    <message>
+        <source>Percents</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>Find the percent of the following numbers</source>
+        <translation>Calcule les pourcentages suivants</translation>
+    </message>
+    <message>
+        <source>IS WHAT PERCENT OF:</source>
+        <translation>EST QUEL % DE&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>standard output</source>
+        <translation>sur la sortie standard</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetOptions</name>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>a PDF file path, or - for standard output</source>
+        <translation>un chemin de fichier PDF, ou - pour la sortie standard</translation>
+    </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>le chemin de sortie de %1 octets est trop long&#xa0;; autorisé&#xa0;: un chemin de %2 octets au plus</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>le chemin de sortie contient un nom de %1 octets&#xa0;; autorisé&#xa0;: des noms de %2 octets au plus</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; allowed: %2</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; autorisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value, but was given &apos;%2&apos;</source>
+        <translation>l’option %1 ne prend pas de valeur, mais a reçu «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>option %1 is missing its value; allowed: %2</source>
+        <translation>il manque la valeur de l’option %1&#xa0;; autorisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>value &apos;%1&apos; of %2 holds a control character; allowed: %3</source>
+        <translation>la valeur «&#xa0;%1&#xa0;» de %2 contient un caractère de contrôle&#xa0;; autorisé&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once; allowed: once</source>
+        <translation>l’option %1 est donnée plus d’une fois&#xa0;; autorisé&#xa0;: une fois</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not allowed; allowed: %3</source>
+        <translation>%1 «&#xa0;%2&#xa0;» n’est pas autorisé&#xa0;; autorisé&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Makes worksheets of twenty problems without opening a window.</source>
+        <translation>Crée des fiches de vingt exercices sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>Each option is given once, as --name VALUE or --name=VALUE.</source>
+        <translation>Chaque option est donnée une seule fois, sous la forme --nom VALEUR ou --nom=VALEUR.</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
+        <translation>Les mêmes choix donnent toujours les mêmes fiches. Un fichier n’est remplacé que lorsque le nouveau</translation>
+    </message>
+    <message>
+        <source>one is complete.</source>
+        <translation>est complet.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
+        <translation>Code de sortie&#xa0;: 0 terminé (les tâches encore en attente dans la file d’une imprimante sont signalées sur la</translation>
+    </message>
+    <message>
+        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <translation>sortie d’erreur), 1 échec de l’impression ou de l’écriture, 2 entrée invalide (rien n’est écrit).</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>OPÉRATION</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>grade level, %1 to %2</source>
+        <translation>niveau de classe, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>seed, %1 to %2, added to every operand less one</source>
+        <translation>graine, de %1 à %2, ajoutée moins un à chaque nombre</translation>
+    </message>
+    <message>
+        <source>the copy with the answers filled in</source>
+        <translation>le corrigé : les résultats inscrits</translation>
+    </message>
+    <message>
+        <source>%1 only: allow negative answers</source>
+        <translation>%1 seulement : autoriser les résultats négatifs</translation>
+    </message>
+    <message>
+        <source>after each sheet, its answer copy with the same problems</source>
+        <translation>après chaque fiche, son corrigé avec les mêmes exercices</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>K sheets in a row, %1 to %2 (default %3)</source>
+        <translation>K fiches à la suite, de %1 à %2 (%3 par défaut)</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>write a PDF file; - writes plain text to standard output;
+without it the sheets go to the default printer, one job each</source>
+        <translation>écrire un fichier PDF ; - écrit du texte brut sur la sortie standard ;
+sans cette option, les fiches vont à l’imprimante par défaut, une tâche chacune</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds from %1 to %2</source>
+        <translation>un nombre entier de secondes de %1 à %2</translation>
+    </message>
+    <message>
+        <source>how long to wait for the printer to print the jobs, %1 to %2
+(default %3); 0 returns once the printer has taken them</source>
+        <translation>combien de temps attendre que l’imprimante imprime les tâches, de %1 à %2
+(%3 par défaut) ; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(aussi %1)</translation>
+    </message>
+    <message>
+        <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
+        <translation>le fichier de sortie « %1 » ne peut pas être écrit (%2) ; autorisé : un chemin de fichier accessible en écriture ou - pour la sortie standard</translation>
+    </message>
+    <message>
+        <source>option %1 is missing; allowed: %2</source>
+        <translation>l’option %1 manque ; autorisé : %2</translation>
+    </message>
+    <message>
+        <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>opération inconnue « %1 » pour %2 ; autorisé : %3</translation>
+    </message>
+    <message>
+        <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
+        <translation>%1 n’est pas autorisé avec « %2 » ; autorisé avec %3 seulement</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>Begins the help; the lines below it are indented to its width.</extracomment>
+        <translation>Usage :</translation>
+    </message>
+    <message>
+        <source>(starts the window)</source>
+        <translation>(ouvre la fenêtre)</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>NAME: </source>
+        <translation>NOM&#xa0;: </translation>
+    </message>
+    <message>
+        <source>DATE: </source>
+        <translation>DATE&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>frmSelection</name>
+    <message>
+        <source>Sumtopia:  Choose Your Category Please</source>
+        <translation>Sumtopia&#xa0;:  choisis ton opération</translation>
+    </message>
+    <message>
+        <source>Enter Your First Name:</source>
+        <translation>Ton prénom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Math Application Choices</source>
+        <translation>Choix de l’opération</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Guide</source>
+        <translation>Enseignants</translation>
+    </message>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimer une fiche</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Licensed for use in classrooms and at home</source>
+        <translation>Sous licence pour la classe et la maison</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026</source>
+        <translation>Copyright © 2026</translation>
+    </message>
+    <message>
+        <source>The Sumtopia Team</source>
+        <translation>L’équipe Sumtopia</translation>
+    </message>
+    <message>
+        <source>Warning: This is a math application for grades 1-6, the weak at heart should not attempt.</source>
+        <translation>Attention&#xa0;: un programme de maths pour les niveaux 1 à 6, déconseillé aux âmes sensibles.</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Quiz de maths</translation>
+    </message>
+    <message>
+        <source>%1, Math Quiz</source>
+        <translation>%1, Quiz de maths</translation>
+    </message>
+    <message>
+        <source>The menu opens in three seconds. A key press now ends the program.</source>
+        <translation>Le menu s’ouvre dans trois secondes. Une touche pressée maintenant ferme le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTeacherAide</name>
+    <message>
+        <source>Print Test</source>
+        <translation>Imprimer une fiche</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1,or %2: </source>
+        <translation>Opération&#xa0;: %1 ou %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>This Form is Designed to Aid You in the Creation of a Test.</source>
+        <translation>Cette fenêtre vous aide à créer une fiche d’exercices.</translation>
+    </message>
+    <message>
+        <source>Enter Grade Level: (1 - 6):</source>
+        <translation>Niveau de classe (1 à 6)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seed for Generator to insure originality (1-20):</source>
+        <translation>Graine du générateur aléatoire (1 à 20)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Would you like a copy of the test with answers?</source>
+        <translation>Voulez-vous le corrigé, avec les résultats&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Due to the nature of a random generator, it will only perform one or the other</source>
+        <translation>À cause du générateur aléatoire, on obtient soit la fiche, soit son corrigé</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Teachers Aide</source>
+        <translation>Fiches pour l’enseignant</translation>
+    </message>
+    <message>
+        <source>Please Select A Subject</source>
+        <translation>Veuillez choisir une opération</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Please Enter A Grade Level</source>
+        <translation>Veuillez choisir un niveau de classe</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Please enter seed from 1 to 20</source>
+        <translation>Veuillez choisir une graine de 1 à 20</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>Aucune imprimante n’est configurée&#xa0;: la fiche peut être enregistrée en fichier PDF à la place</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>sumtopia: the window cannot be shown: %1; start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: la fenêtre ne peut pas être affichée&#xa0;: %1&#xa0;; lancez le programme dans une session de bureau, ou créez des fiches sans fenêtre (sumtopia --help)
+</translation>
+    </message>
+    <message>
+        <source>sumtopia: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start the program in a desktop session, or make worksheets without a window (sumtopia --help)
+</source>
+        <translation>sumtopia: aucun écran pour afficher la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; lancez le programme dans une session de bureau, ou créez des fiches sans fenêtre (sumtopia --help)
+</translation>
+    </message>
+</context>
+</TS>
