@@ -5,6 +5,7 @@
 #include "platform/Numbers.h"
 #include "platform/Texts.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -250,6 +251,18 @@ void frmTeacherAide::buildScreen(FormWindow &window)
     }
 
     setTabOrder(focusable);
+
+    // One choice of two: the arrow keys move between them, and Tab reaches the checked one.
+    auto *answerChoice = new QButtonGroup(frame);
+    answerChoice->addButton(m_optYes);
+    answerChoice->addButton(m_optNo);
+    connect(answerChoice, &QButtonGroup::buttonToggled, this, [answerChoice] {
+        const QList<QAbstractButton *> buttons = answerChoice->buttons();
+        for (QAbstractButton *option : buttons) {
+            const bool stop = option->isChecked() || answerChoice->checkedButton() == nullptr;
+            option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    });
 }
 
 void frmTeacherAide::screenUnloaded()
