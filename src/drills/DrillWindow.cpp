@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -63,7 +64,6 @@ void DrillWindow::buildScreen(FormWindow &window)
     }
 
     QList<TabStop> focusable;
-    QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
         for (const DrillLine &line : m_layout.lines) {
@@ -84,7 +84,6 @@ void DrillWindow::buildScreen(FormWindow &window)
             QLabel *sign = makeDesignLabel(client, row);
             setBackground(sign, DesignColor::Cyan);
             sign->setAccessibleName(spokenCaption(row.caption));
-            answerSign = sign;
             break;
         }
         case DrillRole::First:
@@ -104,14 +103,10 @@ void DrillWindow::buildScreen(FormWindow &window)
             m_txtAnswer->setFont(designFont(row.points));
             setBackground(m_txtAnswer, DesignColor::Cyan);
             placeTwips(m_txtAnswer, row.left, row.top, row.width, row.height);
-            // The sign just before the box ("=", "Answer =") is its label.
-            if (answerSign != nullptr) {
-                answerSign->setBuddy(m_txtAnswer);
-            }
+            // Named by itself, not by the "=" before it: a label relation would make a screen
+            // reader call the box "equals".
             m_txtAnswer->setAccessibleName(tr("Answer"));
-            m_txtAnswer->setAccessibleDescription(
-                tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
-                   "press Space"));
+            m_txtAnswer->setAccessibleDescription(answeringHint());
             focusable.append({row.tabIndex, m_txtAnswer.data()});
             break;
         case DrillRole::Verdict: {
@@ -183,7 +178,9 @@ void DrillWindow::buildScreen(FormWindow &window)
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
 
-    setTabOrder(focusable)->setFocus();
+    setTabOrder(focusable);
+    // Answering starts at the first choice; the first key a child tries must not end the program.
+    lblfirst(1)->setFocus();
 
     connect(mnuTeacherPrint, &QAction::triggered, this, &DrillWindow::mnuTeacherPrint_Click);
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
@@ -201,6 +198,7 @@ void DrillWindow::screenUnloaded()
     m_txtAnswer = nullptr;
     m_lblfirst.fill(nullptr);
     m_selected = 0;
+    m_greeting.clear();
 }
 
 QLabel *DrillWindow::lblfirst(int index) const
@@ -254,7 +252,47 @@ void DrillWindow::Form_Load()
         host().endProgram();
         return;
     }
+    m_greetingDue = true;
     Generate();
+}
+
+QString DrillWindow::answeringHint()
+{
+    return tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space");
+}
+
+QString DrillWindow::answeredHint()
+{
+    return tr("Tab to Next Question and press Space for a new problem");
+}
+
+void DrillWindow::greet(const QString &problem)
+{
+    //: Said once when a drill opens: the welcome line, the problem, how to answer
+    m_greeting = tr("%1 %2. %3").arg(m_lblIntro->text(), problem, answeringHint());
+    if (window()->isActiveWindow()) {
+        m_problemAnnouncement->announce(m_greeting);
+        m_greeting.clear();
+        return;
+    }
+    // The window becomes active only after the grade prompt has gone; a screen reader then says
+    // the window and its focus, which would cut this short if it came first.
+    window()->installEventFilter(this);
+}
+
+bool DrillWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::WindowActivate) {
+        window()->removeEventFilter(this);
+        // Queued, so it follows the focus that the activation restores.
+        QTimer::singleShot(0, this, [this] {
+            if (isLoaded() && !m_greeting.isEmpty()) {
+                m_problemAnnouncement->announce(m_greeting);
+                m_greeting.clear();
+            }
+        });
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void DrillWindow::Cleanup()
@@ -273,7 +311,9 @@ void DrillWindow::Cleanup()
     m_Label1->setText(QString());
     m_Label2->setText(QString());
     m_txtAnswer->setText(QString());
+    m_txtAnswer->setAccessibleDescription(answeringHint());
     m_lblWinner->hide();
+    m_greeting.clear();
 }
 
 void DrillWindow::Generate()
@@ -288,7 +328,13 @@ void DrillWindow::Generate()
     for (int index = 1; index <= 4; ++index) {
         lblfirst(index)->setText(captions.candidates[static_cast<std::size_t>(index - 1)]);
     }
-    m_problemAnnouncement->announce(problemSentence(m_layout, captions.first, captions.second));
+    const QString problem = problemSentence(m_layout, captions.first, captions.second);
+    if (m_greetingDue) {
+        m_greetingDue = false;
+        greet(problem);
+        return;
+    }
+    m_problemAnnouncement->announce(problem);
 }
 
 void DrillWindow::candidateDropped(int index)
@@ -365,6 +411,8 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
         }
+        // The choices are greyed now; what is left to do is the next problem.
+        m_txtAnswer->setAccessibleDescription(answeredHint());
     } else {
         showVerdict(tr("Sorry,Try Again %1").arg(m_strFullName));
         m_lblWinner->show();

@@ -65,6 +65,7 @@ protected:
     void Form_Load() override;
     void titleBarClose() override;
     void Form_KeyPress(QChar key) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The operation's part of Generate: runs its rule, stores the operand, answer and slot fields
     // and returns what the problem shows.
@@ -85,6 +86,11 @@ private:
     void select(int index);
     void showVerdict(const QString &text);
     QString askGrade() const;
+    // What the answer box tells a listener to do, while answering and once answered.
+    static QString answeringHint();
+    static QString answeredHint();
+    // Says the welcome, the problem and how to answer, once the window is active.
+    void greet(const QString &problem);
 
     const DrillLayout &m_layout;
     const QString &m_strFullName;
@@ -98,6 +104,10 @@ private:
     QPointer<AnswerBox> m_txtAnswer;
     std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
     int m_selected = 0;
+    // The next problem is the first since the window was loaded.
+    bool m_greetingDue = false;
+    // Waits for the window to become active.
+    QString m_greeting;
 };
 
 // The addition, subtraction and multiplication drills: whole-number operands and answer.
