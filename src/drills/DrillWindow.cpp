@@ -26,6 +26,8 @@ namespace
 constexpr int kVerdictGap = 4;
 // The verdict's type never gets smaller than 12 points.
 constexpr int kVerdictSmallestPixels = 16;
+// Milliseconds after the grade prompt by which the greeting is said, the window active or not.
+constexpr int kGreetingLatest = 1500;
 
 QLabel *makeDesignLabel(QWidget *client, const DrillControl &row)
 {
@@ -271,26 +273,31 @@ void DrillWindow::greet(const QString &problem)
     //: Said once when a drill opens: the welcome line, the problem, how to answer
     m_greeting = tr("%1 %2. %3").arg(m_lblIntro->text(), problem, answeringHint());
     if (window()->isActiveWindow()) {
-        m_problemAnnouncement->announce(m_greeting);
-        m_greeting.clear();
+        sayGreeting();
         return;
     }
     // The window becomes active only after the grade prompt has gone; a screen reader then says
-    // the window and its focus, which would cut this short if it came first.
+    // the window and its focus, which would cut this short if it came first. A window manager
+    // that does not activate it leaves the greeting to be said a little later all the same.
     window()->installEventFilter(this);
+    QTimer::singleShot(kGreetingLatest, this, &DrillWindow::sayGreeting);
+}
+
+void DrillWindow::sayGreeting()
+{
+    if (!isLoaded() || m_greeting.isEmpty()) {
+        return;
+    }
+    window()->removeEventFilter(this);
+    m_problemAnnouncement->announce(m_greeting);
+    m_greeting.clear();
 }
 
 bool DrillWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == window() && event->type() == QEvent::WindowActivate) {
-        window()->removeEventFilter(this);
         // Queued, so it follows the focus that the activation restores.
-        QTimer::singleShot(0, this, [this] {
-            if (isLoaded() && !m_greeting.isEmpty()) {
-                m_problemAnnouncement->announce(m_greeting);
-                m_greeting.clear();
-            }
-        });
+        QTimer::singleShot(0, this, &DrillWindow::sayGreeting);
     }
     return Form::eventFilter(watched, event);
 }

@@ -91,6 +91,7 @@ private:
     static QString answeredHint();
     // Says the welcome, the problem and how to answer, once the window is active.
     void greet(const QString &problem);
+    void sayGreeting();
 
     const DrillLayout &m_layout;
     const QString &m_strFullName;
