@@ -346,6 +346,16 @@ void tst_DrillAccess::focusFrameAndMarkDrawnOnlyWhenThere()
     f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
     DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
     activate(w.window());
+    // The window opens with the focus on the first answer, framed only once a key is pressed.
+    QLabel *first = w.lblfirst(1);
+    QCOMPARE(QApplication::focusWidget(), first);
+    const QImage opened = first->grab().toImage();
+    QTest::keyClick(first, Qt::Key_Shift);
+    const QImage keyed = first->grab().toImage();
+    QVERIFY(keyed != opened);
+    w.txtAnswer()->setFocus();
+    QCOMPARE(first->grab().toImage(), opened);
+
     QLabel *candidate = w.lblfirst(2);
     const QImage plain = candidate->grab().toImage();
 
