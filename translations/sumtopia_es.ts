@@ -387,6 +387,15 @@
         <source>Sorry,Try Again %1</source>
         <translation>Inténtalo otra vez, %1</translation>
     </message>
+    <message>
+        <source>Tab to Next Question and press Space for a new problem</source>
+        <translation>Ve a «Siguiente» con Tab y pulsa Espacio para un nuevo ejercicio</translation>
+    </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <extracomment>Said once when a drill opens: the welcome line, the problem, how to answer</extracomment>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>PrinterSurface</name>

@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>no printer is set up; use --output FILE.pdf or --output -</source>
-        <translation>aucune imprimante n’est configurée ; utilisez --output FICHIER.pdf ou --output -</translation>
+        <translation>aucune imprimante n’est configurée&#xa0;; utilisez --output FICHIER.pdf ou --output -</translation>
     </message>
     <message>
         <source>The worksheet was not saved. %1</source>
@@ -386,6 +386,15 @@
     <message>
         <source>Sorry,Try Again %1</source>
         <translation>Raté, essaie encore, %1</translation>
+    </message>
+    <message>
+        <source>Tab to Next Question and press Space for a new problem</source>
+        <translation>Va sur « Suivant » avec Tab et appuie sur Espace pour un nouvel exercice</translation>
+    </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <extracomment>Said once when a drill opens: the welcome line, the problem, how to answer</extracomment>
+        <translation>%1 %2. %3</translation>
     </message>
 </context>
 <context>
@@ -557,11 +566,11 @@
     </message>
     <message>
         <source>the copy with the answers filled in</source>
-        <translation>le corrigé : les résultats inscrits</translation>
+        <translation>le corrigé&#xa0;: les résultats inscrits</translation>
     </message>
     <message>
         <source>%1 only: allow negative answers</source>
-        <translation>%1 seulement : autoriser les résultats négatifs</translation>
+        <translation>%1 seulement&#xa0;: autoriser les résultats négatifs</translation>
     </message>
     <message>
         <source>after each sheet, its answer copy with the same problems</source>
@@ -582,7 +591,7 @@
     <message>
         <source>write a PDF file; - writes plain text to standard output;
 without it the sheets go to the default printer, one job each</source>
-        <translation>écrire un fichier PDF ; - écrit du texte brut sur la sortie standard ;
+        <translation>écrire un fichier PDF&#xa0;; - écrit du texte brut sur la sortie standard&#xa0;;
 sans cette option, les fiches vont à l’imprimante par défaut, une tâche chacune</translation>
     </message>
     <message>
@@ -597,7 +606,7 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
         <source>how long to wait for the printer to print the jobs, %1 to %2
 (default %3); 0 returns once the printer has taken them</source>
         <translation>combien de temps attendre que l’imprimante imprime les tâches, de %1 à %2
-(%3 par défaut) ; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
+(%3 par défaut)&#xa0;; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
     </message>
     <message>
         <source>show this help</source>
@@ -613,24 +622,24 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>le fichier de sortie « %1 » ne peut pas être écrit (%2) ; autorisé : un chemin de fichier accessible en écriture ou - pour la sortie standard</translation>
+        <translation>le fichier de sortie «&#xa0;%1&#xa0;» ne peut pas être écrit (%2)&#xa0;; autorisé&#xa0;: un chemin de fichier accessible en écriture ou - pour la sortie standard</translation>
     </message>
     <message>
         <source>option %1 is missing; allowed: %2</source>
-        <translation>l’option %1 manque ; autorisé : %2</translation>
+        <translation>l’option %1 manque&#xa0;; autorisé&#xa0;: %2</translation>
     </message>
     <message>
         <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
-        <translation>opération inconnue « %1 » pour %2 ; autorisé : %3</translation>
+        <translation>opération inconnue «&#xa0;%1&#xa0;» pour %2&#xa0;; autorisé&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
-        <translation>%1 n’est pas autorisé avec « %2 » ; autorisé avec %3 seulement</translation>
+        <translation>%1 n’est pas autorisé avec «&#xa0;%2&#xa0;»&#xa0;; autorisé avec %3 seulement</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>Begins the help; the lines below it are indented to its width.</extracomment>
-        <translation>Usage :</translation>
+        <translation>Usage&#xa0;:</translation>
     </message>
     <message>
         <source>(starts the window)</source>

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -25,6 +26,8 @@ namespace
 
 // Pixels kept free between the verdict and the problem, the instruction and the candidates.
 constexpr int kVerdictGap = 4;
+// Milliseconds after the grade prompt by which the greeting is said, the window active or not.
+constexpr int kGreetingLatest = 1500;
 
 } // namespace
 
@@ -58,7 +61,6 @@ void DrillWindow::buildScreen(FormWindow &window)
     }
 
     ScreenBuilder build(client, "DrillLayout");
-    QLabel *answerSign = nullptr;
     int candidateIndex = 0;
     for (const DrillControl &row : m_layout.controls) {
         for (const DrillLine &line : m_layout.lines) {
@@ -75,11 +77,12 @@ void DrillWindow::buildScreen(FormWindow &window)
         case DrillRole::Instruction:
             setBackground(build.label(row), DesignColor::Cyan);
             break;
-        case DrillRole::Sign:
-            answerSign = build.label(row);
-            setBackground(answerSign, DesignColor::Cyan);
-            answerSign->setAccessibleName(spokenCaption(row.caption));
+        case DrillRole::Sign: {
+            QLabel *sign = build.label(row);
+            setBackground(sign, DesignColor::Cyan);
+            sign->setAccessibleName(spokenCaption(row.caption));
             break;
+        }
         case DrillRole::First:
         case DrillRole::Second: {
             QLabel *operand = build.label(row);
@@ -93,10 +96,6 @@ void DrillWindow::buildScreen(FormWindow &window)
         }
         case DrillRole::Answer:
             makeAnswerBox(build, client, row);
-            // The sign just before the box ("=", "Answer =") is its label.
-            if (answerSign != nullptr) {
-                answerSign->setBuddy(m_txtAnswer);
-            }
             break;
         case DrillRole::Verdict:
             makeVerdict(client, row);
@@ -130,7 +129,9 @@ void DrillWindow::buildScreen(FormWindow &window)
 
     addKeysAndMenu(window);
 
-    build.finish()->setFocus();
+    build.finish();
+    // Answering starts at the first choice; the first key a child tries must not end the program.
+    lblfirst(1)->setFocus();
 
     connect(m_txtAnswer, &AnswerBox::candidateDropped, this, &DrillWindow::candidateDropped);
     connect(m_txtAnswer, &AnswerBox::clicked, this, &DrillWindow::answerBoxClicked);
@@ -141,10 +142,10 @@ void DrillWindow::makeAnswerBox(ScreenBuilder &build, QWidget *client, const Dri
     m_txtAnswer = new AnswerBox(client, m_layout.formName);
     build.place(m_txtAnswer, row);
     setBackground(m_txtAnswer, DesignColor::Cyan);
+    // Named by itself, not by the "=" before it: a label relation would make a screen reader call
+    // the box "equals".
     m_txtAnswer->setAccessibleName(tr("Answer"));
-    m_txtAnswer->setAccessibleDescription(
-        tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and "
-           "press Space"));
+    m_txtAnswer->setAccessibleDescription(answeringHint());
 }
 
 void DrillWindow::makeVerdict(QWidget *client, const DrillControl &row)
@@ -208,6 +209,7 @@ void DrillWindow::screenUnloaded()
     m_txtAnswer = nullptr;
     m_lblfirst.fill(nullptr);
     m_selection.clear();
+    m_greeting.clear();
 }
 
 QLabel *DrillWindow::lblfirst(int index) const
@@ -256,7 +258,52 @@ void DrillWindow::Form_Load()
         host().endProgram();
         return;
     }
+    m_greetingDue = true;
     Generate();
+}
+
+QString DrillWindow::answeringHint()
+{
+    return tr("Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space");
+}
+
+QString DrillWindow::answeredHint()
+{
+    return tr("Tab to Next Question and press Space for a new problem");
+}
+
+void DrillWindow::greet(const QString &problem)
+{
+    //: Said once when a drill opens: the welcome line, the problem, how to answer
+    m_greeting = tr("%1 %2. %3").arg(m_lblIntro->text(), problem, answeringHint());
+    if (window()->isActiveWindow()) {
+        sayGreeting();
+        return;
+    }
+    // The window becomes active only after the grade prompt has gone; a screen reader then says
+    // the window and its focus, which would cut this short if it came first. A window manager
+    // that does not activate it leaves the greeting to be said a little later all the same.
+    window()->installEventFilter(this);
+    QTimer::singleShot(kGreetingLatest, this, &DrillWindow::sayGreeting);
+}
+
+void DrillWindow::sayGreeting()
+{
+    if (!isLoaded() || m_greeting.isEmpty()) {
+        return;
+    }
+    window()->removeEventFilter(this);
+    m_problemAnnouncement->announce(m_greeting);
+    m_greeting.clear();
+}
+
+bool DrillWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::WindowActivate) {
+        // Queued, so it follows the focus that the activation restores.
+        QTimer::singleShot(0, this, &DrillWindow::sayGreeting);
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void DrillWindow::Cleanup()
@@ -276,7 +323,9 @@ void DrillWindow::Cleanup()
     m_Label1->setText(QString());
     m_Label2->setText(QString());
     m_txtAnswer->setText(QString());
+    m_txtAnswer->setAccessibleDescription(answeringHint());
     m_lblWinner->hide();
+    m_greeting.clear();
 }
 
 void DrillWindow::Generate()
@@ -292,8 +341,14 @@ void DrillWindow::Generate()
     for (int index = 1; index <= 4; ++index) {
         lblfirst(index)->setText(problem.captions.candidates[static_cast<std::size_t>(index - 1)]);
     }
-    m_problemAnnouncement->announce(
-        problemSentence(m_layout, problem.captions.first, problem.captions.second));
+    const QString sentence =
+        problemSentence(m_layout, problem.captions.first, problem.captions.second);
+    if (m_greetingDue) {
+        m_greetingDue = false;
+        greet(sentence);
+        return;
+    }
+    m_problemAnnouncement->announce(sentence);
 }
 
 void DrillWindow::candidateDropped(int index)
@@ -366,6 +421,8 @@ void DrillWindow::txtAnswer_DragDrop(QLabel *source)
         for (int index = 1; index <= 4; ++index) {
             lblfirst(index)->setEnabled(false);
         }
+        // The choices are greyed now; what is left to do is the next problem.
+        m_txtAnswer->setAccessibleDescription(answeredHint());
     } else {
         m_lblWinner->showVerdict(tr("Sorry,Try Again %1").arg(m_strFullName));
     }

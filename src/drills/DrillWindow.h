@@ -70,6 +70,7 @@ protected:
     void Form_Load() override;
     void titleBarClose() override;
     void Form_KeyPress(QChar key) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void makeAnswerBox(ScreenBuilder &build, QWidget *client, const DrillControl &row);
@@ -86,6 +87,12 @@ private:
     void answerBoxClicked();
     void showSelection();
     QString askGrade() const;
+    // What the answer box tells a listener to do, while answering and once answered.
+    static QString answeringHint();
+    static QString answeredHint();
+    // Says the welcome, the problem and how to answer, once the window is active.
+    void greet(const QString &problem);
+    void sayGreeting();
 
     const DrillLayout &m_layout;
     const QString &m_strFullName;
@@ -100,4 +107,8 @@ private:
     std::array<QPointer<CandidateLabel>, 4> m_lblfirst;
     ProblemCycle m_cycle;
     CandidateSelection m_selection;
+    // The next problem is the first since the window was loaded.
+    bool m_greetingDue = false;
+    // Waits for the window to become active.
+    QString m_greeting;
 };

@@ -110,8 +110,22 @@ void CandidateLabel::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+void CandidateLabel::focusInEvent(QFocusEvent *event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        m_keyboardFocus = true;
+    } else if (event->reason() != Qt::ActiveWindowFocusReason) {
+        m_keyboardFocus = false;
+    }
+    QLabel::focusInEvent(event);
+}
+
 void CandidateLabel::keyPressEvent(QKeyEvent *event)
 {
+    if (!m_keyboardFocus) {
+        m_keyboardFocus = true;
+        update();
+    }
     const int key = event->key();
     const bool choose = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -128,7 +142,8 @@ void CandidateLabel::keyPressEvent(QKeyEvent *event)
 void CandidateLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!m_selected && !hasFocus()) {
+    const bool focusFrame = hasFocus() && m_keyboardFocus;
+    if (!m_selected && !focusFrame) {
         return;
     }
     QPainter painter(this);
@@ -139,7 +154,7 @@ void CandidateLabel::paintEvent(QPaintEvent *event)
             QPen(QColor(0x00, 0x00, 0x80), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
     }
-    if (hasFocus()) {
+    if (focusFrame) {
         painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
         painter.drawRect(QRectF(rect()).adjusted(5, 5, -5, -5));
     }

@@ -58,9 +58,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void startDrag();
+    // The focus frame shows once the keyboard is at work: the window opens with the focus here,
+    // and a mouse user sees the window as designed until a key is pressed.
+    bool m_keyboardFocus = false;
 
     QString m_windowName;
     int m_index;

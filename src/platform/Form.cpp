@@ -5,15 +5,41 @@
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace
+{
+
+// The menu bar's look, without the lone Alt that moves the keyboard into the bar. Alt+1 to Alt+4
+// answer in the drills, and a screen reader that handles the keys on their way may hand the Alt
+// release to the window after the digit's press, so an answer left the keyboard in the menu
+// bar, where Tab does nothing. F10 opens the menu instead.
+class MenuBarStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 FormWindow::FormWindow(Form &form) : m_form(form)
 {
@@ -37,6 +63,9 @@ QMenuBar *FormWindow::menuBar()
         m_menuBar = new QMenuBar(this);
         // Keep the bar inside the window on every desktop, so the client area stays below it.
         m_menuBar->setNativeMenuBar(false);
+        auto *style = new MenuBarStyle(QApplication::style()->name());
+        style->setParent(m_menuBar);
+        m_menuBar->setStyle(style);
         static_cast<QVBoxLayout *>(layout())->setMenuBar(m_menuBar);
         // F10 opens the first menu, as on other desktops; the captions have no mnemonics.
         auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);

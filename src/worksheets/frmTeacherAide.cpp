@@ -9,6 +9,7 @@
 #include "printing/DeliveryText.h"
 #include "printing/PdfOutput.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -99,6 +100,18 @@ void frmTeacherAide::buildScreen(FormWindow &window)
         }
     }
     build.finish();
+
+    // One choice of two: the arrow keys move between them, and Tab reaches the checked one.
+    auto *answerChoice = new QButtonGroup(frame);
+    answerChoice->addButton(m_optYes);
+    answerChoice->addButton(m_optNo);
+    connect(answerChoice, &QButtonGroup::buttonToggled, this, [answerChoice] {
+        const QList<QAbstractButton *> buttons = answerChoice->buttons();
+        for (QAbstractButton *option : buttons) {
+            const bool stop = option->isChecked() || answerChoice->checkedButton() == nullptr;
+            option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    });
 }
 
 void frmTeacherAide::screenUnloaded()

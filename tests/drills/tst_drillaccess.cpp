@@ -6,6 +6,7 @@
 #include "worksheets/frmTeacherAide.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -183,9 +184,16 @@ private Q_SLOTS:
     void tabOrder();
     void returnPressesButtons_data();
     void returnPressesButtons();
-    void altDigitLeavesMenuAlone();
+    void altAndDigit_data();
+    void altAndDigit();
     void f10OpensMenu_data();
     void f10OpensMenu();
+    void opensOnFirstChoice_data();
+    void opensOnFirstChoice();
+    void answerBoxHeardAsAnswer_data();
+    void answerBoxHeardAsAnswer();
+    void lineEditReadWhole_data();
+    void lineEditReadWhole();
     void names_data();
     void names();
     void problemReadsInOrder_data();
@@ -338,6 +346,16 @@ void tst_DrillAccess::focusFrameAndMarkDrawnOnlyWhenThere()
     f.random.push(scriptedProblem(QStringLiteral("frmAddition")).values);
     DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
     activate(w.window());
+    // The window opens with the focus on the first answer, framed only once a key is pressed.
+    QLabel *first = w.lblfirst(1);
+    QCOMPARE(QApplication::focusWidget(), first);
+    const QImage opened = first->grab().toImage();
+    QTest::keyClick(first, Qt::Key_Shift);
+    const QImage keyed = first->grab().toImage();
+    QVERIFY(keyed != opened);
+    w.txtAnswer()->setFocus();
+    QCOMPARE(first->grab().toImage(), opened);
+
     QLabel *candidate = w.lblfirst(2);
     const QImage plain = candidate->grab().toImage();
 
@@ -355,20 +373,19 @@ void tst_DrillAccess::focusFrameAndMarkDrawnOnlyWhenThere()
     QCOMPARE(candidate->grab().toImage(), plain);
 }
 
+// The window opens on the first answer choice, and Tab goes round in the designed order from
+// there.
 void tst_DrillAccess::tabOrder_data()
 {
     QTest::addColumn<QString>("drill");
     QTest::addColumn<QStringList>("order");
-    const QStringList candidates = {"lblfirst1", "lblfirst2", "lblfirst3", "lblfirst4"};
-    const QStringList buttonsFirst =
-        QStringList{"cmdExit", "cmdBack", "cmdNext"} + candidates + QStringList{"txtAnswer"};
-    const QStringList answerFirst =
-        QStringList{"txtAnswer", "cmdExit", "cmdBack", "cmdNext"} + candidates;
-    QTest::addRow("addition") << "frmAddition" << buttonsFirst;
-    QTest::addRow("subtraction") << "frmSubtraction" << answerFirst;
-    QTest::addRow("multiplication") << "frmMultiplication" << answerFirst;
-    QTest::addRow("division") << "frmDivision" << buttonsFirst;
-    QTest::addRow("percent") << "frmPercent" << answerFirst;
+    // The designed order starts at Exit in two windows and at the answer box in three; either
+    // way the round from the first choice is the same.
+    const QStringList order = {"lblfirst1", "lblfirst2", "lblfirst3", "lblfirst4",
+                               "txtAnswer", "cmdExit",   "cmdBack",   "cmdNext"};
+    for (const QString &drill : kDrills) {
+        QTest::addRow("%s", qPrintable(drill)) << drill << order;
+    }
 }
 
 void tst_DrillAccess::tabOrder()
@@ -431,25 +448,68 @@ void tst_DrillAccess::returnPressesButtons()
     }
 }
 
-// Alt pressed and let go on its own moves the keyboard to the menu bar; with a digit between, the
-// digit answered and the keyboard stays in the window.
-void tst_DrillAccess::altDigitLeavesMenuAlone()
+// Alt with a digit answers, in whatever order a screen reader hands on the releases, and Alt
+// alone does nothing: the keyboard never ends in the menu bar, where Tab does nothing.
+void tst_DrillAccess::altAndDigit_data()
 {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("focus");
+    const QStringList digitFirst = {"+Alt", "+2", "-2", "-Alt"};
+    const QStringList altFirst = {"+Alt", "+2", "-Alt", "-2"};
+    QTest::addRow("choice, digit let go first") << "lblfirst1" << digitFirst << "CORRECT ANN"
+                                                << "cmdNext";
+    QTest::addRow("choice, Alt let go first") << "lblfirst1" << altFirst << "CORRECT ANN"
+                                              << "cmdNext";
+    QTest::addRow("answer box, Alt let go first") << "txtAnswer" << altFirst << "CORRECT ANN"
+                                                  << "txtAnswer";
+    QTest::addRow("button, Alt let go first") << "cmdBack" << altFirst << "CORRECT ANN"
+                                              << "cmdBack";
+    QTest::addRow("choice, Alt alone") << "lblfirst1" << QStringList{"+Alt", "-Alt"} << ""
+                                       << "lblfirst1";
+    QTest::addRow("answer box, Alt alone") << "txtAnswer" << QStringList{"+Alt", "-Alt"} << ""
+                                           << "txtAnswer";
+}
+
+void tst_DrillAccess::altAndDigit()
+{
+    QFETCH(QString, from);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, verdict);
+    QFETCH(QString, focus);
     DrillFixture f;
     const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
     f.random.push(s.values);
     DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
     activate(w.window());
-    QWidget *focus = QApplication::focusWidget();
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyPress(focus, Qt::Key_2, Qt::AltModifier);
-        QTest::keyRelease(focus, Qt::Key_2, Qt::AltModifier);
-        QTest::keyRelease(focus, Qt::Key_Alt);
-        QCOMPARE(w.lblWinner()->text(), QStringLiteral("CORRECT ANN"));
-        QCOMPARE(w.window()->menuBar()->activeAction(), nullptr);
-        QCOMPARE(QApplication::focusWidget(), focus);
+    w.window()->findChild<QWidget *>(from)->setFocus(Qt::TabFocusReason);
+    for (const QString &key : std::as_const(keys)) {
+        const bool press = key.startsWith(QLatin1Char('+'));
+        const Qt::Key code = key.mid(1) == QLatin1String("Alt") ? Qt::Key_Alt : Qt::Key_2;
+        // Alt is held while the digit goes down, and the digit's release may come after.
+        const Qt::KeyboardModifiers held =
+            code == Qt::Key_Alt
+                ? (press ? Qt::AltModifier : Qt::NoModifier)
+                : (keys.indexOf(QStringLiteral("-Alt")) > keys.indexOf(key) ? Qt::AltModifier
+                                                                            : Qt::NoModifier);
+        if (press) {
+            QTest::keyPress(QApplication::focusWidget(), code, held);
+        } else {
+            QTest::keyRelease(QApplication::focusWidget(), code, held);
+        }
     }
+    QCoreApplication::processEvents();
+    QCOMPARE(w.lblWinner()->isVisible(), !verdict.isEmpty());
+    if (!verdict.isEmpty()) {
+        QCOMPARE(w.lblWinner()->text(), verdict);
+    }
+    QCOMPARE(w.window()->menuBar()->activeAction(), nullptr);
+    QVERIFY(!w.window()->menuBar()->hasFocus());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    // Tab goes on from there, inside the window.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(w.window()->client()->isAncestorOf(QApplication::focusWidget()));
 }
 
 void tst_DrillAccess::f10OpensMenu_data()
@@ -488,6 +548,127 @@ void tst_DrillAccess::f10OpensMenu()
     QTest::keyClick(mnuTeacher, Qt::Key_Return);
     QTRY_VERIFY(!target->isLoaded());
     QVERIFY(f.program.teacherAide().isVisible());
+}
+
+// The first key a child tries answers with the first choice; it never ends the program.
+void tst_DrillAccess::opensOnFirstChoice_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("verdict");
+    QTest::addRow("addition Return")
+        << "frmAddition" << int(Qt::Key_Return) << "Sorry,Try Again ANN";
+    QTest::addRow("subtraction Space") << "frmSubtraction" << int(Qt::Key_Space) << "CORRECT ANN";
+    QTest::addRow("multiplication Return")
+        << "frmMultiplication" << int(Qt::Key_Return) << "Sorry,Try Again ANN";
+    QTest::addRow("division Space") << "frmDivision" << int(Qt::Key_Space) << "Sorry,Try Again ANN";
+    QTest::addRow("percent Return") << "frmPercent" << int(Qt::Key_Return) << "CORRECT ANN";
+}
+
+void tst_DrillAccess::opensOnFirstChoice()
+{
+    QFETCH(QString, drill);
+    QFETCH(int, key);
+    QFETCH(QString, verdict);
+    DrillFixture f;
+    f.random.push(scriptedProblem(drill).values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    activate(w.window());
+    QCOMPARE(QApplication::focusWidget(), w.lblfirst(1));
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QCOMPARE(f.quits, 0);
+    QVERIFY(w.isLoaded());
+    QCOMPARE(w.lblWinner()->text(), verdict);
+}
+
+// The answer box is called "Answer", not by the sign before it, and its hint tells only what can
+// be done: answering while the choices are live, the next problem once they are greyed.
+void tst_DrillAccess::answerBoxHeardAsAnswer_data()
+{
+    QTest::addColumn<QString>("drill");
+    QTest::addRow("sign =") << "frmAddition";
+    QTest::addRow("sign Answer =") << "frmPercent";
+}
+
+void tst_DrillAccess::answerBoxHeardAsAnswer()
+{
+    QFETCH(QString, drill);
+    const QString answering =
+        QStringLiteral("Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space");
+    const QString answered =
+        QStringLiteral("Tab to Next Question and press Space for a new problem");
+    const Scripted s = scriptedProblem(drill);
+    DrillFixture f;
+    f.random.push(s.values);
+    f.random.push(s.values);
+    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
+    QAccessibleInterface *box = accessible(w.txtAnswer());
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Answer"));
+    QVERIFY(box->relations(QAccessible::Label).isEmpty());
+    QCOMPARE(box->text(QAccessible::Description), answering);
+    QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
+    QCOMPARE(box->text(QAccessible::Description), answering);
+    QVERIFY(DrillFixture::dropCandidate(w, s.slot));
+    QCOMPARE(box->text(QAccessible::Description), answered);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Answer"));
+    QVERIFY(f.click(w, "cmdNext"));
+    QCOMPARE(box->text(QAccessible::Description), answering);
+}
+
+// A line edit's text is one run of attributes from its first character to its last, so a screen
+// reader that reads run by run says all of it.
+void tst_DrillAccess::lineEditReadWhole_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("answer box, a number") << "frmDivision"
+                                          << "txtAnswer"
+                                          << "90.79";
+    QTest::addRow("answer box, empty") << "frmAddition"
+                                       << "txtAnswer"
+                                       << "";
+    QTest::addRow("name box") << "frmSelection"
+                              << "txtFirstName"
+                              << "Mia";
+}
+
+void tst_DrillAccess::lineEditReadWhole()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    DrillFixture f;
+    Form *target = &f.program.selection();
+    if (form == QLatin1String("frmSelection")) {
+        f.program.selection().show();
+    } else {
+        f.random.push(scriptedProblem(form).values);
+        target = &f.open(form, QStringLiteral("ANN"), QStringLiteral("3"));
+    }
+    auto *edit = target->window()->findChild<QLineEdit *>(control);
+    QVERIFY(edit != nullptr);
+    edit->setText(text);
+    edit->selectAll();
+    QAccessibleTextInterface *read = accessible(edit)->textInterface();
+    QVERIFY(read != nullptr);
+    const int length = static_cast<int>(text.size());
+    QCOMPARE(read->characterCount(), length);
+    QCOMPARE(read->text(0, length), text);
+    QCOMPARE(accessible(edit)->text(QAccessible::Value), text);
+    for (int offset : {0, length - 1}) {
+        int start = -1;
+        int end = -1;
+        read->attributes(std::max(offset, 0), &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, length);
+    }
+    int start = -1;
+    int end = -1;
+    read->selection(0, &start, &end);
+    QCOMPARE(read->selectionCount(), length > 0 ? 1 : 0);
+    QCOMPARE(end - start, length);
+    QCOMPARE(read->cursorPosition(), length);
 }
 
 void tst_DrillAccess::names_data()
@@ -682,7 +863,16 @@ void tst_DrillAccess::announcements()
     QVERIFY(problem != nullptr);
     // It says, and shows nothing.
     QVERIFY(problem->geometry().isEmpty());
-    QVERIFY2(announced(problem, s.sentence), qPrintable(s.sentence));
+    // Nothing before the window is active, then the welcome, the problem and the keys, once.
+    QCOMPARE(g_told.size(), 0);
+    activate(w.window());
+    QTRY_COMPARE(g_told.size(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(g_told.size(), 1);
+    const QString greeting = QStringLiteral("Welcome ANN!   To The Sumtopia. ") + s.sentence +
+                             QStringLiteral(". Answer with Alt+1 to Alt+4, or Tab to an answer "
+                                            "choice and press Space");
+    QVERIFY2(announced(problem, greeting), qPrintable(g_told.first().text));
 
     g_told.clear();
     QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));

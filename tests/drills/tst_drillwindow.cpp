@@ -135,8 +135,6 @@ private Q_SLOTS:
     void typingIntoAnswerBoxChangesNothing();
     void hugeNameAndScripts_data();
     void hugeNameAndScripts();
-    void firstFocusAndTabOrder_data();
-    void firstFocusAndTabOrder();
     void menu_data();
     void menu();
     void backThenReloadStartsFresh_data();
@@ -553,40 +551,6 @@ void tst_DrillWindow::hugeNameAndScripts()
     QVERIFY(w.lblWinner()->geometry().right() < w.window()->client()->width());
     // Painted, the verdict shows its beginning in red on its light blue.
     QVERIFY(hasVerdictRed(w.lblWinner()->grab().toImage()));
-}
-
-void tst_DrillWindow::firstFocusAndTabOrder_data()
-{
-    QTest::addColumn<QString>("drill");
-    QTest::addColumn<QStringList>("order");
-    const QStringList buttonsFirst = {"cmdExit", "cmdBack", "cmdNext", "txtAnswer"};
-    const QStringList answerFirst = {"txtAnswer", "cmdExit", "cmdBack", "cmdNext"};
-    QTest::addRow("addition") << "frmAddition" << buttonsFirst;
-    QTest::addRow("subtraction") << "frmSubtraction" << answerFirst;
-    QTest::addRow("multiplication") << "frmMultiplication" << answerFirst;
-    QTest::addRow("division") << "frmDivision" << buttonsFirst;
-    QTest::addRow("percent") << "frmPercent" << answerFirst;
-}
-
-void tst_DrillWindow::firstFocusAndTabOrder()
-{
-    QFETCH(QString, drill);
-    QFETCH(QStringList, order);
-    DrillFixture f;
-    f.random.push(scriptedProblem(drill).values);
-    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
-    QWidget *focus = w.window()->focusWidget();
-    QVERIFY(focus != nullptr);
-    QCOMPARE(focus->objectName(), order.first());
-    QStringList chain;
-    QWidget *widget = focus;
-    for (int i = 0; i < 50 && chain.size() < order.size(); ++i) {
-        if (order.contains(widget->objectName()) && !chain.contains(widget->objectName())) {
-            chain.append(widget->objectName());
-        }
-        widget = widget->nextInFocusChain();
-    }
-    QCOMPARE(chain, order);
 }
 
 void tst_DrillWindow::menu_data()

@@ -47,6 +47,9 @@ private slots:
     void listsAreNamedByTheirPrompts();
     void stateAtLoad();
     void tabOrder();
+    void tabReachesCheckedChoice_data();
+    void tabReachesCheckedChoice();
+    void questionSaidOnce();
     void submitChecks_data();
     void submitChecks();
     void typedTextIsNoChoice();
@@ -245,6 +248,75 @@ void tst_TeacherAide::tabOrder()
         widget = widget->nextInFocusChain();
     }
     QCOMPARE(chain, order);
+}
+
+// The keyboard reaches the answer choice where it stands: Tab and Shift+Tab stop on the checked
+// button only, and an arrow moves to the other one and checks it.
+void tst_TeacherAide::tabReachesCheckedChoice_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("arrow");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("landing");
+    QTest::addRow("No as loaded, Tab from Submit") << "" << 0 << false << "optNo";
+    QTest::addRow("No as loaded, Shift+Tab from Exit") << "" << 0 << true << "optNo";
+    QTest::addRow("Yes clicked, Tab") << "optYes" << 0 << false << "optYes";
+    QTest::addRow("Yes clicked, Shift+Tab") << "optYes" << 0 << true << "optYes";
+    QTest::addRow("Left from No, Tab") << "" << int(Qt::Key_Left) << false << "optYes";
+    QTest::addRow("Right from Yes, Shift+Tab") << "optYes" << int(Qt::Key_Right) << true << "optNo";
+}
+
+void tst_TeacherAide::tabReachesCheckedChoice()
+{
+    QFETCH(QString, clicked);
+    QFETCH(int, arrow);
+    QFETCH(bool, backwards);
+    QFETCH(QString, landing);
+    ProgramFixture f;
+    f.aide().load();
+    QVERIFY(QTest::qWaitForWindowActive(f.aide().window()));
+    QRadioButton *checked = f.aide().optNo();
+    if (!clicked.isEmpty()) {
+        checked = f.child<QRadioButton>(f.aide(), clicked.toLatin1().constData());
+        QTest::mouseClick(checked, Qt::LeftButton);
+    }
+    if (arrow != 0) {
+        checked->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(checked, static_cast<Qt::Key>(arrow));
+        QCOMPARE(f.focused(f.aide())->objectName(), landing);
+    }
+    QCOMPARE(f.aide().optYes()->isChecked(), landing == QLatin1String("optYes"));
+    QCOMPARE(f.aide().optNo()->isChecked(), landing == QLatin1String("optNo"));
+
+    const Qt::Key tab = backwards ? Qt::Key_Backtab : Qt::Key_Tab;
+    const Qt::KeyboardModifiers shift = backwards ? Qt::ShiftModifier : Qt::NoModifier;
+    QWidget *start = f.child<QWidget>(f.aide(), backwards ? "cmdExit" : "cmdSubmit");
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, tab, shift);
+    QCOMPARE(f.focused(f.aide())->objectName(), landing);
+    // The other choice is no stop of its own: one more Tab leaves the frame.
+    QTest::keyClick(f.focused(f.aide()), tab, shift);
+    QCOMPARE(f.focused(f.aide())->objectName(), QString(backwards ? "cmdSubmit" : "cmdExit"));
+}
+
+// The frame says the question as the focus enters it; the buttons are not labelled by it again.
+void tst_TeacherAide::questionSaidOnce()
+{
+    ProgramFixture f;
+    f.aide().load();
+    QAccessibleInterface *frame =
+        QAccessible::queryAccessibleInterface(f.child<QGroupBox>(f.aide(), "Frame1"));
+    QCOMPARE(frame->text(QAccessible::Name),
+             QStringLiteral("Would you like a copy of the test with answers?"));
+    for (const char *name : {"optYes", "optNo"}) {
+        QAccessibleInterface *option =
+            QAccessible::queryAccessibleInterface(f.child<QRadioButton>(f.aide(), name));
+        QCOMPARE(option->role(), QAccessible::RadioButton);
+        QCOMPARE(option->text(QAccessible::Name), QString::fromLatin1(name).mid(3));
+        QCOMPARE(option->parent()->object(), frame->object());
+        QVERIFY(option->relations(QAccessible::Label).isEmpty());
+        QCOMPARE(bool(option->state().checked), QByteArray(name) == "optNo");
+    }
 }
 
 void tst_TeacherAide::submitChecks_data()
