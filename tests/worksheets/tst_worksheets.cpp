@@ -522,19 +522,6 @@ void tst_Worksheets::oneLineColumns_data()
                                                                 {21, " 1017 "},
                                                                 {29, "Answer "},
                                                                 {36, " 1 "}});
-    QTest::addRow("percent with answers in Spanish") << Subject::Percents << "es_ES" << true
-                                                     << placed({{1, " 1 )"},
-                                                                {14, " 1 "},
-                                                                {17, "IS WHAT PERCENT OF:"},
-                                                                {49, " 3 "},
-                                                                {52, " Answer "},
-                                                                {60, " 33,3 "}})
-                                                     << placed({{1, " 20 )"},
-                                                                {11, " 1017 "},
-                                                                {17, "IS WHAT PERCENT OF:"},
-                                                                {46, " 1017 "},
-                                                                {52, " Answer "},
-                                                                {60, " 100 "}});
 }
 
 void tst_Worksheets::oneLineColumns()
