@@ -348,6 +348,26 @@
         <source>Answer equals</source>
         <translation>Résultat égale</translation>
     </message>
+    <message>
+        <source>+</source>
+        <extracomment>Operator sign: addition, between the two numbers of an addition problem.</extracomment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <extracomment>Operator sign: subtraction, between the two numbers of a subtraction problem.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <extracomment>Operator sign: multiplication (a capital letter X), between the two numbers of a multiplication problem.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <extracomment>Operator sign: equals, before the answer box.</extracomment>
+        <translation>=</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -465,6 +485,26 @@
     <message>
         <source>IS WHAT PERCENT OF:</source>
         <translation>EST QUEL % DE&#xa0;:</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Operator sign: addition, printed before the second number of a worksheet problem.</extracomment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <extracomment>Operator sign: subtraction, printed before the second number of a worksheet problem.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <extracomment>Operator sign: multiplication (a lower-case letter x), printed before the second number of a worksheet problem.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source> / </source>
+        <extracomment>Operator sign: division, with one blank on each side, between the two numbers of a worksheet problem; keep the blanks.</extracomment>
+        <translation> : </translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,17 @@ const QString kMultiplyInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
 const QString kDivideInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
     "DrillLayout", "Divide the two numbers , then drag the correct answer  to the total box."));
 
+// The operator signs, written as each language's schools write them.
+//: Operator sign: addition, between the two numbers of an addition problem.
+const QString kPlus = QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "+"));
+//: Operator sign: subtraction, between the two numbers of a subtraction problem.
+const QString kMinus = QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "-"));
+//: Operator sign: multiplication (a capital letter X), between the two numbers of a
+//: multiplication problem.
+const QString kTimes = QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "X"));
+//: Operator sign: equals, before the answer box.
+const QString kEquals = QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "="));
+
 } // namespace
 
 // In the windows whose answer box has the first focus, the box took tab index 0 and every
@@ -63,9 +74,9 @@ const DrillLayout &additionLayout()
             {Welcome, "lblIntro", "", 233, 158, 7215, 495, 13.5, 3, Left},
             {Instruction, "Label4", kAddInstruction, 233, 758, 6975, 255, 9.75, 7, Centre},
             {First, "Label1", "", 2873, 1118, 1215, 375, 13.5, 4, Right},
-            {Sign, "Label3", "+", 2033, 1478, 495, 495, 24, 6, Centre},
+            {Sign, "Label3", kPlus, 2033, 1478, 495, 495, 24, 6, Centre},
             {Second, "Label2", "", 2873, 1598, 1215, 375, 13.5, 5, Right},
-            {Sign, "Label5", "=", 2033, 2198, 495, 495, 24, 8, Centre},
+            {Sign, "Label5", kEquals, 2033, 2198, 495, 495, 24, 8, Centre},
             {Answer, "txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 13, Right},
             {Verdict, "lblWinner", "", 5633, 1238, 195, 555, 24, 14, Centre},
             {Candidate, "lblfirst1", "", 353, 3038, 1215, 495, 13.5, 9, Right},
@@ -99,9 +110,9 @@ const DrillLayout &subtractionLayout()
             {Welcome, "lblIntro", "", 113, 158, 7215, 495, 13.5, 4, Left},
             {Instruction, "Label4", kSubtractInstruction, 113, 758, 6975, 255, 9.75, 8, Centre},
             {First, "Label1", "", 2753, 1118, 1215, 375, 13.5, 5, Right},
-            {Sign, "Label3", "-", 1913, 1478, 495, 495, 24, 7, Centre},
+            {Sign, "Label3", kMinus, 1913, 1478, 495, 495, 24, 7, Centre},
             {Second, "Label2", "", 2753, 1598, 1215, 375, 13.5, 6, Right},
-            {Sign, "Label5", "=", 1913, 2198, 495, 495, 24, 9, Centre},
+            {Sign, "Label5", kEquals, 1913, 2198, 495, 495, 24, 9, Centre},
             {Answer, "txtAnswer", "", 2753, 2198, 1215, 480, 13.5, 0, Right},
             {Verdict, "lblWinner", "", 5738, 1238, 195, 555, 24, 14, Centre},
             {Candidate, "lblfirst1", "", 233, 3038, 1215, 495, 13.5, 10, Right},
@@ -135,9 +146,9 @@ const DrillLayout &multiplicationLayout()
             {Welcome, "lblIntro", "", 233, 158, 7215, 495, 13.5, 4, Left},
             {Instruction, "Label4", kMultiplyInstruction, 233, 758, 6975, 255, 9.75, 8, Centre},
             {First, "Label1", "", 2873, 1118, 1215, 375, 13.5, 5, Right},
-            {Sign, "Label3", "X", 2033, 1478, 495, 495, 24, 7, Centre},
+            {Sign, "Label3", kTimes, 2033, 1478, 495, 495, 24, 7, Centre},
             {Second, "Label2", "", 2873, 1598, 1215, 375, 13.5, 6, Right},
-            {Sign, "Label5", "=", 2033, 2198, 495, 495, 24, 9, Centre},
+            {Sign, "Label5", kEquals, 2033, 2198, 495, 495, 24, 9, Centre},
             {Answer, "txtAnswer", "", 2873, 2198, 1215, 480, 13.5, 0, Right},
             {Verdict, "lblWinner", "", 5738, 1238, 195, 555, 24, 14, Centre},
             {Candidate, "lblfirst1", "", 353, 3038, 1215, 495, 13.5, 10, Right},
@@ -173,7 +184,7 @@ const DrillLayout &divisionLayout()
             // Read as "dividend, divided by, divisor", though the divisor stands left.
             {First, "Label1", "", 3473, 1658, 1215, 375, 13.5, 4, Right},
             {Second, "Label2", "", 1433, 1658, 1215, 375, 13.5, 5, Right},
-            {Sign, "Label5", "=", 1913, 2258, 495, 495, 24, 8, Centre},
+            {Sign, "Label5", kEquals, 1913, 2258, 495, 495, 24, 8, Centre},
             {Answer, "txtAnswer", "", 2753, 2258, 1215, 480, 13.5, 13, Right},
             {Verdict, "lblWinner", "", 6098, 1418, 195, 555, 24, 14, Centre},
             {Candidate, "lblfirst1", "", 233, 3098, 1215, 495, 13.5, 9, Right},
@@ -246,10 +257,10 @@ const DrillLayout &percentLayout()
 QString spokenCaption(const QString &caption)
 {
     static const QList<QPair<QString, QString>> words = {
-        {QStringLiteral("+"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "plus"))},
-        {QStringLiteral("-"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "minus"))},
-        {QStringLiteral("X"), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "times"))},
-        {QStringLiteral("="), QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "equals"))},
+        {kPlus, QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "plus"))},
+        {kMinus, QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "minus"))},
+        {kTimes, QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "times"))},
+        {kEquals, QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "equals"))},
         {QStringLiteral("Answer ="),
          QStringLiteral(QT_TRANSLATE_NOOP("DrillLayout", "Answer equals"))},
     };

@@ -81,7 +81,7 @@ void finishProblem(Problem &problem, RandomSource &random)
     }
     problem.candidates = tenthCandidates(problem.dblAnswer, problem.intSlot);
     for (std::size_t i = 0; i < problem.candidates.size(); ++i) {
-        problem.captions.candidates[i] = numberText(problem.candidates[i]);
+        problem.captions.candidates[i] = numberText(problem.candidates[i], systemNumberLocale());
     }
 }
 
@@ -102,9 +102,9 @@ bool drawOperands(Problem &problem, const QString &gradeText, RandomSource &rand
         return true;
     }
     problem.dblFirst = drawWhole(random, draw->k, draw->c);
-    problem.captions.first = numberText(problem.dblFirst);
+    problem.captions.first = numberText(problem.dblFirst, systemNumberLocale());
     problem.dblSecond = drawWhole(random, draw->k, draw->c);
-    problem.captions.second = numberText(problem.dblSecond);
+    problem.captions.second = numberText(problem.dblSecond, systemNumberLocale());
     return true;
 }
 
@@ -121,7 +121,8 @@ bool Problem::isAnswer(int index) const
 
 QString Problem::answerText() const
 {
-    return kind == NumberKind::Whole ? integerText(intAnswer()) : numberText(dblAnswer);
+    return kind == NumberKind::Whole ? integerText(intAnswer())
+                                     : numberText(dblAnswer, systemNumberLocale());
 }
 
 Problem additionProblem(const QString &gradeText, RandomSource &random)

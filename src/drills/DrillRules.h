@@ -22,7 +22,7 @@ GradeBand gradeBand(const QString &gradeText);
 bool isGradeInBand(const QString &gradeText);
 
 // What a problem shows: the two operand captions (empty when the grade is in no band) and the
-// four candidate captions, index 0 standing for lblfirst(1).
+// four candidate captions, index 0 standing for lblfirst(1), in the session's number locale.
 struct ProblemCaptions {
     QString first;
     QString second;
@@ -52,7 +52,7 @@ struct Problem {
 
     // Whether candidate `index` (1 to 4) carries the answer, by its value: whichever label it is.
     bool isAnswer(int index) const;
-    // The answer as the answer box shows it once it is found.
+    // The answer as the answer box shows it once it is found, in the session's number locale.
     QString answerText() const;
 };
 

@@ -66,15 +66,30 @@ QString plainMagnitude(double value)
     return result;
 }
 
-} // namespace
-
-QString numberText(double value)
+// The locale's decimal separator in place of the point that plainMagnitude writes.
+QString withSeparator(QString magnitude, const QLocale &locale)
 {
-    const QString magnitude = plainMagnitude(value);
-    if (value < 0 && magnitude != QLatin1String("0")) {
-        return QLatin1Char('-') + magnitude;
+    const QString separator = locale.decimalPoint();
+    if (separator != QLatin1String(".")) {
+        magnitude.replace(QLatin1Char('.'), separator);
     }
     return magnitude;
+}
+
+} // namespace
+
+const QLocale &systemNumberLocale()
+{
+    static const QLocale locale = QLocale::system();
+    return locale;
+}
+
+QString numberText(double value, const QLocale &locale)
+{
+    const QString magnitude = plainMagnitude(value);
+    const QString sign =
+        value < 0 && magnitude != QLatin1String("0") ? QStringLiteral("-") : QString();
+    return sign + withSeparator(magnitude, locale);
 }
 
 std::optional<double> parseNumber(const QString &text)
@@ -127,17 +142,21 @@ double roundedQuotient(std::int64_t numerator, std::int64_t denominator, int dec
     return negative && whole != 0 ? -value : value;
 }
 
-QString printerNumberText(double value)
+QString printerNumberText(double value, const QLocale &locale)
 {
     QString magnitude = plainMagnitude(value);
-    if (magnitude.startsWith(QLatin1String("0."))) {
-        magnitude.remove(0, 1);
-    }
     const bool negative = value < 0 && magnitude != QLatin1String("0");
+    if (locale.decimalPoint() == QLatin1String(".")) {
+        if (magnitude.startsWith(QLatin1String("0."))) {
+            magnitude.remove(0, 1);
+        }
+    } else {
+        magnitude = withSeparator(magnitude, locale);
+    }
     return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + magnitude + QLatin1Char(' ');
 }
 
-int printedLength(double value)
+int printedLength(double value, const QLocale &locale)
 {
-    return static_cast<int>(printerNumberText(value).trimmed().size());
+    return static_cast<int>(printerNumberText(value, locale).trimmed().size());
 }

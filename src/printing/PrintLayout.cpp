@@ -15,7 +15,8 @@ constexpr double kTolerance = 1e-9;
 class Layout
 {
 public:
-    Layout(TextMeasure &measure, double pageHeight) : m_measure(measure), m_pageHeight(pageHeight)
+    Layout(TextMeasure &measure, double pageHeight, const QLocale &numberLocale)
+        : m_measure(measure), m_pageHeight(pageHeight), m_numberLocale(numberLocale)
     {
         m_document.pages.append(PlacedPage());
     }
@@ -40,7 +41,7 @@ public:
                 place(item.text);
                 break;
             case PrintItem::Kind::Number:
-                place(printerNumberText(item.number));
+                place(printerNumberText(item.number, m_numberLocale));
                 break;
             case PrintItem::Kind::Tab:
                 tabTo(item.column);
@@ -115,6 +116,7 @@ private:
 
     TextMeasure &m_measure;
     double m_pageHeight;
+    QLocale m_numberLocale;
     PlacedDocument m_document;
     PlacedLine m_line;
     QString m_fontName;
@@ -128,7 +130,7 @@ private:
 PlacedDocument layOutDocument(const PrintDocument &document, TextMeasure &measure,
                               double pageHeight)
 {
-    Layout layout(measure, pageHeight);
+    Layout layout(measure, pageHeight, document.numberLocale());
     for (const PrintCommand &command : document.commands()) {
         switch (command.kind) {
         case PrintCommand::Kind::FontName:

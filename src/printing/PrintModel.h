@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // What the program sends to a printer, as plain data: font changes, lines of items and the end
@@ -60,10 +61,15 @@ struct PrintCommand {
     bool operator!=(const PrintCommand &other) const { return !(*this == other); }
 };
 
-// One print document: everything up to and including its end is released as one job.
+// One print document: everything up to and including its end is released as one job. Its number
+// items are written for the number locale it was made for, so every surface prints the same
+// numbers as the tab columns were counted for (the C locale unless set).
 class PrintDocument
 {
 public:
+    void setNumberLocale(const QLocale &locale) { m_numberLocale = locale; }
+    const QLocale &numberLocale() const { return m_numberLocale; }
+
     void setFontName(const QString &name);
     void setFontSize(double points);
     void print(const PrintLine &line);
@@ -73,8 +79,12 @@ public:
     const QList<PrintCommand> &commands() const { return m_commands; }
     bool isEnded() const;
 
-    bool operator==(const PrintDocument &other) const { return m_commands == other.m_commands; }
+    bool operator==(const PrintDocument &other) const
+    {
+        return m_commands == other.m_commands && m_numberLocale == other.m_numberLocale;
+    }
 
 private:
     QList<PrintCommand> m_commands;
+    QLocale m_numberLocale = QLocale::c();
 };

@@ -41,6 +41,18 @@ const QString kNegatives =
     QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "Do You Want Negative Answers Mixed In?"));
 const QString kAnswer = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "Answer "));
 const QString kSpacedAnswer = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", " Answer "));
+// The operator signs, written as each language's schools write them; one character each, so
+// the columns stay where they are.
+//: Operator sign: addition, printed before the second number of a worksheet problem.
+const QString kPlus = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "+"));
+//: Operator sign: subtraction, printed before the second number of a worksheet problem.
+const QString kMinus = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "-"));
+//: Operator sign: multiplication (a lower-case letter x), printed before the second number of a
+//: worksheet problem.
+const QString kTimes = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", "x"));
+//: Operator sign: division, with one blank on each side, between the two numbers of a
+//: worksheet problem; keep the blanks.
+const QString kDivided = QStringLiteral(QT_TRANSLATE_NOOP("Subjects", " / "));
 const QString kBlank = QStringLiteral("__________");
 const QString kSpacedBlank = QStringLiteral(" __________");
 
@@ -62,25 +74,25 @@ const QList<SubjectRow> &subjectRows()
         {Subject::Addition, "addition", {}, 0, QT_TRANSLATE_NOOP("Subjects", "Addition"),
          QT_TRANSLATE_NOOP("Subjects", "Add the following numbers"), Pairs,
          "", false, integerSum,
-         "+", Bottom,
+         kPlus, Bottom,
          "", 0, Zone,
          kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
         {Subject::Subtraction, "subtraction", {}, 1, QT_TRANSLATE_NOOP("Subjects", "Subtraction"),
          QT_TRANSLATE_NOOP("Subjects", "Subtract the following numbers"), Pairs,
          kNegatives, false, integerDifference,
-         "-", Top,
+         kMinus, Top,
          "", 0, Zone,
          kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
         {Subject::Division, "division", {}, 3, QT_TRANSLATE_NOOP("Subjects", "Division"),
          QT_TRANSLATE_NOOP("Subjects", "Divide the following numbers"), Line,
          "", true, quotientToThousandths,
          "", Bottom,
-         " / ", 25, Zone,
+         kDivided, 25, Zone,
          kAnswer, kSpacedAnswer, kSpacedBlank},
         {Subject::Multiplication, "multiplication", {}, 2, QT_TRANSLATE_NOOP("Subjects", "Multiplication"),
          QT_TRANSLATE_NOOP("Subjects", "Multiply the following numbers"), Pairs,
          "", false, longProduct,
-         "x", Bottom,
+         kTimes, Bottom,
          "", 0, Zone,
          kAnswer, QT_TRANSLATE_NOOP("Subjects", "Answer"), kBlank},
         {Subject::Percents, "percent", {"percents"}, 4, QT_TRANSLATE_NOOP("Subjects", "Percents"),

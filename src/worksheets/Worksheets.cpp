@@ -95,7 +95,10 @@ void printHeading(PrintDocument &document, const SubjectRow &subject)
 void printPairRows(PrintDocument &document, const Worksheet &sheet, const SubjectRow &subject,
                    const std::function<bool()> &answersWanted)
 {
-    const QString &sign = subject.sign;
+    const QString sign = translated("Subjects", subject.sign);
+    const auto length = [&document](double value) {
+        return printedLength(value, document.numberLocale());
+    };
     const bool underTop = subject.answerUnder == AnswerUnder::Top;
     constexpr auto zone = PrintSeparator::Zone;
     for (int row = 0; row < kWorksheetProblems / 2; ++row) {
@@ -106,18 +109,18 @@ void printPairRows(PrintDocument &document, const Worksheet &sheet, const Subjec
         document.print(PrintLine()
                            .number(i)
                            .text(QStringLiteral(")"), zone)
-                           .tab(30 - printedLength(left.first))
+                           .tab(30 - length(left.first))
                            .number(left.first, zone)
                            .number(i + 1)
                            .text(QStringLiteral(")"))
-                           .tab(70 - printedLength(right.first))
+                           .tab(70 - length(right.first))
                            .number(right.first));
         document.print(PrintLine()
                            .zone()
-                           .tab(29 - printedLength(left.second))
+                           .tab(29 - length(left.second))
                            .text(sign)
                            .number(left.second, zone)
-                           .tab(69 - printedLength(right.second))
+                           .tab(69 - length(right.second))
                            .text(sign)
                            .number(right.second));
         if (answersWanted()) {
@@ -126,11 +129,11 @@ void printPairRows(PrintDocument &document, const Worksheet &sheet, const Subjec
             document.print(PrintLine()
                                .zone()
                                .text(translated("Subjects", subject.answerLabel))
-                               .tab(30 - printedLength(leftColumnOf))
+                               .tab(30 - length(leftColumnOf))
                                .number(left.answer, zone)
                                .zone()
                                .text(translated("Subjects", subject.answerLabel))
-                               .tab(70 - printedLength(rightColumnOf))
+                               .tab(70 - length(rightColumnOf))
                                .number(right.answer));
         } else {
             document.print(PrintLine()
@@ -150,14 +153,15 @@ void printProblemLines(PrintDocument &document, const Worksheet &sheet, const Su
 {
     for (int i = 1; i <= kWorksheetProblems; ++i) {
         const WorksheetProblem &problem = sheet.problems.at(i - 1);
+        const QLocale &numbers = document.numberLocale();
         document.setFontSize(kProblemPoints);
         PrintLine line;
         line.number(i)
             .text(QStringLiteral(")"))
-            .tab(15 - printedLength(problem.first))
+            .tab(15 - printedLength(problem.first, numbers))
             .number(problem.first)
             .text(translated("Subjects", subject.middle))
-            .tab(subject.secondEndColumn - printedLength(problem.second))
+            .tab(subject.secondEndColumn - printedLength(problem.second, numbers))
             .number(problem.second, subject.afterSecond);
         if (answersWanted()) {
             line.text(translated("Subjects", subject.answerLabel)).number(problem.answer);
@@ -200,10 +204,12 @@ Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSourc
     return sheet;
 }
 
-PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()> &answersWanted)
+PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()> &answersWanted,
+                              const QLocale &numberLocale)
 {
     Q_ASSERT(sheet.problems.size() == kWorksheetProblems);
     PrintDocument document;
+    document.setNumberLocale(numberLocale);
     const SubjectRow &row = subjectRow(sheet.subject);
     printHeading(document, row);
     if (row.shape == SheetShape::PairRows) {
@@ -215,7 +221,8 @@ PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()
     return document;
 }
 
-PrintDocument renderWorksheet(const Worksheet &sheet, bool withAnswers)
+PrintDocument renderWorksheet(const Worksheet &sheet, bool withAnswers, const QLocale &numberLocale)
 {
-    return renderWorksheet(sheet, [withAnswers] { return withAnswers; });
+    return renderWorksheet(
+        sheet, [withAnswers] { return withAnswers; }, numberLocale);
 }

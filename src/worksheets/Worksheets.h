@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/Numbers.h"
 #include "printing/PrintModel.h"
 #include "worksheets/Subjects.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <functional>
 
@@ -36,6 +38,9 @@ int worksheetRange(int grade);
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,
                          bool negativeAnswers);
 
-// The print document of a sheet; answersWanted is asked at each answer line, as it is printed.
-PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()> &answersWanted);
-PrintDocument renderWorksheet(const Worksheet &sheet, bool withAnswers);
+// The print document of a sheet, its numbers written for numberLocale; answersWanted is asked at
+// each answer line, as it is printed.
+PrintDocument renderWorksheet(const Worksheet &sheet, const std::function<bool()> &answersWanted,
+                              const QLocale &numberLocale = systemNumberLocale());
+PrintDocument renderWorksheet(const Worksheet &sheet, bool withAnswers,
+                              const QLocale &numberLocale = systemNumberLocale());

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -482,7 +483,17 @@ void tst_WorksheetCli::translatedSheet_data()
                                   "--seed",      "1",        "--output", "-"};
     const QStringList percent = {"--worksheet", "percent",   "--grade",  "5", "--seed",
                                  "1",           "--answers", "--output", "-"};
-    // Heading and first problem as printed; the columns and the numbers' points stay.
+    const QStringList multiplication = {"--worksheet", "multiplication", "--grade",  "1", "--seed",
+                                        "1",           "--answers",      "--output", "-"};
+    const QStringList division = {"--worksheet", "division",  "--grade",  "6", "--seed",
+                                  "1",           "--answers", "--output", "-"};
+    const QString top = " 1 )                        12             2 )                       9";
+    // The sign in columns 27 and 67, each bottom operand's blank after it.
+    const auto bottom = [](const QString &sign) {
+        return QString(26, ' ') + sign + " 14" + QString(36, ' ') + sign + " 10";
+    };
+    // Heading and first problem as printed: the columns stay, the numbers take the language's
+    // decimal comma and the signs its schools' form.
     QTest::addRow("de addition")
         << "de_DE.UTF-8" << addition
         << QStringList{
@@ -500,12 +511,15 @@ void tst_WorksheetCli::translatedSheet_data()
     QTest::addRow("de percent with answers")
         << "de_DE.UTF-8" << percent
         << QStringList{"Berechne den Prozentsatz der folgenden Zahlen", "",
-                       " 1 )        629 SIND WIE VIEL % VON:           481  Ergebnis  130.8"};
+                       " 1 )        629 SIND WIE VIEL % VON:           481  Ergebnis  130,8"};
     QTest::addRow("de division with answers")
-        << "de_DE.UTF-8" << QStringList{"--worksheet", "division",  "--grade",  "6", "--seed",
-                                        "1",           "--answers", "--output", "-"}
+        << "de_DE.UTF-8" << division
         << QStringList{"Dividiere die folgenden Zahlen", "",
-                       " 1 )        629  /    481   Ergebnis  1.308"};
+                       " 1 )        629  :    481   Ergebnis  1,308"};
+    QTest::addRow("de multiplication with answers")
+        << "de_DE.UTF-8" << multiplication
+        << QStringList{"Multipliziere die folgenden Zahlen", "", top, bottom("\u00B7"),
+                       "              Ergebnis      168                         Ergebnis    90"};
     QTest::addRow("fr addition")
         << "fr_FR.UTF-8" << addition
         << QStringList{"",
@@ -524,7 +538,16 @@ void tst_WorksheetCli::translatedSheet_data()
         << "fr_FR.UTF-8" << percent
         << QStringList{"Calcule les pourcentages suivants", "",
                        " 1 )        629 EST QUEL % DE\u00A0:                481  R\u00E9sultat  "
-                       "130.8"};
+                       "130,8"};
+    QTest::addRow("fr division with answers")
+        << "fr_FR.UTF-8" << division
+        << QStringList{"Calcule les divisions suivantes", "",
+                       " 1 )        629  :    481   R\u00E9sultat  1,308"};
+    QTest::addRow("fr multiplication with answers")
+        << "fr_FR.UTF-8" << multiplication
+        << QStringList{"Calcule les multiplications suivantes", "", top, bottom("\u00D7"),
+                       "              R\u00E9sultat      168                         "
+                       "R\u00E9sultat    90"};
     QTest::addRow("es addition")
         << "es_ES.UTF-8" << addition
         << QStringList{"",
@@ -543,7 +566,16 @@ void tst_WorksheetCli::translatedSheet_data()
         << "es_ES.UTF-8" << percent
         << QStringList{"Calcula los siguientes porcentajes", "",
                        " 1 )        629 ES QU\u00C9 % DE:                   481  Soluci\u00F3n  "
-                       "130.8"};
+                       "130,8"};
+    QTest::addRow("es division with answers")
+        << "es_ES.UTF-8" << division
+        << QStringList{"Resuelve las siguientes divisiones", "",
+                       " 1 )        629  :    481   Soluci\u00F3n  1,308"};
+    QTest::addRow("es multiplication with answers")
+        << "es_ES.UTF-8" << multiplication
+        << QStringList{"Resuelve las siguientes multiplicaciones", "", top, bottom("\u00D7"),
+                       "              Soluci\u00F3n      168                         "
+                       "Soluci\u00F3n    90"};
 }
 
 void tst_WorksheetCli::translatedSheet()
@@ -561,8 +593,8 @@ void tst_WorksheetCli::translatedSheet()
     }
     QVERIFY(printed.size() > lines.size());
     QCOMPARE(printed.mid(0, lines.size()), lines);
-    // No number anywhere on the sheet is written with a decimal comma.
-    QVERIFY(!QString::fromUtf8(run.out).contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
+    // No number anywhere on the sheet is written with a decimal point.
+    QVERIFY(!QString::fromUtf8(run.out).contains(QRegularExpression(QStringLiteral("\\.\\d"))));
 }
 
 void tst_WorksheetCli::translatedSheetsOnePageEach_data()
@@ -570,17 +602,21 @@ void tst_WorksheetCli::translatedSheetsOnePageEach_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("subject");
     QTest::addColumn<QString>("grade");
-    // The longest words of each language on its widest problems: the percent sheet's middle
-    // text, and the answer label beside four-digit sums.
+    QTest::addColumn<QString>("seed");
+    // The longest words of each language on its widest problems: four-digit operands and
+    // answers of seed 20, seven-digit products, the percent sheet's middle text, with the
+    // numbers in the language's own form.
     for (const char *locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
         const QString language = QString::fromLatin1(locale).left(2);
-        QTest::addRow("%s percent", qPrintable(language)) << locale << "percent"
-                                                          << "3";
-        QTest::addRow("%s addition grade 6", qPrintable(language)) << locale << "addition"
-                                                                   << "6";
-        QTest::addRow("%s multiplication grade 6", qPrintable(language))
-            << locale << "multiplication"
-            << "6";
+        for (const char *subject :
+             {"addition", "subtraction", "multiplication", "division", "percent"}) {
+            QTest::addRow("%s %s grade 6 seed 20", qPrintable(language), subject)
+                << locale << subject << "6"
+                << "20";
+        }
+        QTest::addRow("%s percent grade 3 seed 2", qPrintable(language)) << locale << "percent"
+                                                                         << "3"
+                                                                         << "2";
     }
 }
 
@@ -589,16 +625,33 @@ void tst_WorksheetCli::translatedSheetsOnePageEach()
     QFETCH(QString, locale);
     QFETCH(QString, subject);
     QFETCH(QString, grade);
+    QFETCH(QString, seed);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: run scripts/install-deps.sh");
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
     const Run run = runProgram(
-        {"--worksheet", subject, "--grade", grade, "--seed", "2", "--with-key", "--output", pdf},
+        {"--worksheet", subject, "--grade", grade, "--seed", seed, "--with-key", "--output", pdf},
         QString(), QString(), locale);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
-    // The sheet and its key, one page each: no problem spills onto a line of its own.
+    // The sheet and its key, one page each on Letter: no problem spills onto a line of its own.
     QCOMPARE(pdfPages(pdf), 2);
+    // A4 is taller than Letter but 5.9 mm narrower, with the same margins from the same left
+    // edge: every word must end inside A4's right margin (595.28 - 18 points).
+    QProcess boxes;
+    boxes.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QVERIFY(boxes.waitForFinished(60000));
+    QCOMPARE(boxes.exitCode(), 0);
+    static const QRegularExpression rightEdge(QStringLiteral("xMax=\"([0-9.]+)\""));
+    int words = 0;
+    for (const QRegularExpressionMatch &match :
+         rightEdge.globalMatch(QString::fromUtf8(boxes.readAllStandardOutput()))) {
+        ++words;
+        QVERIFY2(match.captured(1).toDouble() <= 577.28, qPrintable(match.captured()));
+    }
+    QVERIFY(words > 200);
 }
 
 void tst_WorksheetCli::translatedHelpAndErrors_data()

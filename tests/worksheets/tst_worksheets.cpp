@@ -36,7 +36,7 @@ bool endsAt(const QString &line, const QString &text, int column)
 
 QString digits(double value)
 {
-    return printerNumberText(value).trimmed();
+    return printerNumberText(value, QLocale::c()).trimmed();
 }
 
 constexpr int kHeadingLines = 8;
@@ -266,9 +266,11 @@ void tst_Worksheets::pairRowColumns()
             QVERIFY(leftStart > 0 && rightStart > 0);
             QCOMPARE(answer.mid(14, 7), QString("Answer "));
             QCOMPARE(answer.mid(56, 7), QString("Answer "));
-            QVERIFY2(answer.mid(leftStart - 1).startsWith(printerNumberText(left.answer)),
-                     qPrintable(answer));
-            QVERIFY2((answer.mid(rightStart - 1) + ' ').startsWith(printerNumberText(right.answer)),
+            QVERIFY2(
+                answer.mid(leftStart - 1).startsWith(printerNumberText(left.answer, QLocale::c())),
+                qPrintable(answer));
+            QVERIFY2((answer.mid(rightStart - 1) + ' ')
+                         .startsWith(printerNumberText(right.answer, QLocale::c())),
                      qPrintable(answer));
         } else {
             QCOMPARE(answer, placed({{15, "Answer__________"}, {57, "Answer__________"}}));
@@ -449,11 +451,12 @@ void tst_Worksheets::oneLineProblems()
 void tst_Worksheets::oneLineColumns_data()
 {
     QTest::addColumn<Subject>("subject");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("answers");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("twentieth");
 
-    QTest::addRow("division with answers") << Subject::Division << true
+    QTest::addRow("division with answers") << Subject::Division << "C" << true
                                            << placed({{1, " 1 )"},
                                                       {14, " 1 "},
                                                       {17, " / "},
@@ -466,7 +469,7 @@ void tst_Worksheets::oneLineColumns_data()
                                                       {21, " 1017 "},
                                                       {29, "Answer "},
                                                       {36, " 1 "}});
-    QTest::addRow("division blank") << Subject::Division << false
+    QTest::addRow("division blank") << Subject::Division << "C" << false
                                     << placed({{1, " 1 )"},
                                                {14, " 1 "},
                                                {17, " / "},
@@ -479,7 +482,7 @@ void tst_Worksheets::oneLineColumns_data()
                                                {21, " 1017 "},
                                                {29, " Answer "},
                                                {37, " __________"}});
-    QTest::addRow("percent with answers") << Subject::Percents << true
+    QTest::addRow("percent with answers") << Subject::Percents << "C" << true
                                           << placed({{1, " 1 )"},
                                                      {14, " 1 "},
                                                      {17, "IS WHAT PERCENT OF:"},
@@ -492,7 +495,7 @@ void tst_Worksheets::oneLineColumns_data()
                                                      {46, " 1017 "},
                                                      {52, " Answer "},
                                                      {60, " 100 "}});
-    QTest::addRow("percent blank") << Subject::Percents << false
+    QTest::addRow("percent blank") << Subject::Percents << "C" << false
                                    << placed({{1, " 1 )"},
                                               {14, " 1 "},
                                               {17, "IS WHAT PERCENT OF:"},
@@ -505,11 +508,26 @@ void tst_Worksheets::oneLineColumns_data()
                                               {46, " 1017 "},
                                               {52, " Answer "},
                                               {60, " __________"}});
+    // A comma locale writes the zero before its separator; every operand keeps its column.
+    QTest::addRow("division with answers in German") << Subject::Division << "de_DE" << true
+                                                     << placed({{1, " 1 )"},
+                                                                {14, " 1 "},
+                                                                {17, " / "},
+                                                                {24, " 3 "},
+                                                                {29, "Answer "},
+                                                                {36, " 0,333 "}})
+                                                     << placed({{1, " 20 )"},
+                                                                {11, " 1017 "},
+                                                                {17, " / "},
+                                                                {21, " 1017 "},
+                                                                {29, "Answer "},
+                                                                {36, " 1 "}});
 }
 
 void tst_Worksheets::oneLineColumns()
 {
     QFETCH(Subject, subject);
+    QFETCH(QString, locale);
     QFETCH(bool, answers);
     QFETCH(QString, first);
     QFETCH(QString, twentieth);
@@ -522,7 +540,7 @@ void tst_Worksheets::oneLineColumns()
     for (int i = 1; i < 20; ++i) {
         sheet.problems.append({1017, 1017, division ? 1.0 : 100.0});
     }
-    const QStringList lines = textLines(renderWorksheet(sheet, answers));
+    const QStringList lines = textLines(renderWorksheet(sheet, answers, QLocale(locale)));
     QCOMPARE(lines.size(), kHeadingLines + 40);
     QCOMPARE(lines.at(kHeadingLines), first);
     QCOMPARE(lines.at(kHeadingLines + 38), twentieth);
