@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Tab to Next Question and press Space for a new problem</source>
-        <translation>Va sur « Suivant » avec Tab et appuie sur Espace pour un nouvel exercice</translation>
+        <translation>Va sur «&#xa0;Suivant&#xa0;» avec Tab et appuie sur Espace pour un nouvel exercice</translation>
     </message>
     <message>
         <source>%1 %2. %3</source>
