@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>wait</source>
-        <translation>attendent</translation>
+        <translation>--wait-seconds</translation>
     </message>
     <message>
         <source>1 second</source>
@@ -597,10 +597,6 @@
         <translation>niveau de classe, de %1 à %2</translation>
     </message>
     <message>
-        <source>S</source>
-        <translation>S</translation>
-    </message>
-    <message>
         <source>seed, %1 to %2, added to every operand less one</source>
         <translation>graine, de %1 à %2, ajoutée moins un à chaque nombre</translation>
     </message>
@@ -684,6 +680,30 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
     <message>
         <source>(starts the window)</source>
         <translation>(ouvre la fenêtre)</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <extracomment>Names the value of --grade in &quot;grade &apos;7&apos; is not allowed&quot;; where the English word would stand untranslated, write the option: --grade</extracomment>
+        <translation>--grade</translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <extracomment>Names the value of --seed in &quot;seed &apos;0&apos; is not allowed&quot;; or write the option: --seed</extracomment>
+        <translation>--seed</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <extracomment>Names the value of --count in &quot;count &apos;0&apos; is not allowed&quot;; or write the option: --count</extracomment>
+        <translation>--count</translation>
+    </message>
+    <message>
+        <source>wait</source>
+        <extracomment>Names the value of --wait-seconds in &quot;wait &apos;-1&apos; is not allowed&quot;; or write the option: --wait-seconds</extracomment>
+        <translation>--wait-seconds</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
     </message>
 </context>
 <context>

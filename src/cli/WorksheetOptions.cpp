@@ -43,7 +43,7 @@ struct OptionRow {
     Kind kind;
     bool required;
     const char *valueName; // in the help, translated; nullptr for an option without a value
-    const char *label;     // names a number in its message: "grade '7' is not allowed"
+    const char *label;     // names a number in its message, translated: "grade '7' is not allowed"
     Range range;
     const char *allowed; // the values a message allows; %1 and %2 are the range
     const char *help;    // %1 and %2 the range, %3 the fallback; a line break continues in the
@@ -54,16 +54,29 @@ struct OptionRow {
 
 constexpr Range kNoRange{0, 0, 0};
 
+// The word that names a bad number in its message. English keeps the bare word as it always
+// has; a language that would otherwise show an English word names the option itself.
+//: Names the value of --grade in "grade '7' is not allowed"; where the English word would stand
+//: untranslated, write the option: --grade
+constexpr const char *kGradeLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "grade");
+//: Names the value of --seed in "seed '0' is not allowed"; or write the option: --seed
+constexpr const char *kSeedLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "seed");
+//: Names the value of --count in "count '0' is not allowed"; or write the option: --count
+constexpr const char *kCountLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "count");
+//: Names the value of --wait-seconds in "wait '-1' is not allowed"; or write the option:
+//: --wait-seconds
+constexpr const char *kWaitLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "wait");
+
 // In the order of the help. Columns: name, alias, kind, required, value name, label, range,
 // allowed, help, the number or the switch it sets.
 const OptionRow kOptions[] = {
     {"worksheet", nullptr, Kind::Subject, true, QT_TRANSLATE_NOOP("WorksheetOptions", "SUBJECT"),
      nullptr, kNoRange, nullptr, nullptr, nullptr, nullptr},
-    {"grade", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "N"), "grade",
+    {"grade", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "N"), kGradeLabel,
      Range{1, 6, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
      QT_TRANSLATE_NOOP("WorksheetOptions", "grade level, %1 to %2"), &WorksheetOptions::grade,
      nullptr},
-    {"seed", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "S"), "seed",
+    {"seed", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "S"), kSeedLabel,
      Range{1, 20, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
      QT_TRANSLATE_NOOP("WorksheetOptions", "seed, %1 to %2, added to every operand less one"),
      &WorksheetOptions::seed, nullptr},
@@ -77,7 +90,7 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("WorksheetOptions",
                        "after each sheet, its answer copy with the same problems"),
      nullptr, &WorksheetOptions::withKey},
-    {"count", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "K"), "count",
+    {"count", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "K"), kCountLabel,
      Range{1, 100, 1}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
      QT_TRANSLATE_NOOP("WorksheetOptions", "K sheets in a row, %1 to %2 (default %3)"),
      &WorksheetOptions::count, nullptr},
@@ -88,7 +101,7 @@ const OptionRow kOptions[] = {
                        "sheets go to the default printer, one job each"),
      nullptr, nullptr},
     {"wait-seconds", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "W"),
-     "wait", Range{0, 3600, 120},
+     kWaitLabel, Range{0, 3600, 120},
      QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number of seconds from %1 to %2"),
      QT_TRANSLATE_NOOP("WorksheetOptions",
                        "how long to wait for the printer to print the jobs, %1 to %2\n(default "
@@ -453,7 +466,8 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
             } else {
                 return failure(QCoreApplication::translate("WorksheetOptions",
                                                            "%1 '%2' is not allowed; allowed: %3")
-                                   .arg(QString::fromLatin1(row.label), *text, allowedValues(row)));
+                                   .arg(QCoreApplication::translate("WorksheetOptions", row.label),
+                                        *text, allowedValues(row)));
             }
             break;
         case Kind::Path:

@@ -670,7 +670,7 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "  --grade N              Klassenstufe, 1 bis 6"
         << "sumtopia: unbekannte Rechenart \u201Ex\u201C f\u00FCr --worksheet; erlaubt: addition, "
            "subtraction, multiplication, division, percent oder percents\n"
-        << "sumtopia: grade \u201E7\u201C ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis "
+        << "sumtopia: --grade \u201E7\u201C ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis "
            "6\n";
     QTest::addRow("fr")
         << "fr_FR.UTF-8"
@@ -681,7 +681,7 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "sumtopia: op\u00E9ration inconnue \u00AB\u00A0x\u00A0\u00BB pour --worksheet\u00A0; "
            "autoris\u00E9\u00A0: addition, subtraction, multiplication, division, percent ou "
            "percents\n"
-        << "sumtopia: grade \u00AB\u00A07\u00A0\u00BB n\u2019est pas autoris\u00E9\u00A0; "
+        << "sumtopia: --grade \u00AB\u00A07\u00A0\u00BB n\u2019est pas autoris\u00E9\u00A0; "
            "autoris\u00E9\u00A0: un nombre entier de 1 \u00E0 6\n";
     QTest::addRow("es")
         << "es_ES.UTF-8"
@@ -690,7 +690,8 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "  --grade N              curso, del 1 al 6"
         << "sumtopia: operaci\u00F3n desconocida \u00ABx\u00BB para --worksheet; se admite: "
            "addition, subtraction, multiplication, division, percent o percents\n"
-        << "sumtopia: grade \u00AB7\u00BB no se admite; se admite: un n\u00FAmero entero del 1 al "
+        << "sumtopia: --grade \u00AB7\u00BB no se admite; se admite: un n\u00FAmero entero del 1 "
+           "al "
            "6\n";
 }
 
