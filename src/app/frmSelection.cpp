@@ -119,8 +119,8 @@ void frmSelection::FirstName()
     if (text.isEmpty()) {
         return;
     }
-    // Full Unicode case mapping: the name is taken whole, blanks and all.
-    strFullName = text.toUpper();
+    // By the rules of the child's language; the name is taken whole, blanks and all.
+    strFullName = upperCaseName(text, languageLocale());
 }
 
 void frmSelection::openDrill(Category category)
