@@ -278,10 +278,12 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Beenden</translation>
     </message>
     <message>
         <source>Next Question</source>
+        <extracomment>The button that brings the next problem of the same drill.</extracomment>
         <translation>Weiter</translation>
     </message>
     <message>
@@ -318,11 +320,13 @@
     </message>
     <message>
         <source>What Percent of:</source>
-        <translation>Wie viel % von:</translation>
+        <extracomment>The upper row of the question &quot;What percent of [second number] is [first number]&quot;.</extracomment>
+        <translation>Wie viel Prozent von:</translation>
     </message>
     <message>
         <source>is:</source>
-        <translation>ist:</translation>
+        <extracomment>The lower row of the question, before the number that is the part: &quot;is [3]&quot; of &quot;What percent of [4] is [3]&quot;.</extracomment>
+        <translation>sind:</translation>
     </message>
     <message>
         <source>Answer =</source>
@@ -347,6 +351,12 @@
     <message>
         <source>Answer equals</source>
         <translation>Ergebnis gleich</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <comment>percent drill</comment>
+        <extracomment>The instruction of the percent drill, which asks what percent one number is of another.</extracomment>
+        <translation>Berechne, wie viel Prozent es sind, und ziehe das richtige Ergebnis ins Ergebnisfeld.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +387,7 @@
     </message>
     <message>
         <source>Welcome %1!   To The Sumtopia.</source>
+        <extracomment>%1 is the child&apos;s first name in capitals; the English design has three blanks after &quot;!&quot;.</extracomment>
         <translation>Willkommen, %1!   Auf geht’s nach Sumtopia.</translation>
     </message>
     <message>
@@ -456,6 +467,19 @@
     <message>
         <source>IS WHAT PERCENT OF:</source>
         <translation>SIND WIE VIEL % VON:</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>Joins two items of a list that is not yet at its end. The English design writes no blank after the comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1,or %2</source>
+        <extracomment>Joins the last item of a list of choices. The English design writes no blank after the comma.</extracomment>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 <context>
@@ -676,7 +700,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Percent</source>
-        <translation>Prozent</translation>
+        <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -733,10 +757,6 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
         <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
-        <source>Enter the Subject: %1,or %2: </source>
-        <translation>Rechenart: %1 oder %2: </translation>
-    </message>
-    <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
         <translation>Dieses Fenster hilft Ihnen, ein Arbeitsblatt zu erstellen.</translation>
     </message>
@@ -767,10 +787,6 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     <message>
         <source>Submit</source>
         <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
@@ -807,6 +823,17 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1: </source>
+        <extracomment>%1 is the list of the subjects the list box beside it offers, &quot;Addition, ... or Percents&quot;. The English design ends with a blank.</extracomment>
+        <translation>Wählen Sie die Rechenart: %1: </translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>closes this window only</comment>
+        <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

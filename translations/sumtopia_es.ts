@@ -278,10 +278,12 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Next Question</source>
+        <extracomment>The button that brings the next problem of the same drill.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
@@ -318,10 +320,12 @@
     </message>
     <message>
         <source>What Percent of:</source>
+        <extracomment>The upper row of the question &quot;What percent of [second number] is [first number]&quot;.</extracomment>
         <translation>¿Qué % de:</translation>
     </message>
     <message>
         <source>is:</source>
+        <extracomment>The lower row of the question, before the number that is the part: &quot;is [3]&quot; of &quot;What percent of [4] is [3]&quot;.</extracomment>
         <translation>es:</translation>
     </message>
     <message>
@@ -347,6 +351,12 @@
     <message>
         <source>Answer equals</source>
         <translation>Resultado igual a</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <comment>percent drill</comment>
+        <extracomment>The instruction of the percent drill, which asks what percent one number is of another.</extracomment>
+        <translation>Calcula el porcentaje y arrastra la respuesta correcta a la casilla vacía.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +387,7 @@
     </message>
     <message>
         <source>Welcome %1!   To The Sumtopia.</source>
+        <extracomment>%1 is the child&apos;s first name in capitals; the English design has three blanks after &quot;!&quot;.</extracomment>
         <translation>¡Hola, %1!   Vamos a Sumtopia.</translation>
     </message>
     <message>
@@ -456,6 +467,19 @@
     <message>
         <source>IS WHAT PERCENT OF:</source>
         <translation>ES QUÉ % DE:</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>Joins two items of a list that is not yet at its end. The English design writes no blank after the comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1,or %2</source>
+        <extracomment>Joins the last item of a list of choices. The English design writes no blank after the comma.</extracomment>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
@@ -733,10 +757,6 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
         <translation>Imprimir una ficha</translation>
     </message>
     <message>
-        <source>Enter the Subject: %1,or %2: </source>
-        <translation>Elija la operación: %1 o %2: </translation>
-    </message>
-    <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
         <translation>Esta ventana le ayuda a crear una ficha de ejercicios.</translation>
     </message>
@@ -767,10 +787,6 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     <message>
         <source>Submit</source>
         <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
@@ -807,6 +823,17 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1: </source>
+        <extracomment>%1 is the list of the subjects the list box beside it offers, &quot;Addition, ... or Percents&quot;. The English design ends with a blank.</extracomment>
+        <translation>Elija la operación: %1: </translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>closes this window only</comment>
+        <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>no printer is set up; use --output FILE.pdf or --output -</source>
-        <translation>aucune imprimante n’est configurée ; utilisez --output FICHIER.pdf ou --output -</translation>
+        <translation>aucune imprimante n’est configurée&#xa0;; utilisez --output FICHIER.pdf ou --output -</translation>
     </message>
     <message>
         <source>The worksheet was not saved. %1</source>
@@ -278,15 +278,17 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
         <source>Next Question</source>
+        <extracomment>The button that brings the next problem of the same drill.</extracomment>
         <translation>Suivant</translation>
     </message>
     <message>
         <source>Back to Menu</source>
-        <translation>Au menu</translation>
+        <translation>Retour au menu</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -318,11 +320,13 @@
     </message>
     <message>
         <source>What Percent of:</source>
-        <translation>Quel % de</translation>
+        <extracomment>The upper row of the question &quot;What percent of [second number] is [first number]&quot;.</extracomment>
+        <translation>Quel pourcentage de&#xa0;:</translation>
     </message>
     <message>
         <source>is:</source>
-        <translation>est</translation>
+        <extracomment>The lower row of the question, before the number that is the part: &quot;is [3]&quot; of &quot;What percent of [4] is [3]&quot;.</extracomment>
+        <translation>est&#xa0;:</translation>
     </message>
     <message>
         <source>Answer =</source>
@@ -347,6 +351,12 @@
     <message>
         <source>Answer equals</source>
         <translation>Résultat égale</translation>
+    </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <comment>percent drill</comment>
+        <extracomment>The instruction of the percent drill, which asks what percent one number is of another.</extracomment>
+        <translation>Calcule le pourcentage, puis fais glisser le bon résultat dans la case vide.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +387,7 @@
     </message>
     <message>
         <source>Welcome %1!   To The Sumtopia.</source>
+        <extracomment>%1 is the child&apos;s first name in capitals; the English design has three blanks after &quot;!&quot;.</extracomment>
         <translation>Bienvenue, %1&#xa0;!   En route pour Sumtopia.</translation>
     </message>
     <message>
@@ -456,6 +467,19 @@
     <message>
         <source>IS WHAT PERCENT OF:</source>
         <translation>EST QUEL % DE&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>Joins two items of a list that is not yet at its end. The English design writes no blank after the comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1,or %2</source>
+        <extracomment>Joins the last item of a list of choices. The English design writes no blank after the comma.</extracomment>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
@@ -557,11 +581,11 @@
     </message>
     <message>
         <source>the copy with the answers filled in</source>
-        <translation>le corrigé : les résultats inscrits</translation>
+        <translation>le corrigé&#xa0;: les résultats inscrits</translation>
     </message>
     <message>
         <source>%1 only: allow negative answers</source>
-        <translation>%1 seulement : autoriser les résultats négatifs</translation>
+        <translation>%1 seulement&#xa0;: autoriser les résultats négatifs</translation>
     </message>
     <message>
         <source>after each sheet, its answer copy with the same problems</source>
@@ -582,7 +606,7 @@
     <message>
         <source>write a PDF file; - writes plain text to standard output;
 without it the sheets go to the default printer, one job each</source>
-        <translation>écrire un fichier PDF ; - écrit du texte brut sur la sortie standard ;
+        <translation>écrire un fichier PDF&#xa0;; - écrit du texte brut sur la sortie standard&#xa0;;
 sans cette option, les fiches vont à l’imprimante par défaut, une tâche chacune</translation>
     </message>
     <message>
@@ -597,7 +621,7 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
         <source>how long to wait for the printer to print the jobs, %1 to %2
 (default %3); 0 returns once the printer has taken them</source>
         <translation>combien de temps attendre que l’imprimante imprime les tâches, de %1 à %2
-(%3 par défaut) ; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
+(%3 par défaut)&#xa0;; avec 0, la commande rend la main dès que l’imprimante les a prises</translation>
     </message>
     <message>
         <source>show this help</source>
@@ -613,24 +637,24 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
     </message>
     <message>
         <source>output file &apos;%1&apos; cannot be written (%2); allowed: a writable file path or - for standard output</source>
-        <translation>le fichier de sortie « %1 » ne peut pas être écrit (%2) ; autorisé : un chemin de fichier accessible en écriture ou - pour la sortie standard</translation>
+        <translation>le fichier de sortie «&#xa0;%1&#xa0;» ne peut pas être écrit (%2)&#xa0;; autorisé&#xa0;: un chemin de fichier accessible en écriture ou - pour la sortie standard</translation>
     </message>
     <message>
         <source>option %1 is missing; allowed: %2</source>
-        <translation>l’option %1 manque ; autorisé : %2</translation>
+        <translation>l’option %1 manque&#xa0;; autorisé&#xa0;: %2</translation>
     </message>
     <message>
         <source>unknown subject &apos;%1&apos; for %2; allowed: %3</source>
-        <translation>opération inconnue « %1 » pour %2 ; autorisé : %3</translation>
+        <translation>opération inconnue «&#xa0;%1&#xa0;» pour %2&#xa0;; autorisé&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is not allowed with &apos;%2&apos;; allowed with %3 only</source>
-        <translation>%1 n’est pas autorisé avec « %2 » ; autorisé avec %3 seulement</translation>
+        <translation>%1 n’est pas autorisé avec «&#xa0;%2&#xa0;»&#xa0;; autorisé avec %3 seulement</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>Begins the help; the lines below it are indented to its width.</extracomment>
-        <translation>Usage :</translation>
+        <translation>Usage&#xa0;:</translation>
     </message>
     <message>
         <source>(starts the window)</source>
@@ -733,10 +757,6 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
         <translation>Imprimer une fiche</translation>
     </message>
     <message>
-        <source>Enter the Subject: %1,or %2: </source>
-        <translation>Opération&#xa0;: %1 ou %2&#xa0;: </translation>
-    </message>
-    <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
         <translation>Cette fenêtre vous aide à créer une fiche d’exercices.</translation>
     </message>
@@ -767,10 +787,6 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
     <message>
         <source>Submit</source>
         <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
@@ -807,6 +823,17 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1: </source>
+        <extracomment>%1 is the list of the subjects the list box beside it offers, &quot;Addition, ... or Percents&quot;. The English design ends with a blank.</extracomment>
+        <translation>Choisissez l’opération&#xa0;: %1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>closes this window only</comment>
+        <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

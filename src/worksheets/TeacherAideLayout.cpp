@@ -21,10 +21,10 @@ QStringList subjectCaptions()
 // list the window offers.
 QString subjectPrompt()
 {
-    QStringList captions = subjectCaptions();
-    const QString last = captions.takeLast();
-    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1,or %2: ")
-        .arg(captions.join(QLatin1Char(',')), last);
+    //: %1 is the list of the subjects the list box beside it offers, "Addition, ... or
+    //: Percents". The English design ends with a blank.
+    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1: ")
+        .arg(choiceList(subjectCaptions()));
 }
 
 } // namespace
@@ -50,7 +50,9 @@ const QList<TeacherAideControl> &teacherAideControls()
     const QString yes = QCoreApplication::translate("frmTeacherAide", "Yes");
     const QString no = QCoreApplication::translate("frmTeacherAide", "No");
     const QString submit = QCoreApplication::translate("frmTeacherAide", "Submit");
-    const QString exit = QCoreApplication::translate("frmTeacherAide", "Exit");
+    //: The button closes this window and goes back to the menu; the program goes on.
+    const QString exit =
+        QCoreApplication::translate("frmTeacherAide", "Exit", "closes this window only");
     // clang-format off
     static const QList<TeacherAideControl> rows = {
         // role, name, caption, left, top, width, height, points, tab index, alignment, bold,
