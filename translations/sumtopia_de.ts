@@ -700,10 +700,12 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Percent</source>
+        <extracomment>The button that opens the percent drill: the arithmetic of percentages.</extracomment>
         <translation>Prozentrechnung</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Beenden</translation>
     </message>
     <message>
@@ -716,6 +718,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Print Test</source>
+        <extracomment>Opens the window where a teacher orders a printed worksheet.</extracomment>
         <translation>Arbeitsblatt drucken</translation>
     </message>
 </context>
@@ -786,6 +789,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Submit</source>
+        <extracomment>Prints the worksheet ordered in this window.</extracomment>
         <translation>Drucken</translation>
     </message>
     <message>
@@ -798,6 +802,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Subject</source>
+        <extracomment>The title of the message that asks for the arithmetic subject.</extracomment>
         <translation>Rechenart</translation>
     </message>
     <message>
@@ -806,6 +811,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Grade</source>
+        <extracomment>The title of the message that asks for the school grade, 1 to 6.</extracomment>
         <translation>Klasse</translation>
     </message>
     <message>
@@ -814,6 +820,7 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
     </message>
     <message>
         <source>Seed</source>
+        <extracomment>The title of the message that asks for the worksheet&apos;s number, 1 to 20.</extracomment>
         <translation>Startwert</translation>
     </message>
     <message>

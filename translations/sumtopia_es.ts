@@ -700,10 +700,12 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Percent</source>
+        <extracomment>The button that opens the percent drill: the arithmetic of percentages.</extracomment>
         <translation>Porcentajes</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
@@ -716,6 +718,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Print Test</source>
+        <extracomment>Opens the window where a teacher orders a printed worksheet.</extracomment>
         <translation>Imprimir una ficha</translation>
     </message>
 </context>
@@ -786,6 +789,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Submit</source>
+        <extracomment>Prints the worksheet ordered in this window.</extracomment>
         <translation>Imprimir</translation>
     </message>
     <message>
@@ -798,6 +802,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Subject</source>
+        <extracomment>The title of the message that asks for the arithmetic subject.</extracomment>
         <translation>Operación</translation>
     </message>
     <message>
@@ -806,6 +811,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Grade</source>
+        <extracomment>The title of the message that asks for the school grade, 1 to 6.</extracomment>
         <translation>Curso</translation>
     </message>
     <message>
@@ -814,6 +820,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Seed</source>
+        <extracomment>The title of the message that asks for the worksheet&apos;s number, 1 to 20.</extracomment>
         <translation>Semilla</translation>
     </message>
     <message>
