@@ -278,10 +278,12 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Next Question</source>
+        <extracomment>The button that brings the next problem of the same drill.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
@@ -318,10 +320,12 @@
     </message>
     <message>
         <source>What Percent of:</source>
+        <extracomment>The upper row of the question &quot;What percent of [second number] is [first number]&quot;.</extracomment>
         <translation>¿Qué % de:</translation>
     </message>
     <message>
         <source>is:</source>
+        <extracomment>The lower row of the question, before the number that is the part: &quot;is [3]&quot; of &quot;What percent of [4] is [3]&quot;.</extracomment>
         <translation>es:</translation>
     </message>
     <message>
@@ -368,6 +372,12 @@
         <extracomment>Operator sign: equals, before the answer box.</extracomment>
         <translation>=</translation>
     </message>
+    <message>
+        <source>Divide the two numbers , then drag the correct answer  to the total box.</source>
+        <comment>percent drill</comment>
+        <extracomment>The instruction of the percent drill, which asks what percent one number is of another.</extracomment>
+        <translation>Calcula el porcentaje y arrastra la respuesta correcta a la casilla vacía.</translation>
+    </message>
 </context>
 <context>
     <name>DrillWindow</name>
@@ -397,6 +407,7 @@
     </message>
     <message>
         <source>Welcome %1!   To The Sumtopia.</source>
+        <extracomment>%1 is the child&apos;s first name in capitals; the English design has three blanks after &quot;!&quot;.</extracomment>
         <translation>¡Hola, %1!   Vamos a Sumtopia.</translation>
     </message>
     <message>
@@ -505,6 +516,19 @@
         <source> / </source>
         <extracomment>Operator sign: division, with one blank on each side, between the two numbers of a worksheet problem; keep the blanks.</extracomment>
         <translation> : </translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>Joins two items of a list that is not yet at its end. The English design writes no blank after the comma.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1,or %2</source>
+        <extracomment>Joins the last item of a list of choices. The English design writes no blank after the comma.</extracomment>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
@@ -745,10 +769,12 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Percent</source>
+        <extracomment>The button that opens the percent drill: the arithmetic of percentages.</extracomment>
         <translation>Porcentajes</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the whole program at once.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
@@ -761,6 +787,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Print Test</source>
+        <extracomment>Opens the window where a teacher orders a printed worksheet.</extracomment>
         <translation>Imprimir una ficha</translation>
     </message>
 </context>
@@ -802,10 +829,6 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
         <translation>Imprimir una ficha</translation>
     </message>
     <message>
-        <source>Enter the Subject: %1,or %2: </source>
-        <translation>Elija la operación: %1 o %2: </translation>
-    </message>
-    <message>
         <source>This Form is Designed to Aid You in the Creation of a Test.</source>
         <translation>Esta ventana le ayuda a crear una ficha de ejercicios.</translation>
     </message>
@@ -835,11 +858,8 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Submit</source>
+        <extracomment>Prints the worksheet ordered in this window.</extracomment>
         <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Teachers Aide</source>
@@ -851,6 +871,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Subject</source>
+        <extracomment>The title of the message that asks for the arithmetic subject.</extracomment>
         <translation>Operación</translation>
     </message>
     <message>
@@ -859,6 +880,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Grade</source>
+        <extracomment>The title of the message that asks for the school grade, 1 to 6.</extracomment>
         <translation>Curso</translation>
     </message>
     <message>
@@ -867,6 +889,7 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     </message>
     <message>
         <source>Seed</source>
+        <extracomment>The title of the message that asks for the worksheet&apos;s number, 1 to 20.</extracomment>
         <translation>Semilla</translation>
     </message>
     <message>
@@ -876,6 +899,17 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Enter the Subject: %1: </source>
+        <extracomment>%1 is the list of the subjects the list box beside it offers, &quot;Addition, ... or Percents&quot;. The English design ends with a blank.</extracomment>
+        <translation>Elija la operación: %1: </translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>closes this window only</comment>
+        <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

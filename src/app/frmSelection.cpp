@@ -34,8 +34,10 @@ const QList<SelectionControl> &selectionControls()
          QT_TRANSLATE_NOOP("frmSelection", "Multiplication"), 5573, 1958, 1695, 975, 12, 4, Centre},
         {Role::Division, "cmdDivision", QT_TRANSLATE_NOOP("frmSelection", "Division"), 293, 3158,
          1695, 975, 12, 5, Centre},
+        //: The button that opens the percent drill: the arithmetic of percentages.
         {Role::Percent, "cmdPercent", QT_TRANSLATE_NOOP("frmSelection", "Percent"), 5640, 3120,
          1695, 975, 12, 6, Centre},
+        //: The button that ends the whole program at once.
         {Role::Quit, "cmdQuit", QT_TRANSLATE_NOOP("frmSelection", "Exit"), 3120, 3600, 1215, 495,
          8.25, 1, Centre},
     };
@@ -93,6 +95,7 @@ void frmSelection::buildScreen(FormWindow &window)
 
     QMenu *mnuTeacher = window.menuBar()->addMenu(tr("Teacher's Guide"));
     mnuTeacher->setObjectName(QStringLiteral("mnuTeacher"));
+    //: Opens the window where a teacher orders a printed worksheet.
     QAction *mnuTeacherPrint = mnuTeacher->addAction(tr("Print Test"));
     mnuTeacherPrint->setObjectName(QStringLiteral("mnuTeacherPrint"));
     connect(mnuTeacherPrint, &QAction::triggered, this, &frmSelection::mnuTeacherPrint_Click);
@@ -119,8 +122,8 @@ void frmSelection::FirstName()
     if (text.isEmpty()) {
         return;
     }
-    // Full Unicode case mapping: the name is taken whole, blanks and all.
-    strFullName = text.toUpper();
+    // By the rules of the child's language; the name is taken whole, blanks and all.
+    strFullName = upperCaseName(text, languageLocale());
 }
 
 void frmSelection::openDrill(Category category)

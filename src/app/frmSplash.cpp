@@ -164,6 +164,7 @@ void frmSplash::Form_Load()
     // session bus, and that would keep the splash off the screen for as long.
     for (const auto &[label, caption] : std::as_const(m_captioned)) {
         label->setText(caption);
+        fitCaption(label);
     }
     m_lblProductName->setText(kTitle);
     // The title bar says only "Math Quiz"; a listener is told which program starts and what a

@@ -45,6 +45,20 @@ const QString kMultiplyInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
     "Multiply the two numbers together, then drag the correct answer  to the total box."));
 const QString kDivideInstruction = QStringLiteral(QT_TRANSLATE_NOOP(
     "DrillLayout", "Divide the two numbers , then drag the correct answer  to the total box."));
+// The percent drill shows the division's instruction by design; a language may say what the
+// child works out there, a percentage.
+struct MarkedText {
+    const char *source;
+    const char *disambiguation;
+};
+//: The instruction of the percent drill, which asks what percent one number is of another.
+const MarkedText kPercentInstruction = QT_TRANSLATE_NOOP3(
+    "DrillLayout", "Divide the two numbers , then drag the correct answer  to the total box.",
+    "percent drill");
+//: The button that brings the next problem of the same drill.
+const char *const kNext = QT_TRANSLATE_NOOP("DrillLayout", "Next Question");
+//: The button that ends the whole program at once.
+const char *const kExit = QT_TRANSLATE_NOOP("DrillLayout", "Exit");
 
 // The operator signs, written as each language's schools write them.
 //: Operator sign: addition, between the two numbers of an addition problem.
@@ -83,10 +97,8 @@ const DrillLayout &additionLayout()
             {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 10, Right},
             {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 11, Right},
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 12, Right},
-            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
-             kDrillDefaultPoints, 0, Centre},
-            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4080, 1215,
-             615, kDrillDefaultPoints, 2, Centre},
+            {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 0, Centre},
+            {Next, "cmdNext", kNext, 3116, 4080, 1215, 615, kDrillDefaultPoints, 2, Centre},
             {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
              615, kDrillDefaultPoints, 1, Centre},
         },
@@ -119,10 +131,8 @@ const DrillLayout &subtractionLayout()
             {Candidate, "lblfirst2", "", 1793, 3038, 1215, 495, 13.5, 11, Right},
             {Candidate, "lblfirst3", "", 3713, 3038, 1215, 495, 13.5, 12, Right},
             {Candidate, "lblfirst4", "", 5633, 3038, 1215, 495, 13.5, 13, Right},
-            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
-             kDrillDefaultPoints, 1, Centre},
-            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4118, 1215,
-             615, kDrillDefaultPoints, 3, Centre},
+            {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 1, Centre},
+            {Next, "cmdNext", kNext, 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, Centre},
             {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
              615, kDrillDefaultPoints, 2, Centre},
         },
@@ -155,10 +165,8 @@ const DrillLayout &multiplicationLayout()
             {Candidate, "lblfirst2", "", 1913, 3038, 1215, 495, 13.5, 11, Right},
             {Candidate, "lblfirst3", "", 3833, 3038, 1215, 495, 13.5, 12, Right},
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 13, Right},
-            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 113, 4118, 1215, 615,
-             kDrillDefaultPoints, 1, Centre},
-            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3116, 4118, 1215,
-             615, kDrillDefaultPoints, 3, Centre},
+            {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 1, Centre},
+            {Next, "cmdNext", kNext, 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, Centre},
             {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
              615, kDrillDefaultPoints, 2, Centre},
         },
@@ -191,10 +199,8 @@ const DrillLayout &divisionLayout()
             {Candidate, "lblfirst2", "", 1793, 3098, 1215, 495, 13.5, 10, Right},
             {Candidate, "lblfirst3", "", 3713, 3098, 1215, 495, 13.5, 11, Right},
             {Candidate, "lblfirst4", "", 5633, 3098, 1215, 495, 13.5, 12, Right},
-            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 233, 4058, 1215, 615,
-             kDrillDefaultPoints, 0, Centre},
-            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3176, 4058, 1215,
-             615, kDrillDefaultPoints, 2, Centre},
+            {Exit, "cmdExit", kExit, 233, 4058, 1215, 615, kDrillDefaultPoints, 0, Centre},
+            {Next, "cmdNext", kNext, 3176, 4058, 1215, 615, kDrillDefaultPoints, 2, Centre},
             {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4080, 1215,
              615, kDrillDefaultPoints, 1, Centre},
         },
@@ -223,10 +229,14 @@ const DrillLayout &percentLayout()
         5175,
         {
             {Welcome, "lblIntro", "", 113, 360, 7215, 495, 13.5, 4, Left},
-            {Instruction, "Label4", kDivideInstruction, 113, 960, 6975, 255, 9.75, 8, Centre},
+            {Instruction, "Label4", kPercentInstruction.source, 113, 960, 6975, 255, 9.75, 8,
+             Centre, false, "", "", kPercentInstruction.disambiguation},
+            //: The upper row of the question "What percent of [second number] is [first number]".
             {Sign, "Label3", QT_TRANSLATE_NOOP("DrillLayout", "What Percent of:"), 1433, 1320, 2175,
              375, 13.5, 7, Centre},
             {Second, "Label2", "", 3713, 1320, 1215, 375, 13.5, 6, Right},
+            //: The lower row of the question, before the number that is the part: "is [3]" of
+            //: "What percent of [4] is [3]".
             {Sign, "Label6", QT_TRANSLATE_NOOP("DrillLayout", "is:"), 3113, 1800, 375, 375, 13.5,
              15, Centre},
             {First, "Label1", "", 3713, 1800, 1215, 375, 13.5, 5, Right},
@@ -238,10 +248,8 @@ const DrillLayout &percentLayout()
             {Candidate, "lblfirst2", "", 1793, 3240, 1215, 495, 13.5, 11, Right},
             {Candidate, "lblfirst3", "", 3713, 3240, 1215, 495, 13.5, 12, Right},
             {Candidate, "lblfirst4", "", 5633, 3240, 1215, 495, 13.5, 13, Right},
-            {Exit, "cmdExit", QT_TRANSLATE_NOOP("DrillLayout", "Exit"), 233, 4440, 1215, 615,
-             kDrillDefaultPoints, 1, Centre},
-            {Next, "cmdNext", QT_TRANSLATE_NOOP("DrillLayout", "Next Question"), 3176, 4440, 1215,
-             615, kDrillDefaultPoints, 3, Centre},
+            {Exit, "cmdExit", kExit, 233, 4440, 1215, 615, kDrillDefaultPoints, 1, Centre},
+            {Next, "cmdNext", kNext, 3176, 4440, 1215, 615, kDrillDefaultPoints, 3, Centre},
             {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4440, 1215,
              615, kDrillDefaultPoints, 2, Centre},
         },
@@ -295,12 +303,13 @@ QString problemSentence(const DrillLayout &layout, const QString &first, const Q
             ++operandsRead;
             break;
         case DrillRole::Sign: {
-            // "What Percent of:" reads on into its operand.
+            // "What Percent of:" reads on into its operand; a blank some languages set before the
+            // colon goes with it.
             QString word = spokenCaption(row.caption);
             if (word.endsWith(QLatin1Char(':'))) {
                 word.chop(1);
             }
-            words.append(word);
+            words.append(word.trimmed());
             break;
         }
         default:

@@ -252,7 +252,10 @@ QString DrillWindow::askGrade() const
 void DrillWindow::Form_Load()
 {
     show();
+    //: %1 is the child's first name in capitals; the English design has three blanks after "!".
     m_lblIntro->setText(tr("Welcome %1!   To The Sumtopia.").arg(m_strFullName));
+    // A long name in a longer language wraps onto a second line rather than being cut off.
+    fitCaption(m_lblIntro);
     strGrade = askGradeInBand([this] { return askGrade(); });
     if (strGrade.isEmpty()) {
         host().endProgram();

@@ -22,8 +22,8 @@ public:
 
     template <typename Role> QLabel *label(const ScreenRow<Role> &row, QWidget *parent = nullptr)
     {
-        return makeDesignLabel(parent, row.name, caption(row.caption), row.twips(), row.points,
-                               row.bold, row.align, row.buddy);
+        return makeDesignLabel(parent, row.name, caption(row.caption, row.disambiguation),
+                               row.twips(), row.points, row.bold, row.align, row.buddy);
     }
     // A label whose caption the program writes later.
     template <typename Role>
@@ -34,9 +34,10 @@ public:
     }
     template <typename Role> QPushButton *button(const ScreenRow<Role> &row)
     {
-        QPushButton *made = makeButton(m_client, row.name, caption(row.caption), row.left, row.top,
-                                       row.width, row.height, row.points);
+        QPushButton *made = makeButton(m_client, row.name, caption(row.caption, row.disambiguation),
+                                       row.left, row.top, row.width, row.height, row.points);
         tabStop(made, row.tabIndex);
+        m_captioned.append(made);
         return made;
     }
     // Gives a control made elsewhere its name, type and box, and its place in the tab order.
@@ -46,12 +47,13 @@ public:
         control->setFont(designFont(row.points, row.bold, m_family));
         placeTwips(control, row.left, row.top, row.width, row.height);
         tabStop(control, row.tabIndex);
+        m_captioned.append(control);
     }
 
-    QString caption(const QString &text) const;
+    QString caption(const QString &text, const char *disambiguation = nullptr) const;
     void tabStop(QWidget *control, int tabIndex);
-    // Names the prompts' buddies and sets the tab order; returns the control with the first
-    // focus, null when none takes it.
+    // Fits every caption made so far (see fitCaption), names the prompts' buddies and sets the
+    // tab order; returns the control with the first focus, null when none takes it.
     QWidget *finish();
 
 private:
@@ -64,4 +66,13 @@ private:
     QString m_family;
     QList<TabStop> m_stops;
     QList<QPair<QPointer<QLabel>, QString>> m_prompts;
+    QList<QPointer<QWidget>> m_captioned;
 };
+
+// Makes a control's caption fit when a translation needs more room than the box designed for
+// the English one: the box grows sideways into free room (away from the side its text is
+// aligned to, both ways when centred), then its text wraps at blanks and the box grows down,
+// and up, into free room. It never covers another control of its holder and stays inside it;
+// a caption that fits as it is leaves the box as designed. Labels, push buttons, option buttons
+// and frames; a caption the program writes later is fitted where it is written.
+void fitCaption(QWidget *control);

@@ -26,6 +26,8 @@ template <typename Role> struct ScreenRow {
     bool bold{false};
     QString buddy{}; // a prompt: the control it names for a screen reader
     QString toolTip{};
+    // Tells apart two texts of the same words in the catalogue ("Exit" that only closes a window).
+    const char *disambiguation{nullptr};
 
     QRect twips() const { return QRect(left, top, width, height); }
 };

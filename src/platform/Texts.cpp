@@ -38,10 +38,37 @@ void loadTranslations()
 // Runs as the application object is made, in the window, the command line and the tests alike.
 Q_COREAPP_STARTUP_FUNCTION(loadTranslations)
 
-QString translated(const char *context, const QString &source)
+QString translated(const char *context, const QString &source, const char *disambiguation)
 {
     if (source.isEmpty()) {
         return source;
     }
-    return QCoreApplication::translate(context, source.toUtf8().constData());
+    return QCoreApplication::translate(context, source.toUtf8().constData(), disambiguation);
+}
+
+QLocale languageLocale()
+{
+    const QStringList languages = QLocale::system().uiLanguages();
+    return languages.isEmpty() ? QLocale::system() : QLocale(languages.first());
+}
+
+QString choiceList(const QStringList &items)
+{
+    if (items.size() < 2) {
+        return items.value(0);
+    }
+    QString list = items.first();
+    for (qsizetype i = 1; i + 1 < items.size(); ++i) {
+        //: Joins two items of a list that is not yet at its end. The English design writes no
+        //: blank after the comma.
+        list = QCoreApplication::translate("Texts", "%1,%2").arg(list, items.at(i));
+    }
+    //: Joins the last item of a list of choices. The English design writes no blank after the
+    //: comma.
+    return QCoreApplication::translate("Texts", "%1,or %2").arg(list, items.last());
+}
+
+QString upperCaseName(const QString &name, const QLocale &language)
+{
+    return language.toUpper(name);
 }

@@ -21,10 +21,10 @@ QStringList subjectCaptions()
 // list the window offers.
 QString subjectPrompt()
 {
-    QStringList captions = subjectCaptions();
-    const QString last = captions.takeLast();
-    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1,or %2: ")
-        .arg(captions.join(QLatin1Char(',')), last);
+    //: %1 is the list of the subjects the list box beside it offers, "Addition, ... or
+    //: Percents". The English design ends with a blank.
+    return QCoreApplication::translate("frmTeacherAide", "Enter the Subject: %1: ")
+        .arg(choiceList(subjectCaptions()));
 }
 
 } // namespace
@@ -49,8 +49,11 @@ const QList<TeacherAideControl> &teacherAideControls()
         "Due to the nature of a random generator, it will only perform one or the other");
     const QString yes = QCoreApplication::translate("frmTeacherAide", "Yes");
     const QString no = QCoreApplication::translate("frmTeacherAide", "No");
+    //: Prints the worksheet ordered in this window.
     const QString submit = QCoreApplication::translate("frmTeacherAide", "Submit");
-    const QString exit = QCoreApplication::translate("frmTeacherAide", "Exit");
+    //: The button closes this window and goes back to the menu; the program goes on.
+    const QString exit =
+        QCoreApplication::translate("frmTeacherAide", "Exit", "closes this window only");
     // clang-format off
     static const QList<TeacherAideControl> rows = {
         // role, name, caption, left, top, width, height, points, tab index, alignment, bold,
@@ -92,17 +95,20 @@ QList<MissingChoice> missingChoices(const TestRequest &request)
     if (request.subject < 0) {
         missing.append({TeacherAideRole::SubjectList,
                         QCoreApplication::translate("frmTeacherAide", "Please Select A Subject"),
+                        //: The title of the message that asks for the arithmetic subject.
                         QCoreApplication::translate("frmTeacherAide", "Subject")});
     }
     if (request.grade < 0) {
         missing.append({TeacherAideRole::GradeList,
                         QCoreApplication::translate("frmTeacherAide", "Please Enter A Grade Level"),
+                        //: The title of the message that asks for the school grade, 1 to 6.
                         QCoreApplication::translate("frmTeacherAide", "Grade")});
     }
     if (request.seed < 0) {
         missing.append(
             {TeacherAideRole::SeedList,
              QCoreApplication::translate("frmTeacherAide", "Please enter seed from 1 to 20"),
+             //: The title of the message that asks for the worksheet's number, 1 to 20.
              QCoreApplication::translate("frmTeacherAide", "Seed")});
     }
     return missing;

@@ -24,7 +24,6 @@ private Q_SLOTS:
     void geometry();
     void tabOrderAndFirstFocus();
     void menuBar();
-    void captionsFitTheirBoxes();
 
 private:
     std::unique_ptr<ProgramFixture> m_f;
@@ -142,23 +141,6 @@ void tst_Selection::menuBar()
     // The menu bar stands above the client area, which keeps its designed size.
     FormWindow *window = m_f->program.selection().window();
     QVERIFY(window->client()->y() >= window->menuBar()->height());
-}
-
-void tst_Selection::captionsFitTheirBoxes()
-{
-    FormWindow *window = m_f->program.selection().window();
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        const QFontMetrics metrics(button->font());
-        QVERIFY2(metrics.horizontalAdvance(button->text()) + 8 <= button->width(),
-                 qPrintable(button->objectName()));
-    }
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        const QFontMetrics metrics(label->font());
-        const QRect needed =
-            metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
-        QVERIFY2(needed.height() <= label->contentsRect().height(),
-                 qPrintable(label->objectName()));
-    }
 }
 
 QTEST_MAIN(tst_Selection)
