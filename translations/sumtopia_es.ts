@@ -541,10 +541,6 @@
 <context>
     <name>WorksheetOptions</name>
     <message>
-        <source> or </source>
-        <translation> o </translation>
-    </message>
-    <message>
         <source>a PDF file path, or - for standard output</source>
         <translation>una ruta de archivo PDF, o - para la salida estándar</translation>
     </message>
@@ -728,6 +724,16 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
     <message>
         <source>S</source>
         <translation>S</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins two names of a list of allowed values that is not yet at its end</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last name of a list of allowed values: &quot;division, percent or percents&quot;</extracomment>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>

@@ -175,10 +175,15 @@ QString optionList()
 QString listed(const QStringList &names)
 {
     if (names.size() < 2) {
-        return names.join(QString());
+        return names.value(0);
     }
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
-           QCoreApplication::translate("WorksheetOptions", " or ") + names.last();
+    QString list = names.first();
+    for (qsizetype i = 1; i + 1 < names.size(); ++i) {
+        //: Joins two names of a list of allowed values that is not yet at its end
+        list = QCoreApplication::translate("WorksheetOptions", "%1, %2").arg(list, names.at(i));
+    }
+    //: Joins the last name of a list of allowed values: "division, percent or percents"
+    return QCoreApplication::translate("WorksheetOptions", "%1 or %2").arg(list, names.last());
 }
 
 // Every name the command takes for a subject, as its messages list them.
