@@ -12,6 +12,8 @@ private slots:
     void rejected();
     void ranges_data();
     void ranges();
+    void paper_data();
+    void paper();
     void helpAndVersion_data();
     void helpAndVersion();
     void help();
@@ -30,7 +32,7 @@ QStringList with(QStringList list, const QStringList &more)
 }
 
 const QString kOptionList = "--worksheet, --grade, --seed, --answers, --negatives, --with-key, "
-                            "--count, --output, --wait-seconds, --help, --version";
+                            "--count, --output, --wait-seconds, --paper, --help, --version";
 const QString kSubjects = "addition, subtraction, multiplication, division, percent or percents";
 
 } // namespace
@@ -303,6 +305,38 @@ void tst_WorksheetOptions::ranges()
     QVERIFY2(worksheetUsage().split('\n').contains(help), qPrintable(worksheetUsage()));
 }
 
+void tst_WorksheetOptions::paper_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("widthMm"); // 0: none chosen
+    QTest::addColumn<double>("heightMm");
+    QTest::addColumn<QString>("error");
+    QTest::addRow("left out: the locale's or the printer's") << kBase << 0.0 << 0.0 << "";
+    QTest::addRow("a4") << with(kBase, {"--paper", "a4"}) << 210.0 << 297.0 << "";
+    QTest::addRow("letter, equals form") << with(kBase, {"--paper=letter"}) << 215.9 << 279.4 << "";
+    QTest::addRow("another size") << with(kBase, {"--paper", "a3"}) << 0.0 << 0.0
+                                  << "unknown paper 'a3' for --paper; allowed: a4 or letter";
+    QTest::addRow("upper case") << with(kBase, {"--paper", "A4"}) << 0.0 << 0.0
+                                << "unknown paper 'A4' for --paper; allowed: a4 or letter";
+    QTest::addRow("no value") << with(kBase, {"--paper"}) << 0.0 << 0.0
+                              << "option --paper is missing its value; allowed: a4 or letter";
+}
+
+void tst_WorksheetOptions::paper()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, widthMm);
+    QFETCH(double, heightMm);
+    QFETCH(QString, error);
+    const WorksheetParse parse = parseWorksheetArguments(arguments);
+    QCOMPARE(parse.error, error);
+    QCOMPARE(parse.options.paper.has_value(), widthMm > 0);
+    if (widthMm > 0) {
+        QCOMPARE(parse.options.paper->widthMm, widthMm);
+        QCOMPARE(parse.options.paper->heightMm, heightMm);
+    }
+}
+
 void tst_WorksheetOptions::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -332,6 +366,7 @@ void tst_WorksheetOptions::help()
         worksheetUsage(),
         "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]\n"
         "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]\n"
+        "                [--paper SIZE]\n"
         "       sumtopia            (starts the window)\n"
         "\n"
         "Makes worksheets of twenty problems without opening a window.\n"
@@ -348,6 +383,8 @@ void tst_WorksheetOptions::help()
         "                       without it the sheets go to the default printer, one job each\n"
         "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600\n"
         "                       (default 120); 0 returns once the printer has taken them\n"
+        "  --paper SIZE         paper size, a4 or letter; without it a file takes the\n"
+        "                       locale's paper (LC_PAPER), a printer its own\n"
         "  --help               show this help\n"
         "  --version            show the version\n"
         "\n"

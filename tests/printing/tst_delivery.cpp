@@ -590,7 +590,8 @@ void tst_Delivery::askingStopsAtTheFirstFailure()
 {
     ScriptedPrinterService printers;
     printers.setJobStatus(101, {JobStatus::State::Stopped, "Out of toner"});
-    const QList<JobFollower::Job> jobs{{"Room12", 100}, {"Room12", 101}, {"Room12", 102}};
+    const QList<JobFollower::Job> jobs{
+        {"Room12", 100, {}}, {"Room12", 101, {}}, {"Room12", 102, {}}};
     const QList<JobStatus> untilFailure =
         JobFollower::ask(printers, jobs, JobFollower::Asking::UntilOneFailed);
     QCOMPARE(untilFailure.size(), 2);
