@@ -94,7 +94,7 @@ void BackgroundDelivery::jobsChecked(const QList<JobStatus> &answers)
     QList<DeliveryOutcome> waiting;
     for (const JobFollower::Job &job : m_follower.jobs()) {
         const auto untold = m_untold.constFind(job.id);
-        if (untold != m_untold.cend() && untold->hasExpired(m_waitNoticeMs)) {
+        if (untold != m_untold.cend() && untold->hasExpired(m_waitNoticeMs) && !job.printing) {
             DeliveryOutcome outcome;
             outcome.kind = DeliveryOutcome::Kind::Pending;
             outcome.printer = job.printer;

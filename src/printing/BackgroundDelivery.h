@@ -39,7 +39,8 @@ Q_SIGNALS:
     // Anything but a printer that took the document: then each of its jobs that fails later
     // comes as a failed outcome of its own.
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
-    // A job that still waits after the notice time, once per job: a Pending outcome that says
+    // A job that still waits after the notice time and that no printer is printing, once per
+    // job: a Pending outcome that says
     // where it waits, why, and how to cancel it. It is still followed, so a later failure comes
     // through `delivered`.
     void stillWaiting(const DeliveryOutcome &outcome);

@@ -732,6 +732,11 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         return status;
     }
     status.state = JobStatus::State::Waiting;
+    // A network printer that has the whole document and prints it: slow, not stuck.
+    status.printing = state == IPP_JSTATE_PROCESSING &&
+                      text(printerResponse.get(), "printer-state-reasons")
+                          .split(QStringLiteral(", "))
+                          .contains(QStringLiteral("cups-waiting-for-job-completed"));
     status.reason = text(job.get(), "job-printer-state-message");
     if (status.reason.isEmpty()) {
         status.reason = text(printerResponse.get(), "printer-state-message");

@@ -31,7 +31,7 @@ Standing standing(const JobStatus &status)
 void JobFollower::follow(const QString &printer, const QList<int> &jobIds)
 {
     for (int id : jobIds) {
-        m_jobs.append({printer, id, QString()});
+        m_jobs.append({printer, id, QString(), false});
     }
 }
 
@@ -88,6 +88,7 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
                 m_silentReason = status.reason;
             } else {
                 job.says = status.reason;
+                job.printing = status.printing;
                 if (printerSays.isEmpty()) {
                     printerSays = status.reason;
                 }

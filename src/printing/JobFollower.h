@@ -15,7 +15,8 @@ public:
     struct Job {
         QString printer;
         int id = 0;
-        QString says; // the reason the server last gave for keeping it waiting
+        QString says;          // the reason the server last gave for keeping it waiting
+        bool printing = false; // the printer has it and prints it
     };
     enum class Asking {
         EveryJob,

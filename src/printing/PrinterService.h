@@ -45,6 +45,8 @@ struct JobStatus {
     };
     State state = State::Silent;
     QString reason;
+    // Waiting, but on its way out: the printer has taken the document and is printing it.
+    bool printing = false;
 };
 
 // The system's print service. Every call returns within the service's time limit, so a window

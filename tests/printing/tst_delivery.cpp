@@ -839,7 +839,7 @@ void tst_Delivery::askingStopsAtTheFirstFailure()
     ScriptedPrinterService printers;
     printers.setJobStatus(101, {JobStatus::State::Stopped, "Out of toner"});
     const QList<JobFollower::Job> jobs{
-        {"Room12", 100, {}}, {"Room12", 101, {}}, {"Room12", 102, {}}};
+        {"Room12", 100, {}, false}, {"Room12", 101, {}, false}, {"Room12", 102, {}, false}};
     const QList<JobStatus> untilFailure =
         JobFollower::ask(printers, jobs, JobFollower::Asking::UntilOneFailed);
     QCOMPARE(untilFailure.size(), 2);
