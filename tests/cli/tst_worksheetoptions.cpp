@@ -12,8 +12,6 @@ private slots:
     void rejected();
     void ranges_data();
     void ranges();
-    void paper_data();
-    void paper();
     void helpAndVersion_data();
     void helpAndVersion();
     void help();
@@ -128,6 +126,10 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("unknown subject")
         << QStringList{"--worksheet", "fractions", "--grade", "3", "--seed", "5"}
         << "unknown subject 'fractions' for --worksheet; allowed: " + kSubjects;
+    QTest::addRow("another paper") << with(kBase, {"--paper", "a3"})
+                                   << "unknown paper 'a3' for --paper; allowed: a4 or letter";
+    QTest::addRow("paper in capitals") << with(kBase, {"--paper", "A4"})
+                                       << "unknown paper 'A4' for --paper; allowed: a4 or letter";
     QTest::addRow("grade fraction")
         << QStringList{"--worksheet", "addition", "--grade", "2.5", "--seed", "5"}
         << "grade '2.5' is not allowed; allowed: a whole number from 1 to 6";
@@ -303,38 +305,6 @@ void tst_WorksheetOptions::ranges()
     }
     QCOMPARE(parseWorksheetArguments({"--worksheet", "addition", option}).error, missing);
     QVERIFY2(worksheetUsage().split('\n').contains(help), qPrintable(worksheetUsage()));
-}
-
-void tst_WorksheetOptions::paper_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<double>("widthMm"); // 0: none chosen
-    QTest::addColumn<double>("heightMm");
-    QTest::addColumn<QString>("error");
-    QTest::addRow("left out: the locale's or the printer's") << kBase << 0.0 << 0.0 << "";
-    QTest::addRow("a4") << with(kBase, {"--paper", "a4"}) << 210.0 << 297.0 << "";
-    QTest::addRow("letter, equals form") << with(kBase, {"--paper=letter"}) << 215.9 << 279.4 << "";
-    QTest::addRow("another size") << with(kBase, {"--paper", "a3"}) << 0.0 << 0.0
-                                  << "unknown paper 'a3' for --paper; allowed: a4 or letter";
-    QTest::addRow("upper case") << with(kBase, {"--paper", "A4"}) << 0.0 << 0.0
-                                << "unknown paper 'A4' for --paper; allowed: a4 or letter";
-    QTest::addRow("no value") << with(kBase, {"--paper"}) << 0.0 << 0.0
-                              << "option --paper is missing its value; allowed: a4 or letter";
-}
-
-void tst_WorksheetOptions::paper()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(double, widthMm);
-    QFETCH(double, heightMm);
-    QFETCH(QString, error);
-    const WorksheetParse parse = parseWorksheetArguments(arguments);
-    QCOMPARE(parse.error, error);
-    QCOMPARE(parse.options.paper.has_value(), widthMm > 0);
-    if (widthMm > 0) {
-        QCOMPARE(parse.options.paper->widthMm, widthMm);
-        QCOMPARE(parse.options.paper->heightMm, heightMm);
-    }
 }
 
 void tst_WorksheetOptions::helpAndVersion_data()
