@@ -573,17 +573,10 @@ void tst_Delivery::adviceFollowsTheCause_data()
                                << text.arg("%1", "No space left on device",
                                            "Free some space or choose another place, then try "
                                            "again.");
-    QTest::addRow("quota") << EDQUOT
-                           << text.arg("%1", "Disk quota exceeded",
-                                       "Free some space or choose another place, then try again.");
     QTest::addRow("permission") << EACCES
                                 << text.arg("%1", "Permission denied",
                                             "Choose a place where you may write, or ask for "
                                             "permission to write there, then try again.");
-    QTest::addRow("not permitted") << EPERM
-                                   << text.arg("%1", "Operation not permitted",
-                                               "Choose a place where you may write, or ask for "
-                                               "permission to write there, then try again.");
     QTest::addRow("folder gone")
         << ENOENT
         << text.arg("%1", "No such file or directory",
@@ -592,11 +585,6 @@ void tst_Delivery::adviceFollowsTheCause_data()
                                  << text.arg("%1", "Input/output error",
                                              "The disk may have been removed or failed; check it "
                                              "or choose another place, then try again.");
-    QTest::addRow("device unplugged") << ENODEV
-                                      << text.arg("%1", "No such device",
-                                                  "The disk may have been removed or failed; "
-                                                  "check it or choose another place, then try "
-                                                  "again.");
     QTest::addRow("read-only disk") << EROFS
                                     << text.arg("%1", "Read-only file system",
                                                 "The disk there takes no changes (it is "
