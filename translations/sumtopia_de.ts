@@ -62,10 +62,6 @@
         <translation>Prüfen Sie, ob der Druckdienst läuft, und versuchen Sie es dann noch einmal.</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2 (beim %3). %4 Schaffen Sie Platz oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
-    </message>
-    <message>
         <source>The file that was there is unchanged.</source>
         <translation>Die vorhandene Datei ist unverändert.</translation>
     </message>
@@ -252,6 +248,70 @@
     <message>
         <source>The worksheet was not printed. %1</source>
         <translation>Das Arbeitsblatt wurde nicht gedruckt. %1</translation>
+    </message>
+    <message>
+        <source>Free some space or choose another place, then try again.</source>
+        <translation>Schaffen Sie Platz oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Choose a place where you may write, or ask for permission to write there, then try again.</source>
+        <translation>Wählen Sie einen Ort, an dem Sie schreiben dürfen, oder bitten Sie um die Erlaubnis, dort zu schreiben, und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The folder is gone; choose a folder that exists, then try again.</source>
+        <translation>Der Ordner ist nicht mehr da; wählen Sie einen vorhandenen Ordner und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The disk may have been removed or failed; check it or choose another place, then try again.</source>
+        <translation>Der Datenträger wurde vielleicht entfernt oder ist ausgefallen; prüfen Sie ihn oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The disk there takes no changes (it is read-only); choose another place, then try again.</source>
+        <translation>Der Datenträger dort nimmt keine Änderungen an (er ist schreibgeschützt); wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Choose another place, then try again.</source>
+        <translation>Wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>it is on a disk that takes no changes</source>
+        <translation>sie liegt auf einem Datenträger, der keine Änderungen annimmt</translation>
+    </message>
+    <message>
+        <source>it is write-protected</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and in this folder only they may replace it</source>
+        <translation>sie gehört einem anderen Benutzer, und in diesem Ordner darf nur er sie ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 %5</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim %3). %4 %5</translation>
+    </message>
+    <message>
+        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
+        <translation>Unter %1 läuft kein Druckserver, daher kann nichts gedruckt werden. Starten Sie den Druckdienst (CUPS) oder speichern Sie das Arbeitsblatt als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
+        <translation>Das Arbeitsblatt wurde an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob es gedruckt wurde; sehen Sie am Drucker nach, bevor Sie es noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <translation>%2 Arbeitsblätter wurden an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob sie gedruckt wurden; sehen Sie am Drucker nach, bevor Sie sie noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
+        <translation>Das Arbeitsblatt ist noch nicht gedruckt: Es wartet in der Warteschlange des Druckers „%1“ und wird gedruckt, sobald der Drucker wieder da ist. Um es abzubrechen, entfernen Sie es in den Druckereinstellungen aus der Warteschlange oder führen Sie aus: cancel %2</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot;, which says: %2. It prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %3</source>
+        <translation>Das Arbeitsblatt ist noch nicht gedruckt: Es wartet in der Warteschlange des Druckers „%1“, der meldet: %2. Es wird gedruckt, sobald der Drucker wieder da ist. Um es abzubrechen, entfernen Sie es in den Druckereinstellungen aus der Warteschlange oder führen Sie aus: cancel %3</translation>
+    </message>
+    <message>
+        <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
+        <translation>unter %1 läuft kein Druckserver; starten Sie den Druckdienst (CUPS) oder verwenden Sie --output DATEI.pdf oder --output -</translation>
     </message>
 </context>
 <context>
@@ -735,6 +795,24 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
         <extracomment>Joins the last name of a list of allowed values: &quot;division, percent or percents&quot;</extracomment>
         <translation>%1 oder %2</translation>
     </message>
+    <message>
+        <source>SIZE</source>
+        <translation>GRÖSSE</translation>
+    </message>
+    <message>
+        <source>a4 or letter</source>
+        <translation>a4 oder letter</translation>
+    </message>
+    <message>
+        <source>paper size, a4 or letter; without it a file takes the
+locale&apos;s paper (LC_PAPER), a printer its own</source>
+        <translation>Papierformat, a4 oder letter; ohne die Option nimmt eine Datei
+das Papier des Gebietsschemas (LC_PAPER), ein Drucker sein eigenes</translation>
+    </message>
+    <message>
+        <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>unbekanntes Papier &apos;%1&apos; für %2; erlaubt: %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>
@@ -916,6 +994,10 @@ ohne diese Option gehen die Blätter an den Standarddrucker, je ein Auftrag</tra
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>Der Druckdienst läuft nicht; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden; starten Sie den Dienst, um zu drucken</translation>
     </message>
 </context>
 <context>

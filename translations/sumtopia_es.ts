@@ -62,10 +62,6 @@
         <translation>Compruebe que el servicio de impresión está en marcha y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
-        <translation>No se pudo escribir %1: %2 (al %3). %4 Libere espacio o elija otro lugar y vuelva a intentarlo.</translation>
-    </message>
-    <message>
         <source>The file that was there is unchanged.</source>
         <translation>El archivo que había sigue sin cambios.</translation>
     </message>
@@ -252,6 +248,70 @@
     <message>
         <source>The worksheet was not printed. %1</source>
         <translation>La ficha no se ha imprimido. %1</translation>
+    </message>
+    <message>
+        <source>Free some space or choose another place, then try again.</source>
+        <translation>Libere espacio o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Choose a place where you may write, or ask for permission to write there, then try again.</source>
+        <translation>Elija un lugar donde pueda escribir, o pida permiso para escribir allí, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The folder is gone; choose a folder that exists, then try again.</source>
+        <translation>La carpeta ya no existe; elija una carpeta que exista y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The disk may have been removed or failed; check it or choose another place, then try again.</source>
+        <translation>Puede que el disco se haya retirado o haya fallado; compruébelo o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The disk there takes no changes (it is read-only); choose another place, then try again.</source>
+        <translation>Ese disco no admite cambios (es de solo lectura); elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Choose another place, then try again.</source>
+        <translation>Elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>it is on a disk that takes no changes</source>
+        <translation>está en un disco que no admite cambios</translation>
+    </message>
+    <message>
+        <source>it is write-protected</source>
+        <translation>está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and in this folder only they may replace it</source>
+        <translation>pertenece a otro usuario, y en esta carpeta solo él puede sustituirlo</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 %5</source>
+        <translation>No se pudo escribir %1: %2 (%3). %4 %5</translation>
+    </message>
+    <message>
+        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
+        <translation>No hay ningún servidor de impresión en %1, así que no se puede imprimir nada. Inicie el servicio de impresión (CUPS) o guarde la ficha como archivo PDF.</translation>
+    </message>
+    <message>
+        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
+        <translation>La ficha se envió a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimió; mire la impresora antes de volver a imprimirla.</translation>
+    </message>
+    <message>
+        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <translation>Se enviaron %2 fichas a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimieron; mire la impresora antes de volver a imprimirlas.</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
+        <translation>La ficha aún no se ha imprimido: espera en la cola de la impresora «%1» y se imprimirá cuando la impresora vuelva a estar disponible. Para cancelarla, quítela de la cola de impresión en la configuración de la impresora, o ejecute: cancel %2</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot;, which says: %2. It prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %3</source>
+        <translation>La ficha aún no se ha imprimido: espera en la cola de la impresora «%1», que indica: %2. Se imprimirá cuando la impresora vuelva a estar disponible. Para cancelarla, quítela de la cola de impresión en la configuración de la impresora, o ejecute: cancel %3</translation>
+    </message>
+    <message>
+        <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
+        <translation>no hay ningún servidor de impresión en %1; inicie el servicio de impresión (CUPS), o use --output ARCHIVO.pdf o --output -</translation>
     </message>
 </context>
 <context>
@@ -735,6 +795,24 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
         <extracomment>Joins the last name of a list of allowed values: &quot;division, percent or percents&quot;</extracomment>
         <translation>%1 o %2</translation>
     </message>
+    <message>
+        <source>SIZE</source>
+        <translation>TAMAÑO</translation>
+    </message>
+    <message>
+        <source>a4 or letter</source>
+        <translation>a4 o letter</translation>
+    </message>
+    <message>
+        <source>paper size, a4 or letter; without it a file takes the
+locale&apos;s paper (LC_PAPER), a printer its own</source>
+        <translation>tamaño del papel, a4 o letter; sin esta opción un archivo usa
+el papel de la región (LC_PAPER), una impresora el suyo</translation>
+    </message>
+    <message>
+        <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>papel desconocido «%1» para %2; se admite: %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>
@@ -916,6 +994,10 @@ sin esta opción las fichas van a la impresora predeterminada, un trabajo cada u
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>El servicio de impresión no está en marcha; puede guardar la ficha como archivo PDF; inicie el servicio para imprimir</translation>
     </message>
 </context>
 <context>

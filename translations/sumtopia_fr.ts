@@ -62,10 +62,6 @@
         <translation>Vérifiez que le service d’impression fonctionne, puis réessayez.</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 Free some space or choose another place, then try again.</source>
-        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant %3). %4 Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
-    </message>
-    <message>
         <source>The file that was there is unchanged.</source>
         <translation>Le fichier qui s’y trouvait est inchangé.</translation>
     </message>
@@ -252,6 +248,70 @@
     <message>
         <source>The worksheet was not printed. %1</source>
         <translation>La fiche n’a pas été imprimée. %1</translation>
+    </message>
+    <message>
+        <source>Free some space or choose another place, then try again.</source>
+        <translation>Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Choose a place where you may write, or ask for permission to write there, then try again.</source>
+        <translation>Choisissez un emplacement où vous pouvez écrire, ou demandez l’autorisation d’y écrire, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The folder is gone; choose a folder that exists, then try again.</source>
+        <translation>Le dossier n’existe plus&#xa0;; choisissez un dossier existant, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The disk may have been removed or failed; check it or choose another place, then try again.</source>
+        <translation>Le disque a peut-être été retiré ou est défaillant&#xa0;; vérifiez-le ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The disk there takes no changes (it is read-only); choose another place, then try again.</source>
+        <translation>Ce disque n’accepte aucune modification (il est en lecture seule)&#xa0;; choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Choose another place, then try again.</source>
+        <translation>Choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>it is on a disk that takes no changes</source>
+        <translation>il se trouve sur un disque qui n’accepte aucune modification</translation>
+    </message>
+    <message>
+        <source>it is write-protected</source>
+        <translation>il est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and in this folder only they may replace it</source>
+        <translation>il appartient à un autre utilisateur, et dans ce dossier lui seul peut le remplacer</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while %3). %4 %5</source>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2 (%3). %4 %5</translation>
+    </message>
+    <message>
+        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
+        <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1&#xa0;; rien ne peut donc être imprimé. Démarrez le service d’impression (CUPS) ou enregistrez la fiche en fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
+        <translation>La fiche a été envoyée à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elle a été imprimée. Regardez l’imprimante avant de l’imprimer à nouveau.</translation>
+    </message>
+    <message>
+        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <translation>%2 fiches ont été envoyées à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elles ont été imprimées. Regardez l’imprimante avant de les imprimer à nouveau.</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
+        <translation>La fiche n’est pas encore imprimée&#xa0;: elle attend dans la file de l’imprimante «&#xa0;%1&#xa0;» et sera imprimée quand l’imprimante sera de retour. Pour l’annuler, retirez-la de la file d’impression dans les réglages de l’imprimante, ou lancez&#xa0;: cancel %2</translation>
+    </message>
+    <message>
+        <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot;, which says: %2. It prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %3</source>
+        <translation>La fiche n’est pas encore imprimée&#xa0;: elle attend dans la file de l’imprimante «&#xa0;%1&#xa0;», qui indique&#xa0;: %2. Elle sera imprimée quand l’imprimante sera de retour. Pour l’annuler, retirez-la de la file d’impression dans les réglages de l’imprimante, ou lancez&#xa0;: cancel %3</translation>
+    </message>
+    <message>
+        <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
+        <translation>aucun serveur d’impression ne fonctionne à l’adresse %1&#xa0;; démarrez le service d’impression (CUPS), ou utilisez --output FICHIER.pdf ou --output -</translation>
     </message>
 </context>
 <context>
@@ -735,6 +795,24 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
         <extracomment>Joins the last name of a list of allowed values: &quot;division, percent or percents&quot;</extracomment>
         <translation>%1 ou %2</translation>
     </message>
+    <message>
+        <source>SIZE</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>a4 or letter</source>
+        <translation>a4 ou letter</translation>
+    </message>
+    <message>
+        <source>paper size, a4 or letter; without it a file takes the
+locale&apos;s paper (LC_PAPER), a printer its own</source>
+        <translation>format du papier, a4 ou letter&#xa0;; sans cette option, un fichier prend
+le papier de la région (LC_PAPER), une imprimante le sien</translation>
+    </message>
+    <message>
+        <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
+        <translation>papier inconnu «&#xa0;%1&#xa0;» pour %2&#xa0;; autorisé&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>
@@ -916,6 +994,10 @@ sans cette option, les fiches vont à l’imprimante par défaut, une tâche cha
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>Le service d’impression ne fonctionne pas&#xa0;: la fiche peut être enregistrée en fichier PDF à la place&#xa0;; démarrez le service pour imprimer</translation>
     </message>
 </context>
 <context>

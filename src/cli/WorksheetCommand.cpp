@@ -130,9 +130,11 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
     texts.reset();
     return withPaintingApplication(argc, argv, [&options, &printers] {
         if (!options.output.isEmpty()) {
-            return report(savePdf(makeSheets(options), options.output));
+            return report(savePdf(makeSheets(options), options.output,
+                                  options.paper.value_or(localePaper())));
         }
-        const DeliveryOutcome printed = printDocuments(printers, makeSheets(options));
+        const DeliveryOutcome printed =
+            printDocuments(printers, makeSheets(options), options.paper);
         return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
     });
 }

@@ -23,6 +23,7 @@ enum class Kind {
     Subject,   // a name from the subject table
     Number,    // a whole number within the row's range
     Path,      // the output: a PDF file, or - for standard output
+    Paper,     // a paper size by name
     Switch,    // takes no value
     Negatives, // a switch that only the subjects asking about negative answers take
     Help,
@@ -107,6 +108,12 @@ const OptionRow kOptions[] = {
                        "how long to wait for the printer to print the jobs, %1 to %2\n(default "
                        "%3); 0 returns once the printer has taken them"),
      &WorksheetOptions::waitSeconds, nullptr},
+    {"paper", nullptr, Kind::Paper, false, QT_TRANSLATE_NOOP("WorksheetOptions", "SIZE"), nullptr,
+     kNoRange, QT_TRANSLATE_NOOP("WorksheetOptions", "a4 or letter"),
+     QT_TRANSLATE_NOOP("WorksheetOptions",
+                       "paper size, a4 or letter; without it a file takes the\nlocale's paper "
+                       "(LC_PAPER), a printer its own"),
+     nullptr, nullptr},
     {"help", "-h", Kind::Help, false, nullptr, nullptr, kNoRange, nullptr,
      QT_TRANSLATE_NOOP("WorksheetOptions", "show this help"), nullptr, nullptr},
     {"version", nullptr, Kind::Version, false, nullptr, nullptr, kNoRange, nullptr,
@@ -477,6 +484,16 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
             break;
         case Kind::Path:
             options.output = text.value_or(QString());
+            break;
+        case Kind::Paper:
+            if (text) {
+                options.paper = paperNamed(*text);
+                if (!options.paper) {
+                    return failure(QCoreApplication::translate(
+                                       "WorksheetOptions", "unknown paper '%1' for %2; allowed: %3")
+                                       .arg(*text, dashed(row), allowedValues(row)));
+                }
+            }
             break;
         case Kind::Switch:
         case Kind::Negatives:

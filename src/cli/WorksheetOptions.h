@@ -1,9 +1,11 @@
 #pragma once
 
+#include "printing/Paper.h"
 #include "worksheets/Worksheets.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The choices of the worksheet command line, as the request window would take them. The parse
 // fills in every field, an option left out with its default.
@@ -17,6 +19,8 @@ struct WorksheetOptions {
     int count = 0;
     QString output;      // empty: the default printer; "-": standard output
     int waitSeconds = 0; // how long the command waits for the printer to print its jobs
+    // Chosen on the command line; otherwise the locale's for a file, the printer's on paper.
+    std::optional<Paper> paper;
 };
 
 struct WorksheetParse {

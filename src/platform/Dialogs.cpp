@@ -40,3 +40,11 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QSt
 {
     return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
 }
+
+void QtDialogs::notice(QWidget *parent, const QString &message, const QString &title)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, title, message, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}

@@ -21,6 +21,9 @@ public:
     // A path to save to, or empty text on Cancel.
     virtual QString saveFileName(QWidget *parent, const QString &title,
                                  const QString &suggestedPath, const QString &filter) = 0;
+    // A message that waits for no answer: the window stays usable, and a screen reader hears it
+    // as an alert when it appears.
+    virtual void notice(QWidget *parent, const QString &message, const QString &title) = 0;
 };
 
 // Qt's modal dialogs.
@@ -33,4 +36,5 @@ public:
                       Buttons buttons) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
                          const QString &filter) override;
+    void notice(QWidget *parent, const QString &message, const QString &title) override;
 };

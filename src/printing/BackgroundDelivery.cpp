@@ -1,6 +1,7 @@
 #include "printing/BackgroundDelivery.h"
 
 #include "printing/Delivery.h"
+#include "printing/DeliveryText.h"
 #include "printing/PrinterService.h"
 
 #include <QFutureWatcher>
@@ -48,10 +49,14 @@ void BackgroundDelivery::submitted(const DeliveryOutcome &outcome, const PrintDo
 {
     forgetFinishedWork();
     if (outcome.kind != DeliveryOutcome::Kind::Printed) {
+        settleIfIdle();
         Q_EMIT delivered(outcome, document);
         return;
     }
     m_follower.follow(outcome.printer, outcome.jobIds);
+    for (int id : outcome.jobIds) {
+        m_untold[id].start();
+    }
     if (!m_followTimer.isActive()) {
         m_followTimer.start();
     }
@@ -84,12 +89,42 @@ void BackgroundDelivery::checkJobs()
 void BackgroundDelivery::jobsChecked(const QList<JobStatus> &answers)
 {
     forgetFinishedWork();
-    const QList<DeliveryOutcome> failures = m_follower.update(answers);
+    const QList<DeliveryOutcome> told = m_follower.update(answers);
     m_checking = false;
+    QList<DeliveryOutcome> waiting;
+    for (const JobFollower::Job &job : m_follower.jobs()) {
+        const auto untold = m_untold.constFind(job.id);
+        if (untold != m_untold.cend() && untold->hasExpired(m_waitNoticeMs) && !job.printing) {
+            DeliveryOutcome outcome;
+            outcome.kind = DeliveryOutcome::Kind::Pending;
+            outcome.printer = job.printer;
+            outcome.jobIds = {job.id};
+            outcome.reason = DeliveryText::stillWaiting(job.printer, job.id, job.says);
+            waiting.append(outcome);
+            m_untold.remove(job.id);
+        }
+    }
+    for (const DeliveryOutcome &outcome : told) {
+        m_untold.remove(outcome.jobIds.value(0));
+    }
     if (m_follower.isEmpty()) {
         m_followTimer.stop();
+        m_untold.clear();
+        settleIfIdle();
     }
-    for (const DeliveryOutcome &failure : failures) {
-        Q_EMIT delivered(failure, PrintDocument());
+    for (const DeliveryOutcome &outcome : waiting) {
+        Q_EMIT stillWaiting(outcome);
     }
+    for (const DeliveryOutcome &outcome : told) {
+        Q_EMIT delivered(outcome, PrintDocument());
+    }
+}
+
+void BackgroundDelivery::settleIfIdle()
+{
+    if (!m_follower.isEmpty() || m_inFlight > 0) {
+        return;
+    }
+    PrinterService &printers = m_printers;
+    m_work.append(QtConcurrent::run([&printers] { printers.jobsSettled(); }));
 }

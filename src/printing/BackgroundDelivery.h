@@ -4,8 +4,10 @@
 #include "printing/JobFollower.h"
 #include "printing/PrintModel.h"
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QTimer>
 
@@ -27,6 +29,8 @@ public:
 
     // How often the printer is asked after the jobs it accepted.
     void setFollowInterval(int milliseconds) { m_followTimer.setInterval(milliseconds); }
+    // How long a job may wait before `stillWaiting` tells of it.
+    void setWaitNotice(int milliseconds) { m_waitNoticeMs = milliseconds; }
     // Documents on their way to the printer.
     int inFlight() const { return m_inFlight; }
     int jobsFollowed() const { return static_cast<int>(m_follower.jobs().size()); }
@@ -35,16 +39,26 @@ Q_SIGNALS:
     // Anything but a printer that took the document: then each of its jobs that fails later
     // comes as a failed outcome of its own.
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
+    // A job that still waits after the notice time and that no printer is printing, once per
+    // job: a Pending outcome that says
+    // where it waits, why, and how to cancel it. It is still followed, so a later failure comes
+    // through `delivered`.
+    void stillWaiting(const DeliveryOutcome &outcome);
 
 private:
     void submitted(const DeliveryOutcome &outcome, const PrintDocument &document);
     void checkJobs();
     void jobsChecked(const QList<JobStatus> &answers);
     void forgetFinishedWork();
+    // Lets the service drop what it keeps for following jobs, once none is followed or sent.
+    void settleIfIdle();
 
     PrinterService &m_printers;
     JobFollower m_follower;
     QTimer m_followTimer;
+    // Jobs not yet told as waiting, with when they were accepted.
+    QMap<int, QElapsedTimer> m_untold;
+    int m_waitNoticeMs = 10000;
     QList<QFuture<void>> m_work;
     int m_inFlight = 0;
     bool m_checking = false;

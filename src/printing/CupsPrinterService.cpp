@@ -4,13 +4,20 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMap>
+#include <QMutex>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cups/cups.h>
 #include <cups/pwg.h>
 #include <dlfcn.h>
+#include <iterator>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -22,7 +29,10 @@ namespace
 #define SUMTOPIA_CUPS_CALLS(X)                                                                     \
     X(cupsDoRequest)                                                                               \
     X(cupsEncryption)                                                                              \
+    X(cupsFreeDests)                                                                               \
     X(cupsGetDefault2)                                                                             \
+    X(cupsGetNamedDest)                                                                            \
+    X(cupsGetOption)                                                                               \
     X(cupsGetResponse)                                                                             \
     X(cupsLastError)                                                                               \
     X(cupsLastErrorString)                                                                         \
@@ -35,18 +45,26 @@ namespace
     X(httpConnect2)                                                                                \
     X(httpError)                                                                                   \
     X(httpSetTimeout)                                                                              \
+    X(ippAddBoolean)                                                                               \
     X(ippAddInteger)                                                                               \
     X(ippAddString)                                                                                \
     X(ippAddStrings)                                                                               \
     X(ippDelete)                                                                                   \
     X(ippFindAttribute)                                                                            \
+    X(ippFirstAttribute)                                                                           \
     X(ippGetCount)                                                                                 \
+    X(ippGetGroupTag)                                                                              \
     X(ippGetInteger)                                                                               \
+    X(ippGetName)                                                                                  \
     X(ippGetString)                                                                                \
     X(ippLength)                                                                                   \
     X(ippNewRequest)                                                                               \
+    X(ippNextAttribute)                                                                            \
     X(ippPort)                                                                                     \
-    X(pwgMediaForPWG)
+    X(pwgMediaForLegacy)                                                                           \
+    X(pwgMediaForPPD)                                                                              \
+    X(pwgMediaForPWG)                                                                              \
+    X(pwgMediaForSize)
 
 struct CupsCalls {
 #define SUMTOPIA_CUPS_DECLARE(name) decltype(&::name) name = nullptr;
@@ -136,16 +154,46 @@ QString lostReason(const QElapsedTimer &clock, int timeoutMs)
 // What one connection attempt found.
 struct Connection {
     Http http;
-    bool noServer = false; // nothing listens: no print server runs here
+    bool noLibrary = false; // libcups cannot be used
+    bool noServer = false;  // nothing listens: no print server runs here
     QString problem;
 };
+
+// A server on a local socket either listens or not, and connect() says which at once: a missing
+// socket file or a refusal is no server, whatever libcups makes of it.
+bool nothingListensAt(const QByteArray &socketPath)
+{
+    sockaddr_un address{};
+    if (socketPath.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) {
+        return false;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
+    const bool refused =
+        ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0 &&
+        (errno == ENOENT || errno == ECONNREFUSED);
+    ::close(fd);
+    return refused;
+}
 
 Connection connectToServer(int timeoutMs)
 {
     Connection connection;
     if (!cups().problem.isEmpty()) {
-        connection.noServer = true;
+        connection.noLibrary = true;
         connection.problem = cups().problem;
+        return connection;
+    }
+    const QByteArray server(cups().cupsServer());
+    if (server.startsWith('/') && nothingListensAt(server)) {
+        connection.noServer = true;
+        connection.problem =
+            QCoreApplication::translate("CupsPrinterService", "No print server runs at %1.")
+                .arg(serverName());
         return connection;
     }
     int cancel = 0;
@@ -230,7 +278,239 @@ QString lastError()
     return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
+// A media option as lp takes it: a PWG name, a legacy or PPD name, or a list of which the first
+// known size counts ("A4,Tray1").
+Paper paperOf(const char *media)
+{
+    if (media == nullptr) {
+        return Paper();
+    }
+    for (const QByteArray &part : QByteArray(media).split(',')) {
+        const QByteArray name = part.trimmed();
+        pwg_media_t *size = cups().pwgMediaForPWG(name.constData());
+        if (size == nullptr) {
+            size = cups().pwgMediaForLegacy(name.constData());
+        }
+        if (size == nullptr) {
+            size = cups().pwgMediaForPPD(name.constData());
+        }
+        if (size != nullptr) {
+            return {size->width / 100.0, size->length / 100.0};
+        }
+    }
+    return Paper();
+}
+
+QByteArray mediaName(const Paper &paper)
+{
+    pwg_media_t *size =
+        cups().pwgMediaForSize(qRound(paper.widthMm * 100), qRound(paper.heightMm * 100));
+    return size == nullptr ? QByteArray() : QByteArray(size->pwg);
+}
+
+// One event of a printer subscription, as Get-Notifications gives it.
+struct JobEvent {
+    int sequence = 0;
+    QByteArray event;
+    int jobId = 0;
+    int jobState = 0;
+    QString text;
+};
+
+QList<JobEvent> eventsIn(ipp_t *response)
+{
+    QList<JobEvent> events;
+    JobEvent current;
+    const auto close = [&] {
+        if (current.sequence > 0) {
+            events.append(current);
+        }
+        current = JobEvent();
+    };
+    for (ipp_attribute_t *attribute = cups().ippFirstAttribute(response); attribute != nullptr;
+         attribute = cups().ippNextAttribute(response)) {
+        const char *name = cups().ippGetName(attribute);
+        // Each event is a group of its own; groups are parted by an attribute without a name.
+        if (name == nullptr) {
+            close();
+            continue;
+        }
+        if (cups().ippGetGroupTag(attribute) != IPP_TAG_EVENT_NOTIFICATION) {
+            continue;
+        }
+        const QByteArray key(name);
+        if (key == "notify-sequence-number") {
+            if (current.sequence > 0) {
+                close();
+            }
+            current.sequence = cups().ippGetInteger(attribute, 0);
+        } else if (key == "notify-subscribed-event") {
+            current.event = cups().ippGetString(attribute, 0, nullptr);
+        } else if (key == "notify-job-id") {
+            current.jobId = cups().ippGetInteger(attribute, 0);
+        } else if (key == "job-state") {
+            current.jobState = cups().ippGetInteger(attribute, 0);
+        } else if (key == "notify-text") {
+            current.text = QString::fromUtf8(cups().ippGetString(attribute, 0, nullptr));
+        }
+    }
+    close();
+    return events;
+}
+
 } // namespace
+
+// The printers whose job events the service reads, and what they told of jobs that ended.
+struct CupsFollowing {
+    struct Subscription {
+        int id = 0;
+        int nextSequence = 1;
+        QElapsedTimer renewed;
+    };
+    struct End {
+        int state = 0;
+        QString reason;
+    };
+    QMutex mutex;
+    QMap<QString, Subscription> subscriptions;
+    QMap<QString, QMap<int, End>> ended;
+    // A job's last progress message: a failing filter or backend says its reason there, while
+    // the end event's own text only points at the server's log.
+    QMap<QString, QMap<int, QString>> progress;
+};
+
+namespace
+{
+
+// Long enough for the longest wait between two questions; renewed while jobs are followed.
+constexpr int kLeaseSeconds = 300;
+constexpr qint64 kRenewAfterMs = 60 * 1000;
+
+void subscribe(CupsFollowing &following, http_t *http, const QString &printer)
+{
+    {
+        QMutexLocker lock(&following.mutex);
+        if (following.subscriptions.contains(printer)) {
+            return;
+        }
+    }
+    static const char *const events[] = {"job-completed", "job-state-changed", "job-stopped",
+                                         "job-progress"};
+    ipp_t *request = newRequest(IPP_OP_CREATE_PRINTER_SUBSCRIPTIONS, printer);
+    cups().ippAddString(request, IPP_TAG_SUBSCRIPTION, IPP_TAG_KEYWORD, "notify-pull-method",
+                        nullptr, "ippget");
+    cups().ippAddStrings(request, IPP_TAG_SUBSCRIPTION, IPP_TAG_KEYWORD, "notify-events",
+                         static_cast<int>(std::size(events)), nullptr, events);
+    cups().ippAddInteger(request, IPP_TAG_SUBSCRIPTION, IPP_TAG_INTEGER, "notify-lease-duration",
+                         kLeaseSeconds);
+    Ipp response(cups().cupsDoRequest(http, request, "/"));
+    const int id = integer(response.get(), "notify-subscription-id");
+    if (id <= 0) {
+        return; // a server that allows no subscriptions: a forgotten job is then told as sent
+    }
+    QMutexLocker lock(&following.mutex);
+    CupsFollowing::Subscription &subscription = following.subscriptions[printer];
+    subscription.id = id;
+    subscription.renewed.start();
+}
+
+// Reads the printer's new job events into `following`. False when the server did not answer.
+bool readEvents(CupsFollowing &following, http_t *http, const QString &printer)
+{
+    CupsFollowing::Subscription subscription;
+    {
+        QMutexLocker lock(&following.mutex);
+        if (!following.subscriptions.contains(printer)) {
+            return true;
+        }
+        subscription = following.subscriptions.value(printer);
+    }
+    if (subscription.renewed.elapsed() > kRenewAfterMs) {
+        ipp_t *renew = newRequest(IPP_OP_RENEW_SUBSCRIPTION, printer);
+        cups().ippAddInteger(renew, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "notify-subscription-id",
+                             subscription.id);
+        cups().ippAddInteger(renew, IPP_TAG_SUBSCRIPTION, IPP_TAG_INTEGER, "notify-lease-duration",
+                             kLeaseSeconds);
+        Ipp(cups().cupsDoRequest(http, renew, "/"));
+        subscription.renewed.start();
+    }
+    ipp_t *request = newRequest(IPP_OP_GET_NOTIFICATIONS, printer);
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "notify-subscription-ids",
+                         subscription.id);
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "notify-sequence-numbers",
+                         subscription.nextSequence);
+    cups().ippAddBoolean(request, IPP_TAG_OPERATION, "notify-wait", 0);
+    Ipp response(cups().cupsDoRequest(http, request, "/"));
+    if (lostOnTheWay(http, response.get())) {
+        return false;
+    }
+    QMutexLocker lock(&following.mutex);
+    if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+        following.subscriptions.remove(printer); // its lease ran out
+        return true;
+    }
+    for (const JobEvent &event : eventsIn(response.get())) {
+        subscription.nextSequence = std::max(subscription.nextSequence, event.sequence + 1);
+        if (event.jobId <= 0) {
+            continue;
+        }
+        if (event.event == "job-progress" && !event.text.isEmpty()) {
+            following.progress[printer][event.jobId] = event.text;
+        }
+        if (event.jobState >= IPP_JSTATE_CANCELED) {
+            following.ended[printer][event.jobId] = {
+                event.jobState, following.progress.value(printer).value(event.jobId)};
+        }
+    }
+    if (following.subscriptions.contains(printer)) {
+        following.subscriptions[printer] = subscription;
+    }
+    return true;
+}
+
+QString printerStateMessage(http_t *http, const QString &printer)
+{
+    ipp_t *request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
+    askFor(request, {"printer-state-message"});
+    Ipp response(cups().cupsDoRequest(http, request, "/"));
+    return text(response.get(), "printer-state-message");
+}
+
+} // namespace
+
+CupsPrinterService::CupsPrinterService(int timeoutMs)
+    : m_timeoutMs(timeoutMs), m_following(std::make_unique<CupsFollowing>())
+{
+}
+
+CupsPrinterService::~CupsPrinterService()
+{
+    jobsSettled();
+}
+
+void CupsPrinterService::jobsSettled()
+{
+    QMap<QString, CupsFollowing::Subscription> subscriptions;
+    {
+        QMutexLocker lock(&m_following->mutex);
+        subscriptions.swap(m_following->subscriptions);
+        m_following->ended.clear();
+        m_following->progress.clear();
+    }
+    if (subscriptions.isEmpty()) {
+        return;
+    }
+    Connection connection = connectToServer(m_timeoutMs);
+    if (!connection.http) {
+        return; // the leases end them
+    }
+    for (auto it = subscriptions.cbegin(); it != subscriptions.cend(); ++it) {
+        ipp_t *request = newRequest(IPP_OP_CANCEL_SUBSCRIPTION, it.key());
+        cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "notify-subscription-id",
+                             it.value().id);
+        Ipp(cups().cupsDoRequest(connection.http.get(), request, "/"));
+    }
+}
 
 PrinterLookup CupsPrinterService::defaultPrinter()
 {
@@ -239,9 +519,13 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     clock.start();
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
-        lookup.state =
-            connection.noServer ? PrinterLookup::State::None : PrinterLookup::State::Silent;
+        lookup.state = connection.noLibrary  ? PrinterLookup::State::None
+                       : connection.noServer ? PrinterLookup::State::NoServer
+                                             : PrinterLookup::State::Silent;
         lookup.reason = connection.problem;
+        if (connection.noServer) {
+            lookup.name = serverName();
+        }
         return lookup;
     }
     http_t *http = connection.http.get();
@@ -279,10 +563,14 @@ PrinterLookup CupsPrinterService::defaultPrinter()
                        ? PrinterLookup::State::Paused
                        : PrinterLookup::State::Ready;
     lookup.reason = text(response.get(), "printer-state-message");
-    const QString media = text(response.get(), "media-default");
-    if (pwg_media_t *size = cups().pwgMediaForPWG(media.toUtf8().constData())) {
-        lookup.paperWidthMm = size->width / 100.0;
-        lookup.paperHeightMm = size->length / 100.0;
+    // What the user chose for this printer, as lp takes it: the user's lpoptions over the
+    // system's; then the printer's own default.
+    if (cups_dest_t *dest = cups().cupsGetNamedDest(http, name, nullptr)) {
+        lookup.paper = paperOf(cups().cupsGetOption("media", dest->num_options, dest->options));
+        cups().cupsFreeDests(1, dest);
+    }
+    if (!lookup.paper.known()) {
+        lookup.paper = paperOf(text(response.get(), "media-default").toUtf8().constData());
     }
     return lookup;
 }
@@ -291,9 +579,9 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
                                          const PrintDocument &document)
 {
     JobSubmission job;
-    const QByteArray pdf = printer.paperWidthMm > 0
-                               ? renderPdf({document}, printer.paperWidthMm, printer.paperHeightMm)
-                               : renderPdf({document});
+    // A printer that names no paper gets the user's.
+    const Paper paper = printer.paper.known() ? printer.paper : localePaper();
+    const QByteArray pdf = renderPdf({document}, paper);
     if (pdf.isEmpty()) {
         job.reason =
             QCoreApplication::translate("CupsPrinterService", "the pages could not be drawn");
@@ -308,11 +596,21 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
         return job;
     }
     http_t *http = connection.http.get();
+    // Before the job, so that its end is seen even when it is over at once.
+    subscribe(*m_following, http, printer.name);
+    clock.restart();
     ipp_t *request = newRequest(IPP_OP_PRINT_JOB, printer.name);
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
                         "Sumtopia worksheet");
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
                         CUPS_FORMAT_PDF);
+    // The paper the pages were made for, so the printer neither scales them nor picks a tray
+    // of another size.
+    const QByteArray media = mediaName(paper);
+    if (!media.isEmpty()) {
+        cups().ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr,
+                            media.constData());
+    }
     // The length announced is the whole body: the request's own bytes and the document's.
     http_status_t status = cups().cupsSendRequest(
         http, request, "/", cups().ippLength(request) + static_cast<size_t>(pdf.size()));
@@ -357,7 +655,32 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         status.reason = lostReason(clock, m_timeoutMs);
         return status;
     }
-    if (cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    const ipp_status_t asked = cups().cupsLastError();
+    clock.restart();
+    if (!readEvents(*m_following, http, printer)) {
+        status.reason = lostReason(clock, m_timeoutMs);
+        return status;
+    }
+    if (asked == IPP_STATUS_ERROR_NOT_FOUND) {
+        // Forgotten by a server that keeps no history: its events tell how it ended.
+        CupsFollowing::End end;
+        {
+            QMutexLocker lock(&m_following->mutex);
+            if (!m_following->ended.value(printer).contains(jobId)) {
+                status.state = JobStatus::State::Unrecorded;
+                return status;
+            }
+            end = m_following->ended.value(printer).value(jobId);
+        }
+        if (end.state == IPP_JSTATE_COMPLETED) {
+            status.state = JobStatus::State::Done;
+            return status;
+        }
+        status.state = JobStatus::State::Failed;
+        status.reason = end.reason.isEmpty() ? printerStateMessage(http, printer) : end.reason;
+        return status;
+    }
+    if (asked > IPP_STATUS_OK_EVENTS_COMPLETE) {
         status.state = JobStatus::State::Failed;
         status.reason = lastError();
         return status;
@@ -409,6 +732,14 @@ JobStatus CupsPrinterService::jobStatus(const QString &printer, int jobId)
         return status;
     }
     status.state = JobStatus::State::Waiting;
+    // A network printer that has the whole document and prints it: slow, not stuck.
+    status.printing = state == IPP_JSTATE_PROCESSING &&
+                      text(printerResponse.get(), "printer-state-reasons")
+                          .split(QStringLiteral(", "))
+                          .contains(QStringLiteral("cups-waiting-for-job-completed"));
     status.reason = text(job.get(), "job-printer-state-message");
+    if (status.reason.isEmpty()) {
+        status.reason = text(printerResponse.get(), "printer-state-message");
+    }
     return status;
 }

@@ -7,12 +7,22 @@
 #include <QThread>
 #include <algorithm>
 
-DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocument> &documents)
+DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocument> &documents,
+                               const std::optional<Paper> &paper)
 {
-    const PrinterLookup printer = service.defaultPrinter();
+    PrinterLookup printer = service.defaultPrinter();
     if (printer.state == PrinterLookup::State::None) {
         return DeliveryOutcome::failed(DeliveryOutcome::Fault::NoPrinter,
                                        DeliveryText::noPrinter());
+    }
+    if (printer.state == PrinterLookup::State::NoServer) {
+        DeliveryOutcome outcome = DeliveryOutcome::failed(DeliveryOutcome::Fault::NoServer,
+                                                          DeliveryText::noServer(printer.name));
+        outcome.printer = printer.name;
+        return outcome;
+    }
+    if (paper) {
+        printer.paper = *paper;
     }
     if (printer.state == PrinterLookup::State::Silent) {
         return DeliveryOutcome::failed(DeliveryOutcome::Fault::ServerSilent,
@@ -47,8 +57,11 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
     return outcome;
 }
 
-DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
-                            int pollMs)
+namespace
+{
+
+DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
+                           int pollMs)
 {
     if (printed.kind != DeliveryOutcome::Kind::Printed || waitMs <= 0) {
         return printed;
@@ -56,18 +69,28 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
     JobFollower follower;
     follower.follow(printed.printer, printed.jobIds);
     const QDeadlineTimer deadline(waitMs);
+    int unrecorded = 0;
     while (true) {
-        const QList<DeliveryOutcome> failures = follower.update(
+        const QList<DeliveryOutcome> told = follower.update(
             JobFollower::ask(service, follower.jobs(), JobFollower::Asking::UntilOneFailed));
-        if (!failures.isEmpty()) {
-            DeliveryOutcome failed = printed;
-            failed.kind = DeliveryOutcome::Kind::Failed;
-            failed.fault = DeliveryOutcome::Fault::JobFailed;
-            failed.reason = failures.first().reason;
-            return failed;
+        for (const DeliveryOutcome &one : told) {
+            if (!one.succeeded()) {
+                DeliveryOutcome failed = printed;
+                failed.kind = DeliveryOutcome::Kind::Failed;
+                failed.fault = DeliveryOutcome::Fault::JobFailed;
+                failed.reason = one.reason;
+                return failed;
+            }
+            unrecorded += static_cast<int>(one.jobIds.size());
         }
         if (follower.isEmpty()) {
-            return printed;
+            if (unrecorded == 0) {
+                return printed;
+            }
+            DeliveryOutcome sent = printed;
+            sent.kind = DeliveryOutcome::Kind::Sent;
+            sent.reason = DeliveryText::sentWithoutRecord(printed.printer, unrecorded);
+            return sent;
         }
         if (deadline.hasExpired()) {
             break;
@@ -88,5 +111,15 @@ DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &prin
     outcome.reason =
         DeliveryText::stillQueued(static_cast<int>(follower.jobs().size()), printed.printer,
                                   (waitMs + 999) / 1000, follower.printerSays());
+    return outcome;
+}
+
+} // namespace
+
+DeliveryOutcome waitForJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
+                            int pollMs)
+{
+    const DeliveryOutcome outcome = followJobs(service, printed, waitMs, pollMs);
+    service.jobsSettled();
     return outcome;
 }

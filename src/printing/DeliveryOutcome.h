@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 
 // What came of taking worksheets to paper or to a file. The window turns it into a message, the
 // command line into its exit status and one line on standard error.
@@ -9,6 +10,7 @@ struct DeliveryOutcome {
     enum class Kind {
         Printed,   // every job was accepted by a printer that prints
         Pending,   // accepted by a paused printer: printed once it is resumed
+        Sent,      // accepted, then gone from a server that keeps no record: may have printed
         Saved,     // the file is complete
         Cancelled, // the teacher chose not to save
         Failed,    // see fault and reason
@@ -16,6 +18,7 @@ struct DeliveryOutcome {
     enum class Fault {
         None,
         NoPrinter,      // nothing to print on; a file is the way out
+        NoServer,       // no print server runs (`printer` says where it was looked for)
         ServerSilent,   // the print server did not answer in time
         Refused,        // the queue would not take the job
         JobFailed,      // the job was taken, then aborted, cancelled or stopped
@@ -46,3 +49,33 @@ struct DeliveryOutcome {
         return outcome;
     }
 };
+
+// What stands in the way of writing a path. Each front end words it in its own way, so the
+// numbers and the folder come with it rather than a finished sentence.
+struct DestinationCheck {
+    enum class Problem {
+        None,
+        Empty,
+        PathTooLong,    // `bytes` long, more than `limit`
+        NameTooLong,    // a name in it is `bytes` long, more than `limit`
+        Folder,         // the path itself is a folder
+        LinkLoop,       // a symbolic link that leads round in a loop
+        DanglingLink,   // a symbolic link to something that does not exist
+        Unusable,       // stat failed with `error`
+        FolderUnusable, // `folder` cannot be reached: `error`
+        NotAFolder,     // `folder` is something else
+        FolderReadOnly, // `folder` takes no new files: `error`
+        FileReadOnly,   // the file may not be written: `error` (EACCES, EPERM or EROFS)
+        OthersFile,     // another user's file in a sticky folder: only they may replace it
+    };
+    Problem problem = Problem::None;
+    qsizetype bytes = 0;
+    int limit = 0;
+    QString folder;
+    int error = 0;
+
+    bool writable() const { return problem == Problem::None; }
+};
+
+// The steps of writing a file that a failure names.
+enum class WriteStep { Opening, Creating, Writing, Flushing, Closing, Replacing };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstring>
 
 namespace
@@ -72,6 +73,41 @@ QString sentSoFar(int accepted, int unsent)
                          : QCoreApplication::translate("Delivery", "were"));
 }
 
+// What to do about a failed write: the advice follows the cause, so a full disk is not
+// answered with a permission hint, nor a refused permission with "free some space".
+QString writeAdvice(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate(
+            "Delivery", "Free some space or choose another place, then try again.");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate(
+            "Delivery", "Choose a place where you may write, or ask for permission to write "
+                        "there, then try again.");
+    case ENOENT:
+        return QCoreApplication::translate(
+            "Delivery", "The folder is gone; choose a folder that exists, then try again.");
+    case EIO:
+    case ENODEV:
+    case ENXIO:
+        return QCoreApplication::translate(
+            "Delivery",
+            "The disk may have been removed or failed; check it or choose another place, then "
+            "try again.");
+    case EROFS:
+        return QCoreApplication::translate(
+            "Delivery",
+            "The disk there takes no changes (it is read-only); choose another place, then try "
+            "again.");
+    default:
+        break;
+    }
+    return QCoreApplication::translate("Delivery", "Choose another place, then try again.");
+}
+
 } // namespace
 
 namespace DeliveryText
@@ -114,6 +150,14 @@ QString destinationProblem(const DestinationCheck &check)
     case Problem::FolderReadOnly:
         return QCoreApplication::translate("Delivery", "the folder %1 takes no new files: %2")
             .arg(check.folder, systemError(check.error));
+    case Problem::FileReadOnly:
+        return check.error == EROFS
+                   ? QCoreApplication::translate("Delivery",
+                                                 "it is on a disk that takes no changes")
+                   : QCoreApplication::translate("Delivery", "it is write-protected");
+    case Problem::OthersFile:
+        return QCoreApplication::translate(
+            "Delivery", "it belongs to another user, and in this folder only they may replace it");
     }
     return QString();
 }
@@ -127,13 +171,12 @@ QString badDestination(const QString &path, const DestinationCheck &check)
 
 QString writeFailed(const QString &path, WriteStep step, int error, bool hadFile)
 {
-    return QCoreApplication::translate(
-               "Delivery", "%1 could not be written: %2 (while %3). %4 Free some space or choose "
-                           "another place, then try again.")
+    return QCoreApplication::translate("Delivery", "%1 could not be written: %2 (while %3). %4 %5")
         .arg(shown(path), systemError(error), stepText(step),
              hadFile
                  ? QCoreApplication::translate("Delivery", "The file that was there is unchanged.")
-                 : QCoreApplication::translate("Delivery", "No file was left behind."));
+                 : QCoreApplication::translate("Delivery", "No file was left behind."),
+             writeAdvice(error));
 }
 
 QString nothingReads(const QString &path)
@@ -160,6 +203,52 @@ QString pagesNotDrawn(const QString &path)
 QString noPrinter()
 {
     return QCoreApplication::translate("Delivery", "No printer is set up.");
+}
+
+QString noServer(const QString &server)
+{
+    return QCoreApplication::translate(
+               "Delivery", "No print server is running at %1, so nothing can be printed. Start "
+                           "the printing service (CUPS), or save the worksheet as a PDF file.")
+        .arg(server);
+}
+
+QString sentWithoutRecord(const QString &printer, int jobs)
+{
+    if (jobs == 1) {
+        return QCoreApplication::translate(
+                   "Delivery",
+                   "The worksheet was sent to the printer \"%1\", but the print server keeps no "
+                   "record of finished jobs, so whether it printed cannot be told; look at the "
+                   "printer before printing it again.")
+            .arg(printer);
+    }
+    return QCoreApplication::translate(
+               "Delivery",
+               "%2 worksheets were sent to the printer \"%1\", but the print server keeps no "
+               "record of finished jobs, so whether they printed cannot be told; look at the "
+               "printer before printing them again.")
+        .arg(printer)
+        .arg(jobs);
+}
+
+QString stillWaiting(const QString &printer, int jobId, const QString &printerSays)
+{
+    const QString job = QStringLiteral("%1-%2").arg(printer).arg(jobId);
+    if (printerSays.isEmpty()) {
+        return QCoreApplication::translate(
+                   "Delivery",
+                   "The worksheet has not printed yet: it waits in the queue of the printer "
+                   "\"%1\" and prints when the printer is back. To cancel it, remove it from the "
+                   "print queue in the printer settings, or run: cancel %2")
+            .arg(printer, job);
+    }
+    return QCoreApplication::translate(
+               "Delivery",
+               "The worksheet has not printed yet: it waits in the queue of the printer \"%1\", "
+               "which says: %2. It prints when the printer is back. To cancel it, remove it from "
+               "the print queue in the printer settings, or run: cancel %3")
+        .arg(printer, clause(printerSays), job);
 }
 
 QString serverSilent(const QString &reason, int accepted, int unsent)
@@ -252,6 +341,7 @@ QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader)
     case Kind::Cancelled:
         return QString();
     case Kind::Pending:
+    case Kind::Sent:
         return outcome.reason;
     case Kind::Saved:
         return reader == Reader::Window
@@ -262,13 +352,23 @@ QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader)
         break;
     }
     if (reader == Reader::CommandLine) {
-        return outcome.fault == Fault::NoPrinter
-                   ? QCoreApplication::translate(
-                         "Delivery", "no printer is set up; use --output FILE.pdf or --output -")
-                   : outcome.reason;
+        switch (outcome.fault) {
+        case Fault::NoPrinter:
+            return QCoreApplication::translate(
+                "Delivery", "no printer is set up; use --output FILE.pdf or --output -");
+        case Fault::NoServer:
+            return QCoreApplication::translate("Delivery",
+                                               "no print server is running at %1; start the "
+                                               "printing service (CUPS), or use --output "
+                                               "FILE.pdf or --output -")
+                .arg(outcome.printer);
+        default:
+            return outcome.reason;
+        }
     }
     switch (outcome.fault) {
     case Fault::NoPrinter:
+    case Fault::NoServer:
         return QString();
     case Fault::BadDestination:
     case Fault::WriteFailed:

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "printing/DeliveryOutcome.h"
-#include "printing/FileOutput.h"
 #include "printing/PrinterService.h"
 
 #include <QString>
-
-// The steps of writing a file that a failure names.
-enum class WriteStep { Opening, Creating, Writing, Flushing, Closing, Replacing };
 
 // Every sentence about taking worksheets to paper or to a file, so a change of wording is made
 // here alone. Each is made when asked, in the language loaded at start-up.
@@ -23,6 +19,12 @@ QString streamFailed(const QString &name, int error);
 QString pagesNotDrawn(const QString &path);
 
 QString noPrinter();
+// No print server runs at `server` (a socket path or a host).
+QString noServer(const QString &server);
+// Jobs that left a server keeping no record of finished jobs, with no word of how they ended.
+QString sentWithoutRecord(const QString &printer, int jobs);
+// A job from the window that still waits: where it is, why, and how to take it back.
+QString stillWaiting(const QString &printer, int jobId, const QString &printerSays);
 // The server's own words, then what had been sent when it fell silent or refused.
 QString serverSilent(const QString &reason, int accepted, int unsent);
 QString refused(const QString &printer, const QString &reason, int accepted, int unsent);
@@ -39,5 +41,5 @@ QString stillQueued(int waiting, const QString &printer, int seconds, const QStr
 enum class Reader { Window, CommandLine };
 
 // What the teacher reads about an outcome; empty when there is nothing to tell. A missing printer
-// is the window's cue to offer a PDF file instead, so it has no sentence there.
+// or print server is the window's cue to offer a PDF file instead, so it has no sentence there.
 QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader);

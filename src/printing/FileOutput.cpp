@@ -88,6 +88,23 @@ DestinationCheck problem(DestinationCheck::Problem kind)
     return check;
 }
 
+// CAP_FOWNER in the effective set: what lets root replace anybody's file in a sticky folder.
+bool overridesOwner()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return ::geteuid() == 0;
+    }
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("CapEff:")) {
+            bool ok = false;
+            const qulonglong caps = line.mid(7).trimmed().toULongLong(&ok, 16);
+            return ok && (caps & (1ULL << 3)) != 0;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int FileSystem::open(const QByteArray &path, int flags, mode_t mode)
@@ -126,6 +143,19 @@ FileSystem &posixFileSystem()
     return files;
 }
 
+DestinationCheck::Problem replaceProblem(const ReplaceFacts &facts)
+{
+    using Problem = DestinationCheck::Problem;
+    if (facts.writeError != 0) {
+        return Problem::FileReadOnly;
+    }
+    if ((facts.folderMode & S_ISVTX) != 0 && facts.fileOwner != facts.user &&
+        facts.folderOwner != facts.user && !facts.overridesOwner) {
+        return Problem::OthersFile;
+    }
+    return Problem::None;
+}
+
 DestinationCheck checkDestination(const QString &path)
 {
     using Problem = DestinationCheck::Problem;
@@ -149,7 +179,9 @@ DestinationCheck checkDestination(const QString &path)
     }
     struct stat info {
     };
+    bool replacing = false;
     if (::stat(name.constData(), &info) == 0) {
+        replacing = S_ISREG(info.st_mode);
         if (S_ISDIR(info.st_mode)) {
             return problem(Problem::Folder);
         }
@@ -177,7 +209,21 @@ DestinationCheck checkDestination(const QString &path)
         check.error = errno;
     } else if (!S_ISDIR(folderInfo.st_mode)) {
         check.problem = Problem::NotAFolder;
-    } else if (::access(folderName.constData(), W_OK) != 0) {
+    } else if (replacing) {
+        // The effective ids, which open() and rename() go by; root may, as cp may.
+        ReplaceFacts facts;
+        if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) {
+            facts.writeError = errno;
+        }
+        facts.folderMode = folderInfo.st_mode;
+        facts.folderOwner = folderInfo.st_uid;
+        facts.fileOwner = info.st_uid;
+        facts.user = ::geteuid();
+        facts.overridesOwner = overridesOwner();
+        check.problem = replaceProblem(facts);
+        check.error = facts.writeError;
+    }
+    if (check.problem == Problem::None && ::access(folderName.constData(), W_OK) != 0) {
         check.problem = Problem::FolderReadOnly;
         check.error = errno;
     }
@@ -217,7 +263,12 @@ DeliveryOutcome saveFile(const QString &path, const QByteArray &bytes, FileSyste
         return writeFailed(path, WriteStep::Creating, errno, exists);
     }
     if (exists) {
-        // The replacement keeps the permissions the teacher gave the old file.
+        // The replacement keeps the owner (where the user may give it, as root may) and the
+        // permissions the teacher gave the old file; the owner first, since a change of owner
+        // clears some permission bits.
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+            // Only root may give a file away; an ordinary user's file was theirs already.
+        }
         ::fchmod(fd, info.st_mode & 07777);
     }
     const auto fail = [&](WriteStep step, int error, bool open) {

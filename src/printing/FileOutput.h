@@ -24,30 +24,22 @@ public:
 
 FileSystem &posixFileSystem();
 
-// What stands in the way of writing a path. Each front end words it in its own way, so the
-// numbers and the folder come with it rather than a finished sentence.
-struct DestinationCheck {
-    enum class Problem {
-        None,
-        Empty,
-        PathTooLong,    // `bytes` long, more than `limit`
-        NameTooLong,    // a name in it is `bytes` long, more than `limit`
-        Folder,         // the path itself is a folder
-        LinkLoop,       // a symbolic link that leads round in a loop
-        DanglingLink,   // a symbolic link to something that does not exist
-        Unusable,       // stat failed with `error`
-        FolderUnusable, // `folder` cannot be reached: `error`
-        NotAFolder,     // `folder` is something else
-        FolderReadOnly, // `folder` takes no new files: `error`
-    };
-    Problem problem = Problem::None;
-    qsizetype bytes = 0;
-    int limit = 0;
-    QString folder;
-    int error = 0;
-
-    bool writable() const { return problem == Problem::None; }
+// What the system says about replacing an existing file, gathered so that the decision can be
+// made for any user, not only the one running.
+struct ReplaceFacts {
+    int writeError = 0; // from access(W_OK) with the effective ids; 0 when it may be written
+    mode_t folderMode = 0;
+    uid_t folderOwner = 0;
+    uid_t fileOwner = 0;
+    uid_t user = 0;              // the effective user id
+    bool overridesOwner = false; // holds CAP_FOWNER, as root does
 };
+
+// Whether the user may replace the file the way any tool would, with the reason when not. The
+// rename that puts the new file in place is allowed by the folder, not by the file's own bits, so
+// without this a write-protected file, or another user's file in a sticky folder such as /tmp,
+// would be replaced, or fail only after every page had been written.
+DestinationCheck::Problem replaceProblem(const ReplaceFacts &facts);
 
 // Whether a path names something that can be written, checked before any sheet is made. A
 // device or a pipe can: it is written to as it is.

@@ -5,13 +5,15 @@
 namespace
 {
 
-enum class Standing { Printed, Failed, Waiting };
+enum class Standing { Printed, Unrecorded, Failed, Waiting };
 
 Standing standing(const JobStatus &status)
 {
     switch (status.state) {
     case JobStatus::State::Done:
         return Standing::Printed;
+    case JobStatus::State::Unrecorded:
+        return Standing::Unrecorded;
     case JobStatus::State::Failed:
     case JobStatus::State::Stopped:
     case JobStatus::State::Held:
@@ -29,7 +31,7 @@ Standing standing(const JobStatus &status)
 void JobFollower::follow(const QString &printer, const QList<int> &jobIds)
 {
     for (int id : jobIds) {
-        m_jobs.append({printer, id});
+        m_jobs.append({printer, id, QString(), false});
     }
 }
 
@@ -47,11 +49,14 @@ QList<JobStatus> JobFollower::ask(PrinterService &service, const QList<Job> &job
 
 QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
 {
-    QList<DeliveryOutcome> failures;
+    QList<DeliveryOutcome> told;
     QList<Job> still;
     m_silent = false;
+    // One job of several may carry the printer's reason and the others none: the first that
+    // says anything speaks for the queue.
+    QString printerSays;
     for (qsizetype i = 0; i < m_jobs.size(); ++i) {
-        const Job &job = m_jobs.at(i);
+        Job job = m_jobs.at(i);
         if (i >= answers.size()) {
             still.append(job);
             continue;
@@ -60,12 +65,21 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
         switch (standing(status)) {
         case Standing::Printed:
             break;
+        case Standing::Unrecorded: {
+            DeliveryOutcome sent;
+            sent.kind = DeliveryOutcome::Kind::Sent;
+            sent.reason = DeliveryText::sentWithoutRecord(job.printer, 1);
+            sent.printer = job.printer;
+            sent.jobIds = {job.id};
+            told.append(sent);
+            break;
+        }
         case Standing::Failed: {
             DeliveryOutcome failed = DeliveryOutcome::failed(
                 DeliveryOutcome::Fault::JobFailed, DeliveryText::jobFailed(job.printer, status));
             failed.printer = job.printer;
             failed.jobIds = {job.id};
-            failures.append(failed);
+            told.append(failed);
             break;
         }
         case Standing::Waiting:
@@ -73,12 +87,19 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
                 m_silent = true;
                 m_silentReason = status.reason;
             } else {
-                m_printerSays = status.reason;
+                job.says = status.reason;
+                job.printing = status.printing;
+                if (printerSays.isEmpty()) {
+                    printerSays = status.reason;
+                }
             }
             still.append(job);
             break;
         }
     }
     m_jobs = still;
-    return failures;
+    if (!printerSays.isEmpty()) {
+        m_printerSays = printerSays;
+    }
+    return told;
 }

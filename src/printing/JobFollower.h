@@ -15,6 +15,8 @@ public:
     struct Job {
         QString printer;
         int id = 0;
+        QString says;          // the reason the server last gave for keeping it waiting
+        bool printing = false; // the printer has it and prints it
     };
     enum class Asking {
         EveryJob,
@@ -30,12 +32,14 @@ public:
 
     // Takes the answers for the first jobs, in order; jobs that were not asked about (followed
     // since, or after a failure) stay. A printed job is forgotten, and so is one that failed: it
-    // comes back as a failed outcome that says why.
+    // comes back as a failed outcome that says why. A job the server forgot without saying how
+    // it ended comes back as a Sent outcome.
     QList<DeliveryOutcome> update(const QList<JobStatus> &answers);
 
     // From the last update: whether the server did not answer about a job.
     bool serverSilent() const { return m_silent; }
-    // The last words of a server that did not answer, and of a printer that keeps a job waiting.
+    // The last words of a server that did not answer, and of a printer that keeps a job waiting
+    // (the first job's that said anything in the latest answers that had any).
     const QString &silentReason() const { return m_silentReason; }
     const QString &printerSays() const { return m_printerSays; }
 

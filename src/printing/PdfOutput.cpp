@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-QByteArray renderPdf(const QList<PrintDocument> &documents, double widthMm, double heightMm)
+QByteArray renderPdf(const QList<PrintDocument> &documents, const Paper &paper)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -19,7 +19,7 @@ QByteArray renderPdf(const QList<PrintDocument> &documents, double widthMm, doub
         QPdfWriter writer(&buffer);
         writer.setTitle(QCoreApplication::translate("Delivery", "Worksheet"));
         writer.setCreator(QStringLiteral("Sumtopia"));
-        writer.setPageSize(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter));
+        writer.setPageSize(QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
         QPainter painter;
         if (!painter.begin(&writer)) {
@@ -36,7 +36,13 @@ QByteArray renderPdf(const QList<PrintDocument> &documents, double widthMm, doub
 DeliveryOutcome savePdf(const QList<PrintDocument> &documents, const QString &path,
                         FileSystem &files)
 {
-    const QByteArray pdf = renderPdf(documents);
+    return savePdf(documents, path, localePaper(), files);
+}
+
+DeliveryOutcome savePdf(const QList<PrintDocument> &documents, const QString &path,
+                        const Paper &paper, FileSystem &files)
+{
+    const QByteArray pdf = renderPdf(documents, paper);
     if (pdf.isEmpty()) {
         return DeliveryOutcome::failed(DeliveryOutcome::Fault::WriteFailed,
                                        DeliveryText::pagesNotDrawn(path));

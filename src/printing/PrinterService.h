@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/Paper.h"
 #include "printing/PrintModel.h"
 
 #include <QString>
@@ -7,17 +8,18 @@
 // The default printer as the print server describes it at the moment of asking.
 struct PrinterLookup {
     enum class State {
-        Ready,  // takes jobs and prints them
-        Paused, // takes jobs, which wait until the printer is resumed
-        None,   // no printer is set up, or no print server runs here
-        Silent, // the print server did not answer in time
+        Ready,    // takes jobs and prints them
+        Paused,   // takes jobs, which wait until the printer is resumed
+        None,     // no printer is set up
+        NoServer, // no print server runs where the system looks for it
+        Silent,   // the print server did not answer in time
     };
     State state = State::None;
-    QString name;
+    QString name;   // the printer; for NoServer, where the server was looked for
     QString reason; // the server's own words, when it gave any
-    // Paper size as the printer's default media says, in millimetres; empty when unknown.
-    double paperWidthMm = 0.0;
-    double paperHeightMm = 0.0;
+    // The paper the jobs are made for: the user's or the system's options for this printer, else
+    // the printer's default media; unknown when neither says. A caller may choose another.
+    Paper paper;
 };
 
 // What the queue said to one job when it was sent.
@@ -37,9 +39,14 @@ struct JobStatus {
         Stopped, // held in the queue of a printer that has stopped
         Held,    // held by the server, which tries the printer again later
         Silent,  // the server did not answer in time
+        // Gone from a server that keeps no record of finished jobs, with no word of how it
+        // ended: it was sent and may well have printed.
+        Unrecorded,
     };
     State state = State::Silent;
     QString reason;
+    // Waiting, but on its way out: the printer has taken the document and is printing it.
+    bool printing = false;
 };
 
 // The system's print service. Every call returns within the service's time limit, so a window
@@ -53,4 +60,6 @@ public:
     // One job of one document; the page size is the printer's, the layout the document's.
     virtual JobSubmission submit(const PrinterLookup &printer, const PrintDocument &document) = 0;
     virtual JobStatus jobStatus(const QString &printer, int jobId) = 0;
+    // No job is followed any more: what the service keeps for following them can go.
+    virtual void jobsSettled() {}
 };

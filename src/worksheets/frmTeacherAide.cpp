@@ -32,6 +32,7 @@ frmTeacherAide::frmTeacherAide(FormHost &host, PrinterService &printers)
     : Form(host, QStringLiteral("frmTeacherAide")), m_delivery(printers)
 {
     connect(&m_delivery, &BackgroundDelivery::delivered, this, &frmTeacherAide::delivered);
+    connect(&m_delivery, &BackgroundDelivery::stillWaiting, this, &frmTeacherAide::stillWaiting);
 }
 
 void frmTeacherAide::buildScreen(FormWindow &window)
@@ -236,8 +237,9 @@ void frmTeacherAide::tell(const QString &message)
 
 void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocument &document)
 {
-    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter) {
-        offerPdf(document);
+    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter ||
+        outcome.fault == DeliveryOutcome::Fault::NoServer) {
+        offerPdf(document, outcome.fault);
         return;
     }
     const QString sentence = outcomeSentence(outcome, Reader::Window);
@@ -246,12 +248,22 @@ void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocume
     }
 }
 
-void frmTeacherAide::offerPdf(const PrintDocument &document)
+// The teacher goes on working while a sheet waits, so the notice asks for nothing.
+void frmTeacherAide::stillWaiting(const DeliveryOutcome &outcome)
+{
+    host().dialogs().notice(window(), outcomeSentence(outcome, Reader::Window), tr(kPrintTitle));
+}
+
+void frmTeacherAide::offerPdf(const PrintDocument &document, DeliveryOutcome::Fault fault)
 {
     Dialogs &dialogs = host().dialogs();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = dialogs.saveFileName(
-        window(), tr("No printer is set up, so the worksheet can be saved as a PDF file instead"),
+        window(),
+        fault == DeliveryOutcome::Fault::NoServer
+            ? tr("The printing service is not running, so the worksheet can be saved as a PDF "
+                 "file instead; start the service to print")
+            : tr("No printer is set up, so the worksheet can be saved as a PDF file instead"),
         QDir(documents.isEmpty() ? QDir::homePath() : documents)
             .filePath(QStringLiteral("worksheet.pdf")),
         tr("PDF files (*.pdf)"));

@@ -40,8 +40,10 @@ public:
     void Multiplication();
     void Percents();
 
-    // How often the printer is asked after the jobs it accepted.
+    // How often the printer is asked after the jobs it accepted, and how long a job waits
+    // before the window says so.
     void setFollowInterval(int milliseconds) { m_delivery.setFollowInterval(milliseconds); }
+    void setWaitNotice(int milliseconds) { m_delivery.setWaitNotice(milliseconds); }
     // Worksheets on their way to the printer, and accepted jobs not yet printed.
     int deliveriesInFlight() const { return m_delivery.inFlight(); }
     int jobsFollowed() const { return m_delivery.jobsFollowed(); }
@@ -66,7 +68,8 @@ protected:
 private:
     void printWorksheet(Subject subject);
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
-    void offerPdf(const PrintDocument &document);
+    void stillWaiting(const DeliveryOutcome &outcome);
+    void offerPdf(const PrintDocument &document, DeliveryOutcome::Fault fault);
     void tell(const QString &message);
 
     BackgroundDelivery m_delivery;

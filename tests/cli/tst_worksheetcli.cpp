@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -22,9 +23,12 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the program as a script would: no display, no platform chosen.
+// Runs the program as a script would: no display, no platform chosen. `environment` holds
+// NAME=value pairs to set, or NAME alone to remove; `through` a program that runs it, with its
+// arguments.
 Run runProgram(const QStringList &arguments, const QString &directory = QString(),
-               const QString &standardOutput = QString(), const QString &desktopLocale = QString())
+               const QString &standardOutput = QString(), const QString &desktopLocale = QString(),
+               const QStringList &environmentChanges = {}, const QStringList &through = {})
 {
     QProcess process;
     if (!standardOutput.isEmpty()) {
@@ -41,11 +45,23 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
         }
         environment.insert(QStringLiteral("LANG"), desktopLocale);
     }
+    for (const QString &change : environmentChanges) {
+        if (change.contains('=')) {
+            environment.insert(change.section('=', 0, 0), change.section('=', 1));
+        } else {
+            environment.remove(change);
+        }
+    }
     process.setProcessEnvironment(environment);
     if (!directory.isEmpty()) {
         process.setWorkingDirectory(directory);
     }
-    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), arguments);
+    if (through.isEmpty()) {
+        process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), arguments);
+    } else {
+        process.start(through.first(), through.mid(1)
+                                           << QStringLiteral(SUMTOPIA_EXECUTABLE) << arguments);
+    }
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
@@ -94,6 +110,11 @@ private slots:
     void deviceTarget();
     void pipeTarget();
     void fullDisk();
+    void protectedTargets_data();
+    void protectedTargets();
+    void replacedFileKeepsOwnerAndMode();
+    void paperFollowsTheLocale_data();
+    void paperFollowsTheLocale();
     void noDisplay_data();
     void noDisplay();
     void qtOptionsStartTheWindow();
@@ -730,6 +751,139 @@ void tst_WorksheetCli::translatedHelpAndErrors()
                                  QString(), QString(), locale);
     QCOMPARE(grade.status, 2);
     QCOMPARE(QString::fromUtf8(grade.err), badGrade);
+}
+
+// The suite runs as root, who may replace any file (as cp may); the rule shows for another user.
+void tst_WorksheetCli::protectedTargets_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("daemons"); // owned by daemon in a sticky folder, else by nobody
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("write-protected file") << 0444 << false << "it is write-protected";
+    QTest::addRow("another user's file in a sticky folder")
+        << 0644 << true << "it is write-protected";
+    QTest::addRow("another user's writable file in a sticky folder")
+        << 0666 << true
+        << "it belongs to another user, and in this folder only they may replace it";
+}
+
+void tst_WorksheetCli::protectedTargets()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, daemons);
+    QFETCH(QString, problem);
+    if (::geteuid() != 0) {
+        QSKIP("needs root, to make files of other users and to run the program as nobody");
+    }
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    // nobody and daemon have the same numbers on every Debian system.
+    const uid_t nobody = 65534;
+    const uid_t daemon = 1;
+    QVERIFY(::chmod(folder, daemons ? 01777 : 0755) == 0);
+    if (!daemons) {
+        QVERIFY(::chown(folder, nobody, nobody) == 0);
+    }
+    const QString target = dir.filePath("keep.pdf");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QVERIFY(old.write("last week's sheet") > 0);
+    old.close();
+    const QByteArray name = QFile::encodeName(target);
+    QVERIFY(::chown(name, daemons ? daemon : nobody, daemons ? daemon : nobody) == 0);
+    QVERIFY(::chmod(name, mode_t(mode)) == 0);
+    const Run run =
+        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", target},
+                   QString(), QString(), QString(), {"HOME=" + dir.path()},
+                   {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"});
+    QCOMPARE(QString::fromUtf8(run.err),
+             QString("sumtopia: output file '%1' cannot be written (%2); allowed: a writable file "
+                     "path or - for standard output\n")
+                 .arg(target, problem));
+    QCOMPARE(run.status, 2);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("last week's sheet"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.pdf"});
+}
+
+void tst_WorksheetCli::replacedFileKeepsOwnerAndMode()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("keep.pdf");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QVERIFY(old.write("last week's sheet") > 0);
+    old.close();
+    const QByteArray name = QFile::encodeName(target);
+    QVERIFY(::chmod(name, 0640) == 0);
+    // Root gives the new file back to the old one's owner; anyone else owned it already.
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    QVERIFY(::chown(name, owner, gid_t(-1)) == 0);
+    const Run run =
+        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", target});
+    QCOMPARE(run.status, 0);
+    struct stat info {
+    };
+    QVERIFY(::stat(name, &info) == 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    QCOMPARE(info.st_uid, owner);
+    QCOMPARE(pdfPages(target), 1);
+}
+
+void tst_WorksheetCli::paperFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("paper"); // LC_PAPER
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<QSizeF>("points");
+    const QSizeF a4(595.28, 841.89);
+    const QSizeF letter(612, 792);
+    QTest::addRow("German locale: A4") << "de_DE.UTF-8" << QStringList() << a4;
+    QTest::addRow("US locale: Letter") << "en_US.UTF-8" << QStringList() << letter;
+    QTest::addRow("C locale: A4, as the C library says") << "C" << QStringList() << a4;
+    QTest::addRow("--paper letter over an A4 locale")
+        << "de_DE.UTF-8" << QStringList{"--paper", "letter"} << letter;
+    QTest::addRow("--paper a4 over a Letter locale")
+        << "en_US.UTF-8" << QStringList{"--paper", "a4"} << a4;
+}
+
+// One sheet a page on either paper, and every word of the widest sheet on the page: A4 is the
+// narrower of the two.
+void tst_WorksheetCli::paperFollowsTheLocale()
+{
+    QFETCH(QString, paper);
+    QFETCH(QStringList, more);
+    QFETCH(QSizeF, points);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheets.pdf");
+    const Run run =
+        runProgram(QStringList{"--worksheet", "addition", "--grade", "6", "--seed", "20", "--count",
+                               "3", "--with-key", "--output", path}
+                       << more,
+                   QString(), QString(), QString(),
+                   {"LC_ALL", "LANG", "LC_PAPER=" + paper, "LOCPATH=" SUMTOPIA_LOCALE_DIR});
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(pdfPages(path), 6);
+    const QSizeF size = pdfPageSize(path);
+    QVERIFY2(qAbs(size.width() - points.width()) < 0.5 &&
+                 qAbs(size.height() - points.height()) < 0.5,
+             qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
+    QProcess text;
+    text.start("pdftotext", {"-bbox", path, "-"});
+    QVERIFY(text.waitForFinished(30000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    static const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>");
+    int answers = 0;
+    for (const QRegularExpressionMatch &match : word.globalMatch(words)) {
+        QVERIFY2(match.captured(3).toDouble() < size.width() - 18 &&
+                     match.captured(4).toDouble() < size.height() - 18,
+                 qPrintable(match.captured(0)));
+        answers += match.captured(5).startsWith("Answer") ? 1 : 0;
+    }
+    // Twenty problems on each of the six pages, none lost at the edge.
+    QCOMPARE(answers, 120);
 }
 
 QTEST_GUILESS_MAIN(tst_WorksheetCli)

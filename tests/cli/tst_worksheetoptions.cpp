@@ -30,7 +30,7 @@ QStringList with(QStringList list, const QStringList &more)
 }
 
 const QString kOptionList = "--worksheet, --grade, --seed, --answers, --negatives, --with-key, "
-                            "--count, --output, --wait-seconds, --help, --version";
+                            "--count, --output, --wait-seconds, --paper, --help, --version";
 const QString kSubjects = "addition, subtraction, multiplication, division, percent or percents";
 
 } // namespace
@@ -126,6 +126,10 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("unknown subject")
         << QStringList{"--worksheet", "fractions", "--grade", "3", "--seed", "5"}
         << "unknown subject 'fractions' for --worksheet; allowed: " + kSubjects;
+    QTest::addRow("another paper") << with(kBase, {"--paper", "a3"})
+                                   << "unknown paper 'a3' for --paper; allowed: a4 or letter";
+    QTest::addRow("paper in capitals") << with(kBase, {"--paper", "A4"})
+                                       << "unknown paper 'A4' for --paper; allowed: a4 or letter";
     QTest::addRow("grade fraction")
         << QStringList{"--worksheet", "addition", "--grade", "2.5", "--seed", "5"}
         << "grade '2.5' is not allowed; allowed: a whole number from 1 to 6";
@@ -332,6 +336,7 @@ void tst_WorksheetOptions::help()
         worksheetUsage(),
         "Usage: sumtopia --worksheet SUBJECT --grade N --seed S [--answers] [--negatives]\n"
         "                [--with-key] [--count K] [--output FILE] [--wait-seconds W]\n"
+        "                [--paper SIZE]\n"
         "       sumtopia            (starts the window)\n"
         "\n"
         "Makes worksheets of twenty problems without opening a window.\n"
@@ -348,6 +353,8 @@ void tst_WorksheetOptions::help()
         "                       without it the sheets go to the default printer, one job each\n"
         "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600\n"
         "                       (default 120); 0 returns once the printer has taken them\n"
+        "  --paper SIZE         paper size, a4 or letter; without it a file takes the\n"
+        "                       locale's paper (LC_PAPER), a printer its own\n"
         "  --help               show this help\n"
         "  --version            show the version\n"
         "\n"

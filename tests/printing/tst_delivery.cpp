@@ -29,7 +29,7 @@ const QByteArray kOldSheet = "last week's sheet";
 class FullDisk final : public FileSystem
 {
 public:
-    explicit FullDisk(QString step) : m_step(std::move(step)) {}
+    explicit FullDisk(QString step, int error = ENOSPC) : m_step(std::move(step)), m_error(error) {}
 
     int open(const QByteArray &path, int flags, mode_t mode) override
     {
@@ -60,13 +60,14 @@ public:
 
 private:
     bool failing(const char *step) const { return m_step == QLatin1String(step); }
-    static int refuse()
+    int refuse() const
     {
-        errno = ENOSPC;
+        errno = m_error;
         return -1;
     }
 
     QString m_step;
+    int m_error;
     bool m_partDone = false;
 };
 
@@ -125,6 +126,12 @@ private slots:
     void fullTmpfs();
     void replacesOnlyWhenComplete();
     void linkedFileIsReplacedBehindTheLink();
+    void adviceFollowsTheCause_data();
+    void adviceFollowsTheCause();
+    void whoMayReplace_data();
+    void whoMayReplace();
+    void protectedFileSentences_data();
+    void protectedFileSentences();
     void badDestinations_data();
     void badDestinations();
     void deviceIsWrittenInPlace();
@@ -136,6 +143,12 @@ private slots:
     void followingJobs_data();
     void followingJobs();
     void followerTurn();
+    void forgottenJobs_data();
+    void forgottenJobs();
+    void firstReasonOfAnyJob();
+    void paperOfTheJobs();
+    void localePaperSizes_data();
+    void localePaperSizes();
     void askingStopsAtTheFirstFailure();
     void sentences_data();
     void sentences();
@@ -550,6 +563,221 @@ void tst_Delivery::followingJobs()
     QCOMPARE(outcome.printer, QString("Room12"));
 }
 
+void tst_Delivery::adviceFollowsTheCause_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    const QString text = "%1/keep.pdf could not be written: %2 (while writing). No file was left "
+                         "behind. %3";
+    QTest::addRow("disk full") << ENOSPC
+                               << text.arg("%1", "No space left on device",
+                                           "Free some space or choose another place, then try "
+                                           "again.");
+    QTest::addRow("permission") << EACCES
+                                << text.arg("%1", "Permission denied",
+                                            "Choose a place where you may write, or ask for "
+                                            "permission to write there, then try again.");
+    QTest::addRow("folder gone")
+        << ENOENT
+        << text.arg("%1", "No such file or directory",
+                    "The folder is gone; choose a folder that exists, then try again.");
+    QTest::addRow("device gone") << EIO
+                                 << text.arg("%1", "Input/output error",
+                                             "The disk may have been removed or failed; check it "
+                                             "or choose another place, then try again.");
+    QTest::addRow("read-only disk") << EROFS
+                                    << text.arg("%1", "Read-only file system",
+                                                "The disk there takes no changes (it is "
+                                                "read-only); choose another place, then try "
+                                                "again.");
+    QTest::addRow("anything else")
+        << EFBIG << text.arg("%1", "File too large", "Choose another place, then try again.");
+}
+
+void tst_Delivery::adviceFollowsTheCause()
+{
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    FullDisk disk("write", error);
+    const DeliveryOutcome outcome = savePdf(sheets(1), dir.filePath("keep.pdf"), disk);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::WriteFailed);
+    QCOMPARE(outcome.reason, reason.arg(dir.path()));
+    QCOMPARE(everything(dir.path()), QStringList());
+}
+
+// The rule apart from the running user, who is root in the suite: root may replace anything.
+void tst_Delivery::whoMayReplace_data()
+{
+    QTest::addColumn<int>("writeError");
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("folderOwner");
+    QTest::addColumn<int>("fileOwner");
+    QTest::addColumn<bool>("overridesOwner");
+    QTest::addColumn<int>("problem");
+    const int none = int(DestinationCheck::Problem::None);
+    const int readOnly = int(DestinationCheck::Problem::FileReadOnly);
+    const int others = int(DestinationCheck::Problem::OthersFile);
+    // The user is 1000 throughout.
+    QTest::addRow("own file, own folder") << 0 << 0755 << 1000 << 1000 << false << none;
+    QTest::addRow("write-protected") << EACCES << 0755 << 1000 << 1000 << false << readOnly;
+    QTest::addRow("read-only file system") << EROFS << 0755 << 1000 << 1000 << false << readOnly;
+    QTest::addRow("another's file, sticky folder") << 0 << 01777 << 0 << 1 << false << others;
+    QTest::addRow("another's write-protected file, sticky folder")
+        << EACCES << 01777 << 0 << 1 << false << readOnly;
+    QTest::addRow("own file, sticky folder") << 0 << 01777 << 0 << 1000 << false << none;
+    QTest::addRow("another's file, own sticky folder") << 0 << 01777 << 1000 << 1 << false << none;
+    QTest::addRow("another's file, sticky folder, CAP_FOWNER")
+        << 0 << 01777 << 0 << 1 << true << none;
+    QTest::addRow("another's file, shared folder without the sticky bit")
+        << 0 << 0777 << 0 << 1 << false << none;
+}
+
+void tst_Delivery::whoMayReplace()
+{
+    QFETCH(int, writeError);
+    QFETCH(int, folderMode);
+    QFETCH(int, folderOwner);
+    QFETCH(int, fileOwner);
+    QFETCH(bool, overridesOwner);
+    QFETCH(int, problem);
+    ReplaceFacts facts;
+    facts.writeError = writeError;
+    facts.folderMode = S_IFDIR | mode_t(folderMode);
+    facts.folderOwner = uid_t(folderOwner);
+    facts.fileOwner = uid_t(fileOwner);
+    facts.user = 1000;
+    facts.overridesOwner = overridesOwner;
+    QCOMPARE(int(replaceProblem(facts)), problem);
+}
+
+void tst_Delivery::protectedFileSentences_data()
+{
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("sentence");
+    QTest::addRow("write-protected")
+        << int(DestinationCheck::Problem::FileReadOnly) << EACCES
+        << "/tmp/keep.pdf cannot be written: it is write-protected. Choose another file name.";
+    QTest::addRow("read-only file system")
+        << int(DestinationCheck::Problem::FileReadOnly) << EROFS
+        << "/tmp/keep.pdf cannot be written: it is on a disk that takes no changes. Choose "
+           "another file name.";
+    QTest::addRow("another user's")
+        << int(DestinationCheck::Problem::OthersFile) << 0
+        << "/tmp/keep.pdf cannot be written: it belongs to another user, and in this folder only "
+           "they may replace it. Choose another file name.";
+}
+
+void tst_Delivery::protectedFileSentences()
+{
+    QFETCH(int, problem);
+    QFETCH(int, error);
+    QFETCH(QString, sentence);
+    DestinationCheck check;
+    check.problem = DestinationCheck::Problem(problem);
+    check.error = error;
+    QCOMPARE(DeliveryText::badDestination("/tmp/keep.pdf", check), sentence);
+}
+
+// A server that keeps no history forgets a job as it ends; without its end event the job was
+// sent, which is not a failure.
+void tst_Delivery::forgottenJobs_data()
+{
+    QTest::addColumn<QList<JobStatus>>("statuses"); // of jobs 100 and 101
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("reason");
+    const JobStatus done{JobStatus::State::Done, QString()};
+    const JobStatus forgotten{JobStatus::State::Unrecorded, QString()};
+    QTest::addRow("one forgotten, one printed")
+        << QList<JobStatus>{done, forgotten} << int(DeliveryOutcome::Kind::Sent)
+        << "The worksheet was sent to the printer \"Room12\", but the print server keeps no "
+           "record of finished jobs, so whether it printed cannot be told; look at the printer "
+           "before printing it again.";
+    QTest::addRow("both forgotten")
+        << QList<JobStatus>{forgotten, forgotten} << int(DeliveryOutcome::Kind::Sent)
+        << "2 worksheets were sent to the printer \"Room12\", but the print server keeps no "
+           "record of finished jobs, so whether they printed cannot be told; look at the "
+           "printer before printing them again.";
+    QTest::addRow("forgotten, then the other failed")
+        << QList<JobStatus>{forgotten, {JobStatus::State::Failed, "Jammed"}}
+        << int(DeliveryOutcome::Kind::Failed)
+        << "The printer \"Room12\" did not print the worksheet: Jammed. Check the printer, then "
+           "print the worksheet again.";
+}
+
+void tst_Delivery::forgottenJobs()
+{
+    QFETCH(QList<JobStatus>, statuses);
+    QFETCH(int, kind);
+    QFETCH(QString, reason);
+    ScriptedPrinterService printers;
+    printers.setJobStatus(100, statuses.at(0));
+    printers.setJobStatus(101, statuses.at(1));
+    const DeliveryOutcome outcome =
+        waitForJobs(printers, printDocuments(printers, sheets(2)), 300, 20);
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(outcome.reason, reason);
+    QCOMPARE(outcomeSentence(outcome, Reader::CommandLine), reason);
+    QCOMPARE(printers.settled(), 1);
+}
+
+void tst_Delivery::firstReasonOfAnyJob()
+{
+    const QString gone = "The printer may not exist or is unavailable at this time.";
+    JobFollower follower;
+    follower.follow("Room12", {100, 101});
+    follower.update({{JobStatus::State::Waiting, QString()}, {JobStatus::State::Waiting, gone}});
+    QCOMPARE(follower.printerSays(), gone);
+    QCOMPARE(follower.jobs().at(0).says, QString());
+    QCOMPARE(follower.jobs().at(1).says, gone);
+    follower.update({{JobStatus::State::Waiting, gone}, {JobStatus::State::Waiting, "Warming"}});
+    QCOMPARE(follower.printerSays(), gone);
+    // A turn in which no job says anything keeps what was said before.
+    follower.update({{JobStatus::State::Waiting, QString()}, {JobStatus::State::Waiting, ""}});
+    QCOMPARE(follower.printerSays(), gone);
+}
+
+void tst_Delivery::paperOfTheJobs()
+{
+    ScriptedPrinterService printers;
+    PrinterLookup printer = ScriptedPrinterService::printer("Room12");
+    printer.paper = Paper::letter();
+    printers.setPrinter(printer);
+    printDocuments(printers, sheets(1));
+    printDocuments(printers, sheets(1), Paper::a4());
+    QCOMPARE(printers.papers().size(), 2);
+    QCOMPARE(printers.papers().at(0).widthMm, 215.9);
+    QCOMPARE(printers.papers().at(0).heightMm, 279.4);
+    QCOMPARE(printers.papers().at(1).widthMm, 210.0);
+    QCOMPARE(printers.papers().at(1).heightMm, 297.0);
+
+    QCOMPARE(printers.submitted().size(), 2);
+}
+
+void tst_Delivery::localePaperSizes_data()
+{
+    QTest::addColumn<uint>("width");
+    QTest::addColumn<uint>("height");
+    QTest::addColumn<double>("widthMm");
+    QTest::addColumn<double>("heightMm");
+    QTest::addRow("Letter, rounded by the C library") << 216u << 279u << 215.9 << 279.4;
+    QTest::addRow("A4") << 210u << 297u << 210.0 << 297.0;
+    QTest::addRow("another size, as given") << 148u << 210u << 148.0 << 210.0;
+    QTest::addRow("nothing said: A4") << 0u << 0u << 210.0 << 297.0;
+}
+
+void tst_Delivery::localePaperSizes()
+{
+    QFETCH(uint, width);
+    QFETCH(uint, height);
+    QFETCH(double, widthMm);
+    QFETCH(double, heightMm);
+    const Paper paper = paperFromLocaleMillimetres(width, height);
+    QCOMPARE(paper.widthMm, widthMm);
+    QCOMPARE(paper.heightMm, heightMm);
+}
+
 QTEST_MAIN(tst_Delivery)
 // A turn of the window's timer: every failure of the turn is told, in order, and jobs the server
 // was not asked about (accepted while it was asked) stay followed.
@@ -590,7 +818,8 @@ void tst_Delivery::askingStopsAtTheFirstFailure()
 {
     ScriptedPrinterService printers;
     printers.setJobStatus(101, {JobStatus::State::Stopped, "Out of toner"});
-    const QList<JobFollower::Job> jobs{{"Room12", 100}, {"Room12", 101}, {"Room12", 102}};
+    const QList<JobFollower::Job> jobs{
+        {"Room12", 100, {}, false}, {"Room12", 101, {}, false}, {"Room12", 102, {}, false}};
     const QList<JobStatus> untilFailure =
         JobFollower::ask(printers, jobs, JobFollower::Asking::UntilOneFailed);
     QCOMPARE(untilFailure.size(), 2);

@@ -34,3 +34,8 @@ QString ScriptedDialogs::saveFileName(QWidget *, const QString &title, const QSt
     }
     return m_saves.takeFirst();
 }
+
+void ScriptedDialogs::notice(QWidget *, const QString &message, const QString &title)
+{
+    m_shown.append({QStringLiteral("notice"), message, title, QString(), Buttons::Ok});
+}

@@ -11,7 +11,7 @@ class ScriptedDialogs final : public Dialogs
 {
 public:
     struct Shown {
-        QString kind; // "input", "message" or "save"
+        QString kind; // "input", "message", "save" or "notice"
         QString prompt;
         QString title;
         QString defaultText; // input box default, or the save dialog's suggested path
@@ -28,6 +28,7 @@ public:
                       Buttons buttons) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
                          const QString &filter) override;
+    void notice(QWidget *parent, const QString &message, const QString &title) override;
 
     const QList<Shown> &shown() const { return m_shown; }
     void clearShown() { m_shown.clear(); }

@@ -55,7 +55,26 @@ PrinterLookup ScriptedPrinterService::defaultPrinter()
     return m_printer;
 }
 
-JobSubmission ScriptedPrinterService::submit(const PrinterLookup &, const PrintDocument &document)
+QList<Paper> ScriptedPrinterService::papers() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_papers;
+}
+
+int ScriptedPrinterService::settled() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_settled;
+}
+
+void ScriptedPrinterService::jobsSettled()
+{
+    QMutexLocker lock(&m_mutex);
+    ++m_settled;
+}
+
+JobSubmission ScriptedPrinterService::submit(const PrinterLookup &printer,
+                                             const PrintDocument &document)
 {
     QMutexLocker lock(&m_mutex);
     JobSubmission answer;
@@ -67,6 +86,7 @@ JobSubmission ScriptedPrinterService::submit(const PrinterLookup &, const PrintD
     }
     if (answer.state == JobSubmission::State::Accepted) {
         m_submitted.append(document);
+        m_papers.append(printer.paper);
     }
     return answer;
 }

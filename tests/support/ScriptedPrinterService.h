@@ -22,10 +22,14 @@ public:
     QList<PrintDocument> submitted() const;
     int lookups() const;
     int statusQueries() const;
+    // The paper each accepted job was sent for, and how often the jobs were settled.
+    QList<Paper> papers() const;
+    int settled() const;
 
     PrinterLookup defaultPrinter() override;
     JobSubmission submit(const PrinterLookup &printer, const PrintDocument &document) override;
     JobStatus jobStatus(const QString &printer, int jobId) override;
+    void jobsSettled() override;
 
     static PrinterLookup printer(const QString &name,
                                  PrinterLookup::State state = PrinterLookup::State::Ready);
@@ -39,4 +43,6 @@ private:
     int m_nextJob = 100;
     int m_lookups = 0;
     int m_statusQueries = 0;
+    QList<Paper> m_papers;
+    int m_settled = 0;
 };

@@ -16,8 +16,14 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <arpa/inet.h>
 #include <csignal>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/types.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 // Prints a worksheet from the request window through a real print server into a PDF queue and
 // reads the PDF back, and takes the faults on the way to paper: a queue that refuses jobs, a
@@ -71,6 +77,37 @@ struct Window {
     Program program{dialogs, random, printers, [] {}};
 };
 
+// A loopback port that nothing listens on: bound for a moment by the system's choice, then let go.
+quint16 unusedLoopbackPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    quint16 port = 0;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0) {
+        port = ntohs(address.sin_port);
+    }
+    ::close(fd);
+    return port;
+}
+
+// A socket file where no server listens: connecting to it is refused.
+bool bindWithoutListening(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = path.toLocal8Bit();
+    std::strncpy(address.sun_path, name.constData(), sizeof(address.sun_path) - 1);
+    const bool bound =
+        fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound;
+}
+
 // Resumes the server however the test ends.
 struct Resume {
     explicit Resume(QProcess &server) : m_server(server) {}
@@ -103,6 +140,14 @@ private slots:
     void stalledServer();
     void serverStallsDuringARun();
     void serverDiesDuringARun();
+    void noJobHistory_data();
+    void noJobHistory();
+    void printerGoneKeepsItsReason();
+    void windowTellsAWaitingJob();
+    void userMediaChoosesThePaper_data();
+    void userMediaChoosesThePaper();
+    void noPrintServer_data();
+    void noPrintServer();
     void cleanupTestCase() { stopServer(); }
 
 private:
@@ -115,11 +160,16 @@ private:
     void signalServer(int signal);
     void startServer();
     void stopServer();
+    bool writeServerConfig(bool keepJobHistory);
+    void reloadServer();
+    bool serverAnswers();
+    QStringList queuedJobs(const QString &printer);
 
     QTemporaryDir m_root{QDir::tempPath() + "/sumtopia-cups-XXXXXX"};
     QProcess m_cupsd;
     QString m_queue = QStringLiteral("SumtopiaTest%1").arg(QCoreApplication::applicationPid());
     QString m_failing = m_queue + QStringLiteral("Jammed");
+    QString m_gone = m_queue + QStringLiteral("Gone");
     QString m_queueConfig;
 };
 
@@ -219,6 +269,8 @@ void tst_CupsPrint::initTestCase()
                             m_root.filePath(QStringLiteral("bin/") + folder)));
     }
     QVERIFY(QFile::link("/usr/lib/cups/backend/cups-pdf", m_root.filePath("bin/backend/cups-pdf")));
+    // The network printer's backend, for a printer that has gone away.
+    QVERIFY(QFile::link("/usr/lib/cups/backend/ipp", m_root.filePath("bin/backend/ipp")));
     const QString jammed = m_root.filePath("bin/backend/jammed");
     QVERIFY(writeFile(jammed, "#!/bin/sh\n"
                               "if [ $# -eq 0 ]; then\n"
@@ -233,18 +285,7 @@ void tst_CupsPrint::initTestCase()
                                               QFileDevice::ExeOther));
     QVERIFY(QFile::setPermissions(m_root.filePath("out"), QFileDevice::Permissions(0x7777)));
     const QString socket = m_root.filePath("cups.sock");
-    QVERIFY(
-        writeFile(m_root.filePath("etc/cupsd.conf"),
-                  QStringLiteral("Listen %1\n"
-                                 "LogLevel info\n"
-                                 "WebInterface No\n"
-                                 // Saved at once, so a killed server comes back with its queues.
-                                 "DirtyCleanInterval 0\n"
-                                 "Browsing No\n"
-                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                 "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                 "  </Limit>\n</Policy>\n")
-                      .arg(socket)));
+    QVERIFY(writeServerConfig(true));
     QVERIFY(writeFile(m_root.filePath("etc/cups-files.conf"),
                       QStringLiteral("ServerRoot %1/etc\n"
                                      "RequestRoot %1/spool\n"
@@ -286,6 +327,13 @@ void tst_CupsPrint::initTestCase()
                 {"-p", m_queue, "-o", "pdftops-renderer-default=pdftocairo"}));
     QVERIFY(run(QStringLiteral("lpadmin"), {"-d", m_queue}));
     QVERIFY(run(QStringLiteral("lpadmin"), {"-p", m_failing, "-E", "-v", "jammed:/tray"}));
+    // A network printer that is gone: a loopback port where nothing listens any more. Its
+    // backend keeps the jobs and says "The printer may not exist or is unavailable at this time."
+    const quint16 port = unusedLoopbackPort();
+    QVERIFY(port != 0);
+    QVERIFY(
+        run(QStringLiteral("lpadmin"),
+            {"-p", m_gone, "-E", "-v", QStringLiteral("ipp://127.0.0.1:%1/ipp/print").arg(port)}));
     QString status;
     QVERIFY(run(QStringLiteral("lpstat"), {"-d"}, &status));
     QVERIFY2(status.contains(m_queue), qPrintable(status));
@@ -595,6 +643,203 @@ void tst_CupsPrint::serverDiesDuringARun()
 
     startServer();
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_queue}));
+}
+
+bool tst_CupsPrint::writeServerConfig(bool keepJobHistory)
+{
+    const QString socket = m_root.filePath("cups.sock");
+    return writeFile(m_root.filePath("etc/cupsd.conf"),
+                     QStringLiteral("Listen %1\n"
+                                    "LogLevel info\n"
+                                    "WebInterface No\n"
+                                    // Saved at once, so a killed server comes back with its queues.
+                                    "DirtyCleanInterval 0\n"
+                                    "Browsing No\n"
+                                    // Some sites keep no record of finished jobs at all.
+                                    "PreserveJobHistory %2\n"
+                                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                    "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                    "  </Limit>\n</Policy>\n")
+                         .arg(socket, keepJobHistory ? "Yes" : "No"));
+}
+
+// lpstat -r exits 0 whether or not a server answers; only its words tell.
+bool tst_CupsPrint::serverAnswers()
+{
+    QString said;
+    return run(QStringLiteral("lpstat"), {"-r"}, &said) &&
+           said.trimmed() == QLatin1String("scheduler is running");
+}
+
+// A changed configuration takes effect on SIGHUP; the server keeps its process and its queues.
+void tst_CupsPrint::reloadServer()
+{
+    signalServer(SIGHUP);
+    QTest::qWait(500);
+    QTRY_VERIFY2_WITH_TIMEOUT(serverAnswers(), qPrintable(serverLog()), 10000);
+}
+
+QStringList tst_CupsPrint::queuedJobs(const QString &printer)
+{
+    QString listed;
+    if (!run(QStringLiteral("lpstat"), {"-o", printer}, &listed)) {
+        return {"(lpstat failed)"};
+    }
+    QStringList jobs;
+    for (const QString &line : listed.split('\n', Qt::SkipEmptyParts)) {
+        jobs.append(line.section(' ', 0, 0));
+    }
+    return jobs;
+}
+
+void tst_CupsPrint::noJobHistory_data()
+{
+    QTest::addColumn<bool>("jams");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    QTest::addRow("a printed sheet is printed") << false << 0 << QString();
+    QTest::addRow("an aborted job keeps the printer's reason")
+        << true << 1
+        << "sumtopia: The printer \"%1\" did not print the worksheet: The paper tray is jammed. "
+           "Check the printer, then print the worksheet again.\n";
+}
+
+void tst_CupsPrint::noJobHistory()
+{
+    QFETCH(bool, jams);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QVERIFY(writeServerConfig(false));
+    reloadServer();
+    QVERIFY(
+        run(QStringLiteral("lpadmin"), {"-p", m_failing, "-o", "printer-error-policy=abort-job"}));
+    const int pdfs = pdfCount();
+    const QString printer = jams ? m_failing : m_queue;
+    const Command cli = command(QStringList(kOneSheet) << "--wait-seconds"
+                                                       << "30",
+                                printer);
+    QVERIFY(writeServerConfig(true));
+    reloadServer();
+    QCOMPARE(cli.err, err.isEmpty() ? err : err.arg(printer));
+    QCOMPARE(cli.status, status);
+    QTRY_COMPARE_WITH_TIMEOUT(pdfCount(), pdfs + (jams ? 0 : 1), 20000);
+    QCOMPARE(queuedJobs(printer), QStringList());
+}
+
+void tst_CupsPrint::printerGoneKeepsItsReason()
+{
+    const Command cli = command(QStringList(kOneSheet) << "--with-key"
+                                                       << "--wait-seconds"
+                                                       << "5",
+                                m_gone);
+    const QStringList queued = queuedJobs(m_gone);
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
+    QCOMPARE(cli.err, QStringLiteral("sumtopia: 2 jobs of the printer \"%1\" still wait in its "
+                                     "queue after 5 seconds (the printer says: The printer may "
+                                     "not exist or is unavailable at this time); they print when "
+                                     "the printer gets to them.\n")
+                          .arg(m_gone));
+    QCOMPARE(cli.status, 0);
+    QCOMPARE(queued.size(), 2);
+}
+
+// A printer that is gone keeps the sheet waiting; the window says so without a question, and
+// with the reason the print server gives.
+void tst_CupsPrint::windowTellsAWaitingJob()
+{
+    qputenv("PRINTER", m_gone.toLocal8Bit());
+    Window window;
+    window.aide().setWaitNotice(1000);
+    QVERIFY(window.submit() < 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 20000);
+    qunsetenv("PRINTER");
+    const QStringList queued = queuedJobs(m_gone);
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
+    QCOMPARE(window.dialogs.shown().first().kind, QString("notice"));
+    QCOMPARE(queued.size(), 1);
+    QCOMPARE(window.prompts(),
+             QStringList{QStringLiteral(
+                             "The worksheet has not printed yet: it waits in the queue of the "
+                             "printer \"%1\", which says: The printer may not exist or is "
+                             "unavailable at this time. It prints when the printer is back. To "
+                             "cancel it, remove it from the print queue in the printer settings, "
+                             "or run: cancel %2 / Print Test")
+                             .arg(m_gone, queued.first())});
+}
+
+void tst_CupsPrint::userMediaChoosesThePaper_data()
+{
+    // The queue's own default is A4; the user's options come before the system's.
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("size");
+    QTest::addRow("user's Letter") << "na_letter_8.5x11in" << QString() << "612 x 792 pts (letter)";
+    QTest::addRow("system's Letter") << QString() << "Letter"
+                                     << "612 x 792 pts (letter)";
+    QTest::addRow("user's A4 over the system's Letter") << "iso_a4_210x297mm"
+                                                        << "Letter"
+                                                        << "595 x 842 pts (A4)";
+}
+
+void tst_CupsPrint::userMediaChoosesThePaper()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, system);
+    QFETCH(QString, size);
+    const QString userOptions = m_root.filePath(".cups/lpoptions");
+    const QString systemOptions = m_root.filePath("etc/lpoptions");
+    QVERIFY(QDir(m_root.path()).mkpath(".cups"));
+    if (!user.isEmpty()) {
+        QVERIFY(writeFile(userOptions, QStringLiteral("Dest %1 media=%2\n").arg(m_queue, user)));
+    }
+    if (!system.isEmpty()) {
+        QVERIFY(
+            writeFile(systemOptions, QStringLiteral("Dest %1 media=%2\n").arg(m_queue, system)));
+    }
+    const QDir out(m_root.filePath("out"));
+    const QStringList before = out.entryList({"*.pdf"}, QDir::Files);
+    const Command cli = command(QStringList(kOneSheet) << "--wait-seconds"
+                                                       << "0");
+    QFile::remove(userOptions);
+    QFile::remove(systemOptions);
+    QCOMPARE(cli.status, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size(), before.size() + 1,
+                              40000);
+    QTest::qWait(500);
+    QString made;
+    for (const QString &name : out.entryList({"*.pdf"}, QDir::Files)) {
+        if (!before.contains(name)) {
+            made = out.filePath(name);
+        }
+    }
+    QString info;
+    QVERIFY(run(QStringLiteral("pdfinfo"), {made}, &info));
+    QVERIFY2(info.contains("Page size:       " + size), qPrintable(info));
+}
+
+void tst_CupsPrint::noPrintServer_data()
+{
+    QTest::addColumn<QString>("socket");
+    QTest::addRow("no socket") << "none.sock";
+    QTest::addRow("a socket nobody listens on") << "dead.sock";
+}
+
+void tst_CupsPrint::noPrintServer()
+{
+    QFETCH(QString, socket);
+    const QString path = m_root.filePath(socket);
+    if (socket == QLatin1String("dead.sock") && !QFile::exists(path)) {
+        QVERIFY(bindWithoutListening(path));
+    }
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", path.toLocal8Bit());
+    const Command cli = command(kOneSheet);
+    qputenv("CUPS_SERVER", server);
+    QCOMPARE(cli.err, QStringLiteral("sumtopia: no print server is running at %1; start the "
+                                     "printing service (CUPS), or use --output FILE.pdf or "
+                                     "--output -\n")
+                          .arg(path));
+    QCOMPARE(cli.status, 1);
 }
 
 void tst_CupsPrint::stopServer()

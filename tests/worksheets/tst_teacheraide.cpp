@@ -66,6 +66,7 @@ private slots:
     void printerOutcomes();
     void jobFailingLaterIsReported_data();
     void jobFailingLaterIsReported();
+    void waitingJobIsTold();
     void exitBringsMenuBack_data();
     void exitBringsMenuBack();
     void reloadStartsFresh();
@@ -542,23 +543,31 @@ void tst_TeacherAide::noPrinterOffersPdf_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("savedAs");
     QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("noServer");
     // %1 stands for the test's own folder.
     QTest::addRow("saved") << "sheet.pdf"
                            << "sheet.pdf"
                            << QStringList{"message: The worksheet was saved as %1/sheet.pdf. / "
-                                          "Print Test"};
+                                          "Print Test"}
+                           << false;
+    QTest::addRow("no print server, saved")
+        << "sheet.pdf"
+        << "sheet.pdf"
+        << QStringList{"message: The worksheet was saved as %1/sheet.pdf. / Print Test"} << true;
     QTest::addRow("suffix added") << "sheet"
                                   << "sheet.pdf"
                                   << QStringList{"message: The worksheet was saved as "
-                                                 "%1/sheet.pdf. / Print Test"};
+                                                 "%1/sheet.pdf. / Print Test"}
+                                  << false;
     QTest::addRow("cancelled") << ""
-                               << "" << QStringList{};
+                               << "" << QStringList{} << false;
     QTest::addRow("missing folder")
         << "missing/sheet.pdf"
         << ""
         << QStringList{"message: The worksheet was not saved. %1/missing/sheet.pdf cannot be "
                        "written: the folder %1/missing cannot be used: No such file or "
-                       "directory. Choose another file name. / Print Test"};
+                       "directory. Choose another file name. / Print Test"}
+        << false;
 }
 
 void tst_TeacherAide::noPrinterOffersPdf()
@@ -566,9 +575,13 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QFETCH(QString, answer);
     QFETCH(QString, savedAs);
     QFETCH(QStringList, after);
+    QFETCH(bool, noServer);
     QTemporaryDir dir;
     ProgramFixture f;
-    f.printers.setPrinter(ScriptedPrinterService::printer(QString(), PrinterLookup::State::None));
+    f.printers.setPrinter(
+        noServer
+            ? ScriptedPrinterService::printer("/run/cups/cups.sock", PrinterLookup::State::NoServer)
+            : ScriptedPrinterService::printer(QString(), PrinterLookup::State::None));
     f.aide().load();
     f.choose("cboSubject", 2);
     f.choose("cboGrade", 1);
@@ -582,7 +595,10 @@ void tst_TeacherAide::noPrinterOffersPdf()
     const ScriptedDialogs::Shown &save = f.dialogs.shown().at(0);
     QCOMPARE(save.kind, QString("save"));
     QCOMPARE(save.title,
-             QString("No printer is set up, so the worksheet can be saved as a PDF file instead"));
+             noServer ? QString("The printing service is not running, so the worksheet can be "
+                                "saved as a PDF file instead; start the service to print")
+                      : QString("No printer is set up, so the worksheet can be saved as a PDF file "
+                                "instead"));
     QVERIFY(save.defaultText.endsWith("worksheet.pdf"));
     QStringList expected;
     for (const QString &message : after) {
@@ -727,6 +743,46 @@ void tst_TeacherAide::jobFailingLaterIsReported()
     f.printers.setJobStatus(101, {JobStatus::State::Done, QString()});
     QTRY_COMPARE(f.aide().jobsFollowed(), 0);
     QCOMPARE(f.dialogs.shown().size(), message.isEmpty() ? 0 : 1);
+}
+
+// The teacher hears of a sheet that does not come out, and can go on working meanwhile.
+void tst_TeacherAide::waitingJobIsTold()
+{
+    ProgramFixture f;
+    f.aide().setWaitNotice(100);
+    f.aide().load();
+    f.choose("cboSubject", 0);
+    f.choose("cboGrade", 1);
+    f.choose("cboSeed", 1);
+    // A printer that has the sheet and prints it slowly is no news.
+    f.printers.setJobStatus(100, {JobStatus::State::Waiting, "Printing.", true});
+    f.submit();
+    QTest::qWait(150);
+    const int printing = f.printers.statusQueries();
+    QTRY_VERIFY(f.printers.statusQueries() >= printing + 3);
+    QVERIFY(f.dialogs.shown().isEmpty());
+    f.printers.setJobStatus(100, {JobStatus::State::Waiting,
+                                  "The printer may not exist or is unavailable at this time."});
+    QTRY_COMPARE(f.dialogs.shown().size(), 1);
+    const QString notice =
+        "notice: The worksheet has not printed yet: it waits in the queue of the printer "
+        "\"Room12\", which says: The printer may not exist or is unavailable at this time. It "
+        "prints when the printer is back. To cancel it, remove it from the print queue in the "
+        "printer settings, or run: cancel Room12-100 / Print Test";
+    QCOMPARE(shownMessages(f.dialogs), QStringList{notice});
+    // Told once, and still followed.
+    const int asked = f.printers.statusQueries();
+    QTRY_VERIFY(f.printers.statusQueries() >= asked + 3);
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.aide().jobsFollowed(), 1);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    f.printers.setJobStatus(100, {JobStatus::State::Failed, "Cancelled by the teacher"});
+    QTRY_COMPARE(f.aide().jobsFollowed(), 0);
+    QCOMPARE(shownMessages(f.dialogs),
+             (QStringList{notice, "message: The worksheet was not printed. The printer \"Room12\" "
+                                  "did not print the worksheet: Cancelled by the teacher. Check "
+                                  "the printer, then print the worksheet again. / Print Test"}));
+    QTRY_COMPARE(f.printers.settled(), 1);
 }
 
 void tst_TeacherAide::exitBringsMenuBack_data()
