@@ -25,7 +25,7 @@ struct Run {
 
 // Runs the program as a script would: no display, no platform chosen. `environment` holds
 // NAME=value pairs to set, or NAME alone to remove; `through` a program that runs it, with its
-// arguments.
+// arguments, the last of which names the program to run.
 Run runProgram(const QStringList &arguments, const QString &directory = QString(),
                const QString &standardOutput = QString(), const QString &desktopLocale = QString(),
                const QStringList &environmentChanges = {}, const QStringList &through = {})
@@ -59,8 +59,7 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
     if (through.isEmpty()) {
         process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), arguments);
     } else {
-        process.start(through.first(), through.mid(1)
-                                           << QStringLiteral(SUMTOPIA_EXECUTABLE) << arguments);
+        process.start(through.first(), through.mid(1) + arguments);
     }
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
@@ -792,10 +791,16 @@ void tst_WorksheetCli::protectedTargets()
     const QByteArray name = QFile::encodeName(target);
     QVERIFY(::chown(name, daemons ? daemon : nobody, daemons ? daemon : nobody) == 0);
     QVERIFY(::chmod(name, mode_t(mode)) == 0);
-    const Run run =
-        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", target},
-                   QString(), QString(), QString(), {"HOME=" + dir.path()},
-                   {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"});
+    // The build may sit below a folder only root may enter; nobody runs a copy from one that
+    // anyone may.
+    QTemporaryDir programFolder;
+    QVERIFY(::chmod(QFile::encodeName(programFolder.path()), 0755) == 0);
+    const QString program = programFolder.filePath(QStringLiteral("sumtopia"));
+    QVERIFY(QFile::copy(QStringLiteral(SUMTOPIA_EXECUTABLE), program));
+    const Run run = runProgram(
+        {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", target}, QString(),
+        QString(), QString(), {"HOME=" + dir.path()},
+        {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", program});
     QCOMPARE(QString::fromUtf8(run.err),
              QString("sumtopia: output file '%1' cannot be written (%2); allowed: a writable file "
                      "path or - for standard output\n")
