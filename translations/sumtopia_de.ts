@@ -19,18 +19,6 @@
         <translation>Der Druckbibliothek libcups.so.2 fehlt %1. Installieren Sie eine aktuelle CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
-        <source>The print server (%1) did not answer within %2.</source>
-        <translation>Der Druckserver (%1) hat nicht innerhalb von %2 geantwortet.</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
         <source>The print server (%1) broke off the connection.</source>
         <translation>Der Druckserver (%1) hat die Verbindung abgebrochen.</translation>
     </message>
@@ -42,17 +30,16 @@
         <source>the pages could not be drawn</source>
         <translation>die Seiten konnten nicht gezeichnet werden</translation>
     </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunde geantwortet.</numerusform>
+            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunden geantwortet.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
-    <message>
-        <source>1 job</source>
-        <translation>1 Auftrag</translation>
-    </message>
-    <message>
-        <source>%1 jobs</source>
-        <translation>%1 Aufträge</translation>
-    </message>
     <message>
         <source>no reason given</source>
         <translation>ohne Angabe eines Grundes</translation>
@@ -72,18 +59,6 @@
     <message>
         <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
         <translation>%1 konnte nicht geschrieben werden: Nichts liest davon. Starten Sie das Programm, das davon liest, oder wählen Sie eine Datei und versuchen Sie es dann noch einmal.</translation>
-    </message>
-    <message>
-        <source>opening</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>writing</source>
-        <translation>Schreiben</translation>
-    </message>
-    <message>
-        <source>closing</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -126,18 +101,6 @@
         <translation>%1 kann nicht geschrieben werden: %2. Wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
-        <source>creating the new file</source>
-        <translation>Anlegen der neuen Datei</translation>
-    </message>
-    <message>
-        <source>flushing to disk</source>
-        <translation>Sichern auf den Datenträger</translation>
-    </message>
-    <message>
-        <source>putting the new file in place</source>
-        <translation>Ersetzen durch die neue Datei</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
@@ -154,28 +117,8 @@
         <translation>Es ist kein Drucker eingerichtet.</translation>
     </message>
     <message>
-        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
-        <translation> Bereits angenommen: %1; die übrigen %2 %3 nicht gesendet.</translation>
-    </message>
-    <message>
-        <source>was</source>
-        <translation>wurde</translation>
-    </message>
-    <message>
-        <source>were</source>
-        <translation>wurden</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
         <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht angenommen: %2.%3 Prüfen Sie, ob der Drucker Aufträge annimmt, und versuchen Sie es dann noch einmal.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
-        <translation>Der Drucker „%1“ ist angehalten: Das Arbeitsblatt wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
-        <translation>Der Drucker „%1“ ist angehalten: Die %2 Arbeitsblätter warten in seiner Warteschlange und werden gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
@@ -188,50 +131,6 @@
     <message>
         <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
         <translation>Der Drucker „%1“ hat das Arbeitsblatt nicht gedruckt: %2. Prüfen Sie den Drucker und drucken Sie das Arbeitsblatt dann noch einmal.</translation>
-    </message>
-    <message>
-        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation>%1 Der Drucker „%3“ hatte %2 angenommen; ob gedruckt wird, lässt sich nicht sagen. %4</translation>
-    </message>
-    <message>
-        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
-        <translation>%1 des Druckers „%2“ %3 nach %4%5 noch in seiner Warteschlange; %6, sobald der Drucker %7 erreicht.</translation>
-    </message>
-    <message>
-        <source>waits</source>
-        <translation>wartet</translation>
-    </message>
-    <message>
-        <source>wait</source>
-        <translation>--wait-seconds</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
-        <source> (the printer says: %1)</source>
-        <translation> (der Drucker meldet: %1)</translation>
-    </message>
-    <message>
-        <source>it prints</source>
-        <translation>er wird gedruckt</translation>
-    </message>
-    <message>
-        <source>they print</source>
-        <translation>sie werden gedruckt</translation>
-    </message>
-    <message>
-        <source>it</source>
-        <translation>ihn</translation>
-    </message>
-    <message>
-        <source>them</source>
-        <translation>sie</translation>
     </message>
     <message>
         <source>The worksheet was saved as %1.</source>
@@ -286,20 +185,8 @@
         <translation>sie gehört einem anderen Benutzer, und in diesem Ordner darf nur er sie ersetzen</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 %5</source>
-        <translation>%1 konnte nicht geschrieben werden: %2 (beim %3). %4 %5</translation>
-    </message>
-    <message>
         <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
         <translation>Unter %1 läuft kein Druckserver, daher kann nichts gedruckt werden. Starten Sie den Druckdienst (CUPS) oder speichern Sie das Arbeitsblatt als PDF-Datei.</translation>
-    </message>
-    <message>
-        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
-        <translation>Das Arbeitsblatt wurde an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob es gedruckt wurde; sehen Sie am Drucker nach, bevor Sie es noch einmal drucken.</translation>
-    </message>
-    <message>
-        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
-        <translation>%2 Arbeitsblätter wurden an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob sie gedruckt wurden; sehen Sie am Drucker nach, bevor Sie sie noch einmal drucken.</translation>
     </message>
     <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
@@ -312,6 +199,94 @@
     <message>
         <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
         <translation>unter %1 läuft kein Druckserver; starten Sie den Druckdienst (CUPS) oder verwenden Sie --output DATEI.pdf oder --output -</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n job(s) had already been accepted;</source>
+        <extracomment>Followed by &quot; the other %n were not sent.&quot;</extracomment>
+        <translation>
+            <numerusform> %n Auftrag war bereits angenommen worden;</numerusform>
+            <numerusform> %n Aufträge waren bereits angenommen worden;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> the other %n were not sent.</source>
+        <extracomment>The jobs of the worksheets that were not sent; follows &quot; %n job(s) had already been accepted;&quot;</extracomment>
+        <translation>
+            <numerusform> der letzte wurde nicht gesendet.</numerusform>
+            <numerusform> die übrigen %n wurden nicht gesendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The printer &quot;%1&quot; is paused: the %n worksheet(s) wait(s) in its queue and print(s) when the printer is resumed.</source>
+        <extracomment>The English form for one says &quot;the worksheet&quot;, without the number.</extracomment>
+        <translation>
+            <numerusform>Der Drucker „%1“ ist angehalten: Das Arbeitsblatt wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</numerusform>
+            <numerusform>Der Drucker „%1“ ist angehalten: Die %n Arbeitsblätter warten in seiner Warteschlange und werden gedruckt, sobald der Drucker fortgesetzt wird.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n job(s) had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</source>
+        <extracomment>%1 is the print server&apos;s own sentence, %3 a sentence on what to do.</extracomment>
+        <translation>
+            <numerusform>%1 Der Drucker „%2“ hatte %n Auftrag angenommen; ob er gedruckt wird, lässt sich nicht sagen. %3</numerusform>
+            <numerusform>%1 Der Drucker „%2“ hatte %n Aufträge angenommen; ob sie gedruckt werden, lässt sich nicht sagen. %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>time waited</comment>
+        <extracomment>How long the program waited for the printer; put into the sentences on jobs still waiting in its queue (&quot;after %2&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2; they print when the printer gets to them.</source>
+        <translation>
+            <numerusform>%n Auftrag des Druckers „%1“ wartet nach %2 noch in seiner Warteschlange; er wird gedruckt, sobald er an der Reihe ist.</numerusform>
+            <numerusform>%n Aufträge des Druckers „%1“ warten nach %2 noch in seiner Warteschlange; sie werden gedruckt, sobald sie an der Reihe sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2 (the printer says: %3); they print when the printer gets to them.</source>
+        <extracomment>%3 is what the printer itself says, without a full stop.</extracomment>
+        <translation>
+            <numerusform>%n Auftrag des Druckers „%1“ wartet nach %2 (der Drucker meldet: %3) noch in seiner Warteschlange; er wird gedruckt, sobald er an der Reihe ist.</numerusform>
+            <numerusform>%n Aufträge des Druckers „%1“ warten nach %2 (der Drucker meldet: %3) noch in seiner Warteschlange; sie werden gedruckt, sobald sie an der Reihe sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while opening). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Öffnen). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while creating the new file). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Anlegen der neuen Datei). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while writing). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Schreiben). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while flushing to disk). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Sichern auf den Datenträger). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while closing). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Schließen). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while putting the new file in place). %3 %4</source>
+        <translation>%1 konnte nicht geschrieben werden: %2 (beim Ersetzen durch die neue Datei). %3 %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <extracomment>The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>Das Arbeitsblatt wurde an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob es gedruckt wurde; sehen Sie am Drucker nach, bevor Sie es noch einmal drucken.</numerusform>
+            <numerusform>%n Arbeitsblätter wurden an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob sie gedruckt wurden; sehen Sie am Drucker nach, bevor Sie sie noch einmal drucken.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -645,22 +620,6 @@
         <translation>Jede Option wird einmal angegeben, als --name WERT oder --name=WERT.</translation>
     </message>
     <message>
-        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
-        <translation>Dieselbe Auswahl ergibt immer dieselben Blätter. Eine Datei wird erst ersetzt, wenn die neue</translation>
-    </message>
-    <message>
-        <source>one is complete.</source>
-        <translation>vollständig ist.</translation>
-    </message>
-    <message>
-        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
-        <translation>Rückgabewert: 0 erledigt (Aufträge, die noch in der Warteschlange eines Druckers warten, werden</translation>
-    </message>
-    <message>
-        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
-        <translation>auf der Standardfehlerausgabe genannt), 1 Drucken oder Schreiben misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
-    </message>
-    <message>
         <source>SUBJECT</source>
         <translation>RECHENART</translation>
     </message>
@@ -812,6 +771,21 @@ das Papier des Gebietsschemas (LC_PAPER), ein Drucker sein eigenes</translation>
     <message>
         <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
         <translation>unbekanntes Papier &apos;%1&apos; für %2; erlaubt: %3</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new
+one is complete.</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Dieselbe Auswahl ergibt immer dieselben Blätter. Eine Datei wird erst ersetzt,
+wenn die neue vollständig ist.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard
+error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Rückgabewert: 0 erledigt (Aufträge, die noch in der Warteschlange eines Druckers
+warten, werden auf der Standardfehlerausgabe genannt), 1 Drucken oder Schreiben
+misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
     </message>
 </context>
 <context>

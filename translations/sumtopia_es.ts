@@ -19,18 +19,6 @@
         <translation>A la biblioteca de impresión libcups.so.2 le falta %1. Instale una versión actual de la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>The print server (%1) did not answer within %2.</source>
-        <translation>El servidor de impresión (%1) no respondió en %2.</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>The print server (%1) broke off the connection.</source>
         <translation>El servidor de impresión (%1) cortó la conexión.</translation>
     </message>
@@ -42,17 +30,16 @@
         <source>the pages could not be drawn</source>
         <translation>no se pudieron dibujar las páginas</translation>
     </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>El servidor de impresión (%1) no respondió en %n segundo.</numerusform>
+            <numerusform>El servidor de impresión (%1) no respondió en %n segundos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
-    <message>
-        <source>1 job</source>
-        <translation>1 trabajo</translation>
-    </message>
-    <message>
-        <source>%1 jobs</source>
-        <translation>%1 trabajos</translation>
-    </message>
     <message>
         <source>no reason given</source>
         <translation>sin motivo indicado</translation>
@@ -72,18 +59,6 @@
     <message>
         <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
         <translation>No se pudo escribir %1: nada lo está leyendo. Inicie el programa que lo lee o elija un archivo y vuelva a intentarlo.</translation>
-    </message>
-    <message>
-        <source>opening</source>
-        <translation>abrir</translation>
-    </message>
-    <message>
-        <source>writing</source>
-        <translation>escribir</translation>
-    </message>
-    <message>
-        <source>closing</source>
-        <translation>cerrar</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -126,18 +101,6 @@
         <translation>No se puede escribir %1: %2. Elija otro nombre de archivo.</translation>
     </message>
     <message>
-        <source>creating the new file</source>
-        <translation>crear el archivo nuevo</translation>
-    </message>
-    <message>
-        <source>flushing to disk</source>
-        <translation>guardar en el disco</translation>
-    </message>
-    <message>
-        <source>putting the new file in place</source>
-        <translation>poner el archivo nuevo en su sitio</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Ficha de ejercicios</translation>
     </message>
@@ -154,28 +117,8 @@
         <translation>No hay ninguna impresora configurada.</translation>
     </message>
     <message>
-        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
-        <translation> La impresora ya había aceptado %1; el resto (%2) %3.</translation>
-    </message>
-    <message>
-        <source>was</source>
-        <translation>no se envió</translation>
-    </message>
-    <message>
-        <source>were</source>
-        <translation>no se envió</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
         <translation>La impresora «%1» no aceptó la ficha: %2.%3 Compruebe que la impresora acepta trabajos y vuelva a intentarlo.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
-        <translation>La impresora «%1» está en pausa: la ficha espera en su cola y se imprimirá cuando se reanude la impresora.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
-        <translation>La impresora «%1» está en pausa: las %2 fichas esperan en su cola y se imprimirán cuando se reanude la impresora.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
@@ -188,50 +131,6 @@
     <message>
         <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
         <translation>La impresora «%1» no imprimió la ficha: %2. Revise la impresora y vuelva a imprimir la ficha.</translation>
-    </message>
-    <message>
-        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation>%1 La impresora «%3» había aceptado %2; no se puede saber si se llegará a imprimir. %4</translation>
-    </message>
-    <message>
-        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
-        <translation>%1 de la impresora «%2» %3 en su cola después de %4%5; %6 cuando la impresora %7 atienda.</translation>
-    </message>
-    <message>
-        <source>waits</source>
-        <translation>sigue esperando</translation>
-    </message>
-    <message>
-        <source>wait</source>
-        <translation>--wait-seconds</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
-        <source> (the printer says: %1)</source>
-        <translation> (la impresora dice: %1)</translation>
-    </message>
-    <message>
-        <source>it prints</source>
-        <translation>se imprimirá</translation>
-    </message>
-    <message>
-        <source>they print</source>
-        <translation>se imprimirán</translation>
-    </message>
-    <message>
-        <source>it</source>
-        <translation>lo</translation>
-    </message>
-    <message>
-        <source>them</source>
-        <translation>los</translation>
     </message>
     <message>
         <source>The worksheet was saved as %1.</source>
@@ -286,20 +185,8 @@
         <translation>pertenece a otro usuario, y en esta carpeta solo él puede sustituirlo</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 %5</source>
-        <translation>No se pudo escribir %1: %2 (%3). %4 %5</translation>
-    </message>
-    <message>
         <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
         <translation>No hay ningún servidor de impresión en %1, así que no se puede imprimir nada. Inicie el servicio de impresión (CUPS) o guarde la ficha como archivo PDF.</translation>
-    </message>
-    <message>
-        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
-        <translation>La ficha se envió a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimió; mire la impresora antes de volver a imprimirla.</translation>
-    </message>
-    <message>
-        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
-        <translation>Se enviaron %2 fichas a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimieron; mire la impresora antes de volver a imprimirlas.</translation>
     </message>
     <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
@@ -312,6 +199,94 @@
     <message>
         <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
         <translation>no hay ningún servidor de impresión en %1; inicie el servicio de impresión (CUPS), o use --output ARCHIVO.pdf o --output -</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n job(s) had already been accepted;</source>
+        <extracomment>Followed by &quot; the other %n were not sent.&quot;</extracomment>
+        <translation>
+            <numerusform> %n trabajo ya había sido aceptado;</numerusform>
+            <numerusform> %n trabajos ya habían sido aceptados;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> the other %n were not sent.</source>
+        <extracomment>The jobs of the worksheets that were not sent; follows &quot; %n job(s) had already been accepted;&quot;</extracomment>
+        <translation>
+            <numerusform> el último no se envió.</numerusform>
+            <numerusform> los otros %n no se enviaron.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The printer &quot;%1&quot; is paused: the %n worksheet(s) wait(s) in its queue and print(s) when the printer is resumed.</source>
+        <extracomment>The English form for one says &quot;the worksheet&quot;, without the number.</extracomment>
+        <translation>
+            <numerusform>La impresora «%1» está en pausa: la ficha espera en su cola y se imprimirá cuando se reanude la impresora.</numerusform>
+            <numerusform>La impresora «%1» está en pausa: las %n fichas esperan en su cola y se imprimirán cuando se reanude la impresora.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n job(s) had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</source>
+        <extracomment>%1 is the print server&apos;s own sentence, %3 a sentence on what to do.</extracomment>
+        <translation>
+            <numerusform>%1 La impresora «%2» había aceptado %n trabajo; no se puede saber si se imprimirá. %3</numerusform>
+            <numerusform>%1 La impresora «%2» había aceptado %n trabajos; no se puede saber si se imprimirán. %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>time waited</comment>
+        <extracomment>How long the program waited for the printer; put into the sentences on jobs still waiting in its queue (&quot;after %2&quot;).</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2; they print when the printer gets to them.</source>
+        <translation>
+            <numerusform>%n trabajo de la impresora «%1» sigue esperando en su cola después de %2; se imprimirá cuando la impresora lo atienda.</numerusform>
+            <numerusform>%n trabajos de la impresora «%1» siguen esperando en su cola después de %2; se imprimirán cuando la impresora los atienda.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2 (the printer says: %3); they print when the printer gets to them.</source>
+        <extracomment>%3 is what the printer itself says, without a full stop.</extracomment>
+        <translation>
+            <numerusform>%n trabajo de la impresora «%1» sigue esperando en su cola después de %2 (la impresora dice: %3); se imprimirá cuando la impresora lo atienda.</numerusform>
+            <numerusform>%n trabajos de la impresora «%1» siguen esperando en su cola después de %2 (la impresora dice: %3); se imprimirán cuando la impresora los atienda.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while opening). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al abrir). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while creating the new file). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al crear el archivo nuevo). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while writing). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al escribir). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while flushing to disk). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al guardar en el disco). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while closing). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al cerrar). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while putting the new file in place). %3 %4</source>
+        <translation>No se pudo escribir %1: %2 (al poner el archivo nuevo en su sitio). %3 %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <extracomment>The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>Se envió %n ficha a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimió; mire la impresora antes de volver a imprimirla.</numerusform>
+            <numerusform>Se enviaron %n fichas a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimieron; mire la impresora antes de volver a imprimirlas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -645,22 +620,6 @@
         <translation>Cada opción se da una sola vez, como --nombre VALOR o --nombre=VALOR.</translation>
     </message>
     <message>
-        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
-        <translation>Las mismas opciones dan siempre las mismas fichas. Un archivo solo se sustituye cuando el nuevo</translation>
-    </message>
-    <message>
-        <source>one is complete.</source>
-        <translation>está completo.</translation>
-    </message>
-    <message>
-        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
-        <translation>Estado de salida: 0 hecho (los trabajos que quedan esperando en la cola de una impresora se indican en la</translation>
-    </message>
-    <message>
-        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
-        <translation>salida de error), 1 falló la impresión o la escritura, 2 entrada no válida (no se escribe nada).</translation>
-    </message>
-    <message>
         <source>SUBJECT</source>
         <translation>OPERACIÓN</translation>
     </message>
@@ -812,6 +771,21 @@ el papel de la región (LC_PAPER), una impresora el suyo</translation>
     <message>
         <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
         <translation>papel desconocido «%1» para %2; se admite: %3</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new
+one is complete.</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Las mismas opciones dan siempre las mismas fichas. Un archivo solo se sustituye
+cuando el nuevo está completo.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard
+error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Estado de salida: 0 hecho (los trabajos que quedan esperando en la cola de una
+impresora se indican en la salida de error), 1 falló la impresión o la
+escritura, 2 entrada no válida (no se escribe nada).</translation>
     </message>
 </context>
 <context>

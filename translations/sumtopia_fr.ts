@@ -19,18 +19,6 @@
         <translation>Il manque %1 à la bibliothèque d’impression libcups.so.2. Installez une version récente de la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
     </message>
     <message>
-        <source>The print server (%1) did not answer within %2.</source>
-        <translation>Le serveur d’impression (%1) n’a pas répondu en %2.</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
         <source>The print server (%1) broke off the connection.</source>
         <translation>Le serveur d’impression (%1) a interrompu la connexion.</translation>
     </message>
@@ -42,17 +30,16 @@
         <source>the pages could not be drawn</source>
         <translation>les pages n’ont pas pu être dessinées</translation>
     </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n seconde.</numerusform>
+            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n secondes.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Delivery</name>
-    <message>
-        <source>1 job</source>
-        <translation>1 tâche d’impression</translation>
-    </message>
-    <message>
-        <source>%1 jobs</source>
-        <translation>%1 tâches d’impression</translation>
-    </message>
     <message>
         <source>no reason given</source>
         <translation>sans motif indiqué</translation>
@@ -72,18 +59,6 @@
     <message>
         <source>%1 could not be written: nothing reads from it. Start the program that reads it, or choose a file, then try again.</source>
         <translation>Impossible d’écrire %1&#xa0;: aucun programme ne le lit. Lancez le programme qui le lit ou choisissez un fichier, puis réessayez.</translation>
-    </message>
-    <message>
-        <source>opening</source>
-        <translation>l’ouverture</translation>
-    </message>
-    <message>
-        <source>writing</source>
-        <translation>l’écriture</translation>
-    </message>
-    <message>
-        <source>closing</source>
-        <translation>la fermeture</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -126,18 +101,6 @@
         <translation>Impossible d’écrire %1&#xa0;: %2. Choisissez un autre nom de fichier.</translation>
     </message>
     <message>
-        <source>creating the new file</source>
-        <translation>la création du nouveau fichier</translation>
-    </message>
-    <message>
-        <source>flushing to disk</source>
-        <translation>l’enregistrement sur le disque</translation>
-    </message>
-    <message>
-        <source>putting the new file in place</source>
-        <translation>la mise en place du nouveau fichier</translation>
-    </message>
-    <message>
         <source>Worksheet</source>
         <translation>Fiche d’exercices</translation>
     </message>
@@ -154,28 +117,8 @@
         <translation>Aucune imprimante n’est configurée.</translation>
     </message>
     <message>
-        <source> %1 had already been accepted; the other %2 %3 not sent.</source>
-        <translation> L’imprimante avait déjà accepté %1&#xa0;; le reste (%2) %3.</translation>
-    </message>
-    <message>
-        <source>was</source>
-        <translation>n’a pas été envoyé</translation>
-    </message>
-    <message>
-        <source>were</source>
-        <translation>n’a pas été envoyé</translation>
-    </message>
-    <message>
         <source>The printer &quot;%1&quot; did not accept the worksheet: %2.%3 Check that the printer accepts jobs, then try again.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté la fiche&#xa0;: %2.%3 Vérifiez que l’imprimante accepte les tâches d’impression, puis réessayez.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the worksheet waits in its queue and prints when the printer is resumed.</source>
-        <translation>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: la fiche attend dans sa file d’attente et sera imprimée quand l’imprimante reprendra.</translation>
-    </message>
-    <message>
-        <source>The printer &quot;%1&quot; is paused: the %2 worksheets wait in its queue and print when the printer is resumed.</source>
-        <translation>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: les %2 fiches attendent dans sa file d’attente et seront imprimées quand l’imprimante reprendra.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not print the worksheet yet: %2. The worksheet is held in its queue and the print server tries it again later; check the printer.</source>
@@ -188,50 +131,6 @@
     <message>
         <source>The printer &quot;%1&quot; did not print the worksheet: %2. Check the printer, then print the worksheet again.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas imprimé la fiche&#xa0;: %2. Vérifiez l’imprimante, puis imprimez à nouveau la fiche.</translation>
-    </message>
-    <message>
-        <source>%1 %2 had been accepted by the printer &quot;%3&quot;; whether they print cannot be told. %4</source>
-        <translation>%1 L’imprimante «&#xa0;%3&#xa0;» avait accepté %2&#xa0;; impossible de savoir si l’impression se fera. %4</translation>
-    </message>
-    <message>
-        <source>%1 of the printer &quot;%2&quot; still %3 in its queue after %4%5; %6 when the printer gets to %7.</source>
-        <translation>%1 de l’imprimante «&#xa0;%2&#xa0;» %3 toujours dans sa file d’attente après %4%5&#xa0;; %6 quand l’imprimante %7 traitera.</translation>
-    </message>
-    <message>
-        <source>waits</source>
-        <translation>attend</translation>
-    </message>
-    <message>
-        <source>wait</source>
-        <translation>--wait-seconds</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
-        <source> (the printer says: %1)</source>
-        <translation> (l’imprimante indique&#xa0;: %1)</translation>
-    </message>
-    <message>
-        <source>it prints</source>
-        <translation>elle sera imprimée</translation>
-    </message>
-    <message>
-        <source>they print</source>
-        <translation>elles seront imprimées</translation>
-    </message>
-    <message>
-        <source>it</source>
-        <translation>la</translation>
-    </message>
-    <message>
-        <source>them</source>
-        <translation>les</translation>
     </message>
     <message>
         <source>The worksheet was saved as %1.</source>
@@ -286,20 +185,8 @@
         <translation>il appartient à un autre utilisateur, et dans ce dossier lui seul peut le remplacer</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2 (while %3). %4 %5</source>
-        <translation>%1 n’a pas pu être écrit&#xa0;: %2 (%3). %4 %5</translation>
-    </message>
-    <message>
         <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
         <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1&#xa0;; rien ne peut donc être imprimé. Démarrez le service d’impression (CUPS) ou enregistrez la fiche en fichier PDF.</translation>
-    </message>
-    <message>
-        <source>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</source>
-        <translation>La fiche a été envoyée à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elle a été imprimée. Regardez l’imprimante avant de l’imprimer à nouveau.</translation>
-    </message>
-    <message>
-        <source>%2 worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
-        <translation>%2 fiches ont été envoyées à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elles ont été imprimées. Regardez l’imprimante avant de les imprimer à nouveau.</translation>
     </message>
     <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
@@ -312,6 +199,94 @@
     <message>
         <source>no print server is running at %1; start the printing service (CUPS), or use --output FILE.pdf or --output -</source>
         <translation>aucun serveur d’impression ne fonctionne à l’adresse %1&#xa0;; démarrez le service d’impression (CUPS), ou utilisez --output FICHIER.pdf ou --output -</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n job(s) had already been accepted;</source>
+        <extracomment>Followed by &quot; the other %n were not sent.&quot;</extracomment>
+        <translation>
+            <numerusform> %n tâche d’impression avait déjà été acceptée&#xa0;;</numerusform>
+            <numerusform> %n tâches d’impression avaient déjà été acceptées&#xa0;;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> the other %n were not sent.</source>
+        <extracomment>The jobs of the worksheets that were not sent; follows &quot; %n job(s) had already been accepted;&quot;</extracomment>
+        <translation>
+            <numerusform> la dernière n’a pas été envoyée.</numerusform>
+            <numerusform> les %n autres n’ont pas été envoyées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The printer &quot;%1&quot; is paused: the %n worksheet(s) wait(s) in its queue and print(s) when the printer is resumed.</source>
+        <extracomment>The English form for one says &quot;the worksheet&quot;, without the number.</extracomment>
+        <translation>
+            <numerusform>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: la fiche attend dans sa file d’attente et sera imprimée quand l’imprimante reprendra.</numerusform>
+            <numerusform>L’imprimante «&#xa0;%1&#xa0;» est en pause&#xa0;: les %n fiches attendent dans sa file d’attente et seront imprimées quand l’imprimante reprendra.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n job(s) had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</source>
+        <extracomment>%1 is the print server&apos;s own sentence, %3 a sentence on what to do.</extracomment>
+        <translation>
+            <numerusform>%1 L’imprimante «&#xa0;%2&#xa0;» avait accepté %n tâche d’impression&#xa0;; impossible de savoir si elle sera imprimée. %3</numerusform>
+            <numerusform>%1 L’imprimante «&#xa0;%2&#xa0;» avait accepté %n tâches d’impression&#xa0;; impossible de savoir si elles seront imprimées. %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>time waited</comment>
+        <extracomment>How long the program waited for the printer; put into the sentences on jobs still waiting in its queue (&quot;after %2&quot;).</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2; they print when the printer gets to them.</source>
+        <translation>
+            <numerusform>%n tâche d’impression de l’imprimante «&#xa0;%1&#xa0;» attend toujours dans sa file d’attente après %2&#xa0;; elle sera imprimée quand l’imprimante la traitera.</numerusform>
+            <numerusform>%n tâches d’impression de l’imprimante «&#xa0;%1&#xa0;» attendent toujours dans sa file d’attente après %2&#xa0;; elles seront imprimées quand l’imprimante les traitera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) of the printer &quot;%1&quot; still wait(s) in its queue after %2 (the printer says: %3); they print when the printer gets to them.</source>
+        <extracomment>%3 is what the printer itself says, without a full stop.</extracomment>
+        <translation>
+            <numerusform>%n tâche d’impression de l’imprimante «&#xa0;%1&#xa0;» attend toujours dans sa file d’attente après %2 (l’imprimante indique&#xa0;: %3)&#xa0;; elle sera imprimée quand l’imprimante la traitera.</numerusform>
+            <numerusform>%n tâches d’impression de l’imprimante «&#xa0;%1&#xa0;» attendent toujours dans sa file d’attente après %2 (l’imprimante indique&#xa0;: %3)&#xa0;; elles seront imprimées quand l’imprimante les traitera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while opening). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant l’ouverture). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while creating the new file). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant la création du nouveau fichier). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while writing). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant l’écriture). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while flushing to disk). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant l’enregistrement sur le disque). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while closing). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant la fermeture). %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2 (while putting the new file in place). %3 %4</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2 (pendant la mise en place du nouveau fichier). %3 %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</source>
+        <extracomment>The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>%n fiche a été envoyée à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elle a été imprimée. Regardez l’imprimante avant de l’imprimer à nouveau.</numerusform>
+            <numerusform>%n fiches ont été envoyées à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elles ont été imprimées. Regardez l’imprimante avant de les imprimer à nouveau.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -645,22 +620,6 @@
         <translation>Chaque option est donnée une seule fois, sous la forme --nom VALEUR ou --nom=VALEUR.</translation>
     </message>
     <message>
-        <source>The same choices always give the same sheets. A file is replaced only once the new</source>
-        <translation>Les mêmes choix donnent toujours les mêmes fiches. Un fichier n’est remplacé que lorsque le nouveau</translation>
-    </message>
-    <message>
-        <source>one is complete.</source>
-        <translation>est complet.</translation>
-    </message>
-    <message>
-        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard</source>
-        <translation>Code de sortie&#xa0;: 0 terminé (les tâches encore en attente dans la file d’une imprimante sont signalées sur la</translation>
-    </message>
-    <message>
-        <source>error), 1 printing or writing failed, 2 bad input (nothing written).</source>
-        <translation>sortie d’erreur), 1 échec de l’impression ou de l’écriture, 2 entrée invalide (rien n’est écrit).</translation>
-    </message>
-    <message>
         <source>SUBJECT</source>
         <translation>OPÉRATION</translation>
     </message>
@@ -812,6 +771,21 @@ le papier de la région (LC_PAPER), une imprimante le sien</translation>
     <message>
         <source>unknown paper &apos;%1&apos; for %2; allowed: %3</source>
         <translation>papier inconnu «&#xa0;%1&#xa0;» pour %2&#xa0;; autorisé&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The same choices always give the same sheets. A file is replaced only once the new
+one is complete.</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Les mêmes choix donnent toujours les mêmes fiches. Un fichier n’est remplacé que
+lorsque le nouveau est complet.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (jobs left waiting in a printer&apos;s queue are said on standard
+error), 1 printing or writing failed, 2 bad input (nothing written).</source>
+        <extracomment>Broken into lines of at most 80 characters.</extracomment>
+        <translation>Code de sortie&#xa0;: 0 terminé (les tâches encore en attente dans la file d’une
+imprimante sont signalées sur la sortie d’erreur), 1 échec de l’impression ou de
+l’écriture, 2 entrée invalide (rien n’est écrit).</translation>
     </message>
 </context>
 <context>

@@ -572,15 +572,15 @@ QString worksheetUsage()
         QString(),
         QCoreApplication::translate("WorksheetOptions",
                                     "Each option is given once, as --name VALUE or --name=VALUE."),
+        //: Broken into lines of at most 80 characters.
         QCoreApplication::translate(
             "WorksheetOptions",
-            "The same choices always give the same sheets. A file is replaced only once the new"),
-        QCoreApplication::translate("WorksheetOptions", "one is complete."),
+            "The same choices always give the same sheets. A file is replaced only once the new\n"
+            "one is complete."),
+        //: Broken into lines of at most 80 characters.
         QCoreApplication::translate(
             "WorksheetOptions",
-            "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard"),
-        QCoreApplication::translate(
-            "WorksheetOptions",
+            "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard\n"
             "error), 1 printing or writing failed, 2 bad input (nothing written)."),
     };
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

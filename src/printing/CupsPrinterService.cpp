@@ -132,11 +132,9 @@ QString serverName()
 QString silentReason(int seconds)
 {
     return QCoreApplication::translate("CupsPrinterService",
-                                       "The print server (%1) did not answer within %2.")
-        .arg(serverName(),
-             seconds == 1
-                 ? QCoreApplication::translate("CupsPrinterService", "1 second")
-                 : QCoreApplication::translate("CupsPrinterService", "%1 seconds").arg(seconds));
+                                       "The print server (%1) did not answer within %n second(s).",
+                                       nullptr, seconds)
+        .arg(serverName());
 }
 
 // A request lost on the way: the whole time spent is a server that does not answer, less is one

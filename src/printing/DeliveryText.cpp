@@ -19,12 +19,6 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-QString jobsText(int count)
-{
-    return count == 1 ? QCoreApplication::translate("Delivery", "1 job")
-                      : QCoreApplication::translate("Delivery", "%1 jobs").arg(count);
-}
-
 // A reason from the server set into a sentence of ours, without a full stop of its own.
 QString clause(QString reason)
 {
@@ -40,37 +34,46 @@ QString checkServer()
         "Delivery", "Check that the printing service is running, then try again.");
 }
 
-QString stepText(WriteStep step)
+// One whole sentence for each step, so that a language words "while writing" its own way.
+// %1 is the file, %2 the system's reason, %3 a sentence on whether the old file is kept, %4
+// the advice for the cause.
+const char *writeFailure(WriteStep step)
 {
     switch (step) {
     case WriteStep::Opening:
-        return QCoreApplication::translate("Delivery", "opening");
+        return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while opening). %3 %4");
     case WriteStep::Creating:
-        return QCoreApplication::translate("Delivery", "creating the new file");
+        return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while creating the new "
+                                             "file). %3 %4");
     case WriteStep::Writing:
-        return QCoreApplication::translate("Delivery", "writing");
+        return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while writing). %3 %4");
     case WriteStep::Flushing:
-        return QCoreApplication::translate("Delivery", "flushing to disk");
+        return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while flushing to "
+                                             "disk). %3 %4");
     case WriteStep::Closing:
-        return QCoreApplication::translate("Delivery", "closing");
+        return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while closing). %3 %4");
     case WriteStep::Replacing:
         break;
     }
-    return QCoreApplication::translate("Delivery", "putting the new file in place");
+    return QT_TRANSLATE_NOOP("Delivery", "%1 could not be written: %2 (while putting the new file "
+                                         "in place). %3 %4");
 }
 
-// What had been sent before a job was not accepted; empty when it was the first.
+// What had been sent before a job was not accepted; empty when it was the first. Two counts
+// make two clauses, each with its own plural.
 QString sentSoFar(int accepted, int unsent)
 {
     if (accepted == 0) {
         return QString();
     }
-    return QCoreApplication::translate("Delivery",
-                                       " %1 had already been accepted; the other %2 %3 not sent.")
-        .arg(jobsText(accepted))
-        .arg(unsent)
-        .arg(unsent == 1 ? QCoreApplication::translate("Delivery", "was")
-                         : QCoreApplication::translate("Delivery", "were"));
+    //: Followed by " the other %n were not sent."
+    const QString acceptedClause = QCoreApplication::translate(
+        "Delivery", " %n job(s) had already been accepted;", nullptr, accepted);
+    //: The jobs of the worksheets that were not sent; follows " %n job(s) had already been
+    //: accepted;"
+    const QString unsentClause =
+        QCoreApplication::translate("Delivery", " the other %n were not sent.", nullptr, unsent);
+    return acceptedClause + unsentClause;
 }
 
 // What to do about a failed write: the advice follows the cause, so a full disk is not
@@ -171,8 +174,8 @@ QString badDestination(const QString &path, const DestinationCheck &check)
 
 QString writeFailed(const QString &path, WriteStep step, int error, bool hadFile)
 {
-    return QCoreApplication::translate("Delivery", "%1 could not be written: %2 (while %3). %4 %5")
-        .arg(shown(path), systemError(error), stepText(step),
+    return QCoreApplication::translate("Delivery", writeFailure(step))
+        .arg(shown(path), systemError(error),
              hadFile
                  ? QCoreApplication::translate("Delivery", "The file that was there is unchanged.")
                  : QCoreApplication::translate("Delivery", "No file was left behind."),
@@ -215,21 +218,14 @@ QString noServer(const QString &server)
 
 QString sentWithoutRecord(const QString &printer, int jobs)
 {
-    if (jobs == 1) {
-        return QCoreApplication::translate(
-                   "Delivery",
-                   "The worksheet was sent to the printer \"%1\", but the print server keeps no "
-                   "record of finished jobs, so whether it printed cannot be told; look at the "
-                   "printer before printing it again.")
-            .arg(printer);
-    }
+    //: The singular form speaks of "The worksheet" without its count.
     return QCoreApplication::translate(
                "Delivery",
-               "%2 worksheets were sent to the printer \"%1\", but the print server keeps no "
+               "%n worksheet(s) were sent to the printer \"%1\", but the print server keeps no "
                "record of finished jobs, so whether they printed cannot be told; look at the "
-               "printer before printing them again.")
-        .arg(printer)
-        .arg(jobs);
+               "printer before printing them again.",
+               nullptr, jobs)
+        .arg(printer);
 }
 
 QString stillWaiting(const QString &printer, int jobId, const QString &printerSays)
@@ -266,16 +262,12 @@ QString refused(const QString &printer, const QString &reason, int accepted, int
 
 QString paused(const QString &printer, int documents)
 {
-    if (documents > 1) {
-        return QCoreApplication::translate("Delivery",
-                                           "The printer \"%1\" is paused: the %2 worksheets wait "
-                                           "in its queue and print when the printer is resumed.")
-            .arg(printer)
-            .arg(documents);
-    }
+    //: The English form for one says "the worksheet", without the number.
     return QCoreApplication::translate(
-               "Delivery", "The printer \"%1\" is paused: the worksheet waits in its queue and "
-                           "prints when the printer is resumed.")
+               "Delivery",
+               "The printer \"%1\" is paused: the %n worksheet(s) wait(s) in "
+               "its queue and print(s) when the printer is resumed.",
+               nullptr, documents)
         .arg(printer);
 }
 
@@ -303,31 +295,35 @@ QString jobFailed(const QString &printer, const JobStatus &status)
 
 QString silentAfterAccepting(const QString &reason, int accepted, const QString &printer)
 {
+    //: %1 is the print server's own sentence, %3 a sentence on what to do.
     return QCoreApplication::translate("Delivery",
-                                       "%1 %2 had been accepted by the printer \"%3\"; whether "
-                                       "they print cannot be told. %4")
-        .arg(reason, jobsText(accepted), printer, checkServer());
+                                       "%1 %n job(s) had been accepted by the printer \"%2\"; "
+                                       "whether they print cannot be told. %3",
+                                       nullptr, accepted)
+        .arg(reason, printer, checkServer());
 }
 
 QString stillQueued(int waiting, const QString &printer, int seconds, const QString &printerSays)
 {
-    const bool one = waiting == 1;
+    //: How long the program waited for the printer; put into the sentences on jobs still waiting
+    //: in its queue ("after %2").
+    const QString waited =
+        QCoreApplication::translate("Delivery", "%n second(s)", "time waited", seconds);
+    if (printerSays.isEmpty()) {
+        return QCoreApplication::translate("Delivery",
+                                           "%n job(s) of the printer \"%1\" still wait(s) in its "
+                                           "queue after %2; they print when the printer gets to "
+                                           "them.",
+                                           nullptr, waiting)
+            .arg(printer, waited);
+    }
+    //: %3 is what the printer itself says, without a full stop.
     return QCoreApplication::translate("Delivery",
-                                       "%1 of the printer \"%2\" still %3 in its queue after %4%5; "
-                                       "%6 when the printer gets to %7.")
-        .arg(jobsText(waiting), printer,
-             one ? QCoreApplication::translate("Delivery", "waits")
-                 : QCoreApplication::translate("Delivery", "wait"),
-             seconds == 1 ? QCoreApplication::translate("Delivery", "1 second")
-                          : QCoreApplication::translate("Delivery", "%1 seconds").arg(seconds))
-        .arg(printerSays.isEmpty()
-                 ? QString()
-                 : QCoreApplication::translate("Delivery", " (the printer says: %1)")
-                       .arg(clause(printerSays)),
-             one ? QCoreApplication::translate("Delivery", "it prints")
-                 : QCoreApplication::translate("Delivery", "they print"),
-             one ? QCoreApplication::translate("Delivery", "it")
-                 : QCoreApplication::translate("Delivery", "them"));
+                                       "%n job(s) of the printer \"%1\" still wait(s) in its queue "
+                                       "after %2 (the printer says: %3); they print when the "
+                                       "printer gets to them.",
+                                       nullptr, waiting)
+        .arg(printer, waited, clause(printerSays));
 }
 
 } // namespace DeliveryText

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -152,6 +153,8 @@ private slots:
     void askingStopsAtTheFirstFailure();
     void sentences_data();
     void sentences();
+    void countsInEnglishAndGerman_data();
+    void countsInEnglishAndGerman();
 };
 
 void tst_Delivery::fullDiskAtEachStep_data()
@@ -876,6 +879,144 @@ void tst_Delivery::sentences()
     QFETCH(int, reader);
     QFETCH(QString, sentence);
     QCOMPARE(outcomeSentence(outcome, Reader(reader)), sentence);
+}
+
+namespace
+{
+
+enum class Told { Refused, Paused, SilentAfterAccepting, StillQueued, WriteFailed };
+
+// The sentence a row asks for; first and second are its counts (for a failed write, the step and
+// whether a file was there).
+QString told(Told sentence, int first, int second, const QString &printerSays)
+{
+    switch (sentence) {
+    case Told::Refused:
+        return DeliveryText::refused("Room12", "Printer is full", first, second);
+    case Told::Paused:
+        return DeliveryText::paused("Room12", first);
+    case Told::SilentAfterAccepting:
+        return DeliveryText::silentAfterAccepting("No print server runs at /run/cups/cups.sock.",
+                                                  first, "Room12");
+    case Told::StillQueued:
+        return DeliveryText::stillQueued(first, "Room12", second, printerSays);
+    case Told::WriteFailed:
+        break;
+    }
+    return DeliveryText::writeFailed("/tmp/keep.pdf", WriteStep(first), ENOSPC, second != 0);
+}
+
+} // namespace
+
+// Every count takes the plural form its language gives it: English as designed, German with its
+// own word order.
+void tst_Delivery::countsInEnglishAndGerman_data()
+{
+    QTest::addColumn<int>("sentence");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("printerSays");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    const QString notAccepted = "The printer \"Room12\" did not accept the worksheet: Printer is "
+                                "full.%1 Check that the printer accepts jobs, then try again.";
+    const QString nichtAngenommen =
+        "Der Drucker „Room12“ hat das Arbeitsblatt nicht angenommen: Printer is full.%1 Prüfen "
+        "Sie, ob der Drucker Aufträge annimmt, und versuchen Sie es dann noch einmal.";
+    QTest::addRow("1 accepted, 1 not sent")
+        << int(Told::Refused) << 1 << 1 << ""
+        << notAccepted.arg(" 1 job had already been accepted; the other 1 was not sent.")
+        << nichtAngenommen.arg(" 1 Auftrag war bereits angenommen worden; der letzte wurde nicht "
+                               "gesendet.");
+    QTest::addRow("2 accepted, 5 not sent")
+        << int(Told::Refused) << 2 << 5 << ""
+        << notAccepted.arg(" 2 jobs had already been accepted; the other 5 were not sent.")
+        << nichtAngenommen.arg(" 2 Aufträge waren bereits angenommen worden; die übrigen 5 "
+                               "wurden nicht gesendet.");
+    QTest::addRow("5 accepted, 2 not sent")
+        << int(Told::Refused) << 5 << 2 << ""
+        << notAccepted.arg(" 5 jobs had already been accepted; the other 2 were not sent.")
+        << nichtAngenommen.arg(" 5 Aufträge waren bereits angenommen worden; die übrigen 2 "
+                               "wurden nicht gesendet.");
+    QTest::addRow("none accepted")
+        << int(Told::Refused) << 0 << 3 << "" << notAccepted.arg("") << nichtAngenommen.arg("");
+    QTest::addRow("paused, 1 sheet")
+        << int(Told::Paused) << 1 << 0 << ""
+        << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when the "
+           "printer is resumed."
+        << "Der Drucker „Room12“ ist angehalten: Das Arbeitsblatt wartet in seiner Warteschlange "
+           "und wird gedruckt, sobald der Drucker fortgesetzt wird.";
+    QTest::addRow("paused, 5 sheets")
+        << int(Told::Paused) << 5 << 0 << ""
+        << "The printer \"Room12\" is paused: the 5 worksheets wait in its queue and print when "
+           "the printer is resumed."
+        << "Der Drucker „Room12“ ist angehalten: Die 5 Arbeitsblätter warten in seiner "
+           "Warteschlange und werden gedruckt, sobald der Drucker fortgesetzt wird.";
+    QTest::addRow("server gone, 1 accepted")
+        << int(Told::SilentAfterAccepting) << 1 << 0 << ""
+        << "No print server runs at /run/cups/cups.sock. 1 job had been accepted by the printer "
+           "\"Room12\"; whether they print cannot be told. Check that the printing service is "
+           "running, then try again."
+        << "No print server runs at /run/cups/cups.sock. Der Drucker „Room12“ hatte 1 Auftrag "
+           "angenommen; ob er gedruckt wird, lässt sich nicht sagen. Prüfen Sie, ob der "
+           "Druckdienst läuft, und versuchen Sie es dann noch einmal.";
+    QTest::addRow("server gone, 5 accepted")
+        << int(Told::SilentAfterAccepting) << 5 << 0 << ""
+        << "No print server runs at /run/cups/cups.sock. 5 jobs had been accepted by the printer "
+           "\"Room12\"; whether they print cannot be told. Check that the printing service is "
+           "running, then try again."
+        << "No print server runs at /run/cups/cups.sock. Der Drucker „Room12“ hatte 5 Aufträge "
+           "angenommen; ob sie gedruckt werden, lässt sich nicht sagen. Prüfen Sie, ob der "
+           "Druckdienst läuft, und versuchen Sie es dann noch einmal.";
+    QTest::addRow("1 waiting after 2 seconds")
+        << int(Told::StillQueued) << 1 << 2 << ""
+        << "1 job of the printer \"Room12\" still waits in its queue after 2 seconds; it prints "
+           "when the printer gets to it."
+        << "1 Auftrag des Druckers „Room12“ wartet nach 2 Sekunden noch in seiner Warteschlange; "
+           "er wird gedruckt, sobald er an der Reihe ist.";
+    QTest::addRow("2 waiting after 1 second, the printer says why")
+        << int(Told::StillQueued) << 2 << 1 << "Warming up."
+        << "2 jobs of the printer \"Room12\" still wait in its queue after 1 second (the printer "
+           "says: Warming up); they print when the printer gets to them."
+        << "2 Aufträge des Druckers „Room12“ warten nach 1 Sekunde (der Drucker meldet: Warming "
+           "up) noch in seiner Warteschlange; sie werden gedruckt, sobald sie an der Reihe sind.";
+    QTest::addRow("5 waiting after 5 seconds")
+        << int(Told::StillQueued) << 5 << 5 << ""
+        << "5 jobs of the printer \"Room12\" still wait in its queue after 5 seconds; they print "
+           "when the printer gets to them."
+        << "5 Aufträge des Druckers „Room12“ warten nach 5 Sekunden noch in seiner Warteschlange; "
+           "sie werden gedruckt, sobald sie an der Reihe sind.";
+    QTest::addRow("opening fails")
+        << int(Told::WriteFailed) << int(WriteStep::Opening) << 0 << ""
+        << "/tmp/keep.pdf could not be written: No space left on device (while opening). No file "
+           "was left behind. Free some space or choose another place, then try again."
+        << "/tmp/keep.pdf konnte nicht geschrieben werden: No space left on device (beim Öffnen). "
+           "Es wurde keine Datei zurückgelassen. Schaffen Sie Platz oder wählen Sie einen anderen "
+           "Ort und versuchen Sie es dann noch einmal.";
+    QTest::addRow("flushing fails")
+        << int(Told::WriteFailed) << int(WriteStep::Flushing) << 1 << ""
+        << "/tmp/keep.pdf could not be written: No space left on device (while flushing to disk). "
+           "The file that was there is unchanged. Free some space or choose another place, then "
+           "try again."
+        << "/tmp/keep.pdf konnte nicht geschrieben werden: No space left on device (beim Sichern "
+           "auf den Datenträger). Die vorhandene Datei ist unverändert. Schaffen Sie Platz oder "
+           "wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.";
+}
+
+void tst_Delivery::countsInEnglishAndGerman()
+{
+    QFETCH(int, sentence);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, printerSays);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    QCOMPARE(told(Told(sentence), first, second, printerSays), english);
+    // Loaded over the English plural forms, as the program loads it; gone again with the object.
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/i18n/sumtopia_de")));
+    QVERIFY(QCoreApplication::installTranslator(&catalogue));
+    QCOMPARE(told(Told(sentence), first, second, printerSays), german);
 }
 
 #include "tst_delivery.moc"
