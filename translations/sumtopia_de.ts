@@ -288,6 +288,14 @@
             <numerusform>%n Arbeitsblätter wurden an den Drucker „%1“ gesendet, aber der Druckserver führt keine Aufzeichnungen über beendete Aufträge, daher lässt sich nicht sagen, ob sie gedruckt wurden; sehen Sie am Drucker nach, bevor Sie sie noch einmal drucken.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>Der Druckdienst läuft nicht; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden; starten Sie den Dienst, um zu drucken</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -461,13 +469,6 @@
         <source>%1 %2. %3</source>
         <extracomment>Said once when a drill opens: the welcome line, the problem, how to answer</extracomment>
         <translation>%1 %2. %3</translation>
-    </message>
-</context>
-<context>
-    <name>PrinterSurface</name>
-    <message>
-        <source>A new page could not be started.</source>
-        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
     </message>
 </context>
 <context>
@@ -951,10 +952,6 @@ misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
         <translation>Startwert</translation>
     </message>
     <message>
-        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
-        <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
@@ -968,10 +965,6 @@ misslungen, 2 ungültige Eingabe (nichts geschrieben).</translation>
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
-        <translation>Der Druckdienst läuft nicht; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden; starten Sie den Dienst, um zu drucken</translation>
     </message>
 </context>
 <context>

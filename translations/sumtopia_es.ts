@@ -288,6 +288,14 @@
             <numerusform>Se enviaron %n fichas a la impresora «%1», pero el servidor de impresión no guarda registro de los trabajos terminados, así que no se puede saber si se imprimieron; mire la impresora antes de volver a imprimirlas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>El servicio de impresión no está en marcha; puede guardar la ficha como archivo PDF; inicie el servicio para imprimir</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>No hay ninguna impresora configurada; puede guardar la ficha como archivo PDF</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -461,13 +469,6 @@
         <source>%1 %2. %3</source>
         <extracomment>Said once when a drill opens: the welcome line, the problem, how to answer</extracomment>
         <translation>%1 %2. %3</translation>
-    </message>
-</context>
-<context>
-    <name>PrinterSurface</name>
-    <message>
-        <source>A new page could not be started.</source>
-        <translation>No se pudo empezar una página nueva.</translation>
     </message>
 </context>
 <context>
@@ -951,10 +952,6 @@ escritura, 2 entrada no válida (no se escribe nada).</translation>
         <translation>Semilla</translation>
     </message>
     <message>
-        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
-        <translation>No hay ninguna impresora configurada; puede guardar la ficha como archivo PDF</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
@@ -968,10 +965,6 @@ escritura, 2 entrada no válida (no se escribe nada).</translation>
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
-        <translation>El servicio de impresión no está en marcha; puede guardar la ficha como archivo PDF; inicie el servicio para imprimir</translation>
     </message>
 </context>
 <context>

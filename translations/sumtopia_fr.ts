@@ -288,6 +288,14 @@
             <numerusform>%n fiches ont été envoyées à l’imprimante «&#xa0;%1&#xa0;», mais le serveur d’impression ne garde aucune trace des tâches terminées&#xa0;; on ne peut donc pas savoir si elles ont été imprimées. Regardez l’imprimante avant de les imprimer à nouveau.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
+        <translation>Le service d’impression ne fonctionne pas&#xa0;: la fiche peut être enregistrée en fichier PDF à la place&#xa0;; démarrez le service pour imprimer</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
+        <translation>Aucune imprimante n’est configurée&#xa0;: la fiche peut être enregistrée en fichier PDF à la place</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -461,13 +469,6 @@
         <source>%1 %2. %3</source>
         <extracomment>Said once when a drill opens: the welcome line, the problem, how to answer</extracomment>
         <translation>%1 %2. %3</translation>
-    </message>
-</context>
-<context>
-    <name>PrinterSurface</name>
-    <message>
-        <source>A new page could not be started.</source>
-        <translation>Impossible de commencer une nouvelle page.</translation>
     </message>
 </context>
 <context>
@@ -951,10 +952,6 @@ l’écriture, 2 entrée invalide (rien n’est écrit).</translation>
         <translation>Graine</translation>
     </message>
     <message>
-        <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
-        <translation>Aucune imprimante n’est configurée&#xa0;: la fiche peut être enregistrée en fichier PDF à la place</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
@@ -968,10 +965,6 @@ l’écriture, 2 entrée invalide (rien n’est écrit).</translation>
         <comment>closes this window only</comment>
         <extracomment>The button closes this window and goes back to the menu; the program goes on.</extracomment>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>The printing service is not running, so the worksheet can be saved as a PDF file instead; start the service to print</source>
-        <translation>Le service d’impression ne fonctionne pas&#xa0;: la fiche peut être enregistrée en fichier PDF à la place&#xa0;; démarrez le service pour imprimer</translation>
     </message>
 </context>
 <context>

@@ -11,14 +11,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <algorithm>
 #include <map>
 
 namespace

@@ -35,9 +35,8 @@ QString plainMagnitude(double value)
     if (magnitude == 0.0) {
         return QStringLiteral("0");
     }
-    // Scientific form with 15 significant digits, d.dddddddddddddde[+-]XX; to_chars writes a
-    // point whatever the C locale says, where the printf family would write a comma in much of
-    // Europe.
+    // Scientific form with 15 significant digits, d.dddddddddddddde[+-]XX, always with a point:
+    // the digits are fixed here, and the number locale's separator is put in by the callers.
     char buffer[64];
     const std::to_chars_result end =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);

@@ -129,6 +129,12 @@ QString serverName()
     return QString::fromLocal8Bit(cups().cupsServer());
 }
 
+QString noServerReason()
+{
+    return QCoreApplication::translate("CupsPrinterService", "No print server runs at %1.")
+        .arg(serverName());
+}
+
 QString silentReason(int seconds)
 {
     return QCoreApplication::translate("CupsPrinterService",
@@ -189,9 +195,7 @@ Connection connectToServer(int timeoutMs)
     const QByteArray server(cups().cupsServer());
     if (server.startsWith('/') && nothingListensAt(server)) {
         connection.noServer = true;
-        connection.problem =
-            QCoreApplication::translate("CupsPrinterService", "No print server runs at %1.")
-                .arg(serverName());
+        connection.problem = noServerReason();
         return connection;
     }
     int cancel = 0;
@@ -204,10 +208,7 @@ Connection connectToServer(int timeoutMs)
         // the whole time.
         connection.noServer = clock.elapsed() < timeoutMs / 2;
         connection.problem =
-            connection.noServer
-                ? QCoreApplication::translate("CupsPrinterService", "No print server runs at %1.")
-                      .arg(serverName())
-                : silentReason((timeoutMs + 999) / 1000);
+            connection.noServer ? noServerReason() : silentReason((timeoutMs + 999) / 1000);
         return connection;
     }
     cups().httpSetTimeout(http, timeoutMs / 1000.0, giveUp, nullptr);
@@ -542,8 +543,7 @@ PrinterLookup CupsPrinterService::defaultPrinter()
     lookup.name = QString::fromUtf8(name);
 
     ipp_t *request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, lookup.name);
-    askFor(request,
-           {"printer-state", "printer-state-message", "printer-state-reasons", "media-default"});
+    askFor(request, {"printer-state", "printer-state-message", "media-default"});
     clock.restart();
     Ipp response(cups().cupsDoRequest(http, request, "/"));
     if (lostOnTheWay(http, response.get())) {
@@ -585,8 +585,6 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
             QCoreApplication::translate("CupsPrinterService", "the pages could not be drawn");
         return job;
     }
-    QElapsedTimer clock;
-    clock.start();
     Connection connection = connectToServer(m_timeoutMs);
     if (!connection.http) {
         job.state = JobSubmission::State::Silent;
@@ -596,7 +594,8 @@ JobSubmission CupsPrinterService::submit(const PrinterLookup &printer,
     http_t *http = connection.http.get();
     // Before the job, so that its end is seen even when it is over at once.
     subscribe(*m_following, http, printer.name);
-    clock.restart();
+    QElapsedTimer clock;
+    clock.start();
     ipp_t *request = newRequest(IPP_OP_PRINT_JOB, printer.name);
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
                         "Sumtopia worksheet");

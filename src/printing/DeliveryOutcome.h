@@ -8,12 +8,11 @@
 // command line into its exit status and one line on standard error.
 struct DeliveryOutcome {
     enum class Kind {
-        Printed,   // every job was accepted by a printer that prints
-        Pending,   // accepted by a paused printer: printed once it is resumed
-        Sent,      // accepted, then gone from a server that keeps no record: may have printed
-        Saved,     // the file is complete
-        Cancelled, // the teacher chose not to save
-        Failed,    // see fault and reason
+        Printed, // every job was accepted by a printer that prints
+        Pending, // accepted by a paused printer: printed once it is resumed
+        Sent,    // accepted, then gone from a server that keeps no record: may have printed
+        Saved,   // the file is complete
+        Failed,  // see fault and reason
     };
     enum class Fault {
         None,

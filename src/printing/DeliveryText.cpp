@@ -216,6 +216,17 @@ QString noServer(const QString &server)
         .arg(server);
 }
 
+QString pdfOffer(DeliveryOutcome::Fault fault)
+{
+    if (fault == DeliveryOutcome::Fault::NoServer) {
+        return QCoreApplication::translate(
+            "Delivery", "The printing service is not running, so the worksheet can be saved as a "
+                        "PDF file instead; start the service to print");
+    }
+    return QCoreApplication::translate(
+        "Delivery", "No printer is set up, so the worksheet can be saved as a PDF file instead");
+}
+
 QString sentWithoutRecord(const QString &printer, int jobs)
 {
     //: The singular form speaks of "The worksheet" without its count.
@@ -334,7 +345,6 @@ QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader)
     using Fault = DeliveryOutcome::Fault;
     switch (outcome.kind) {
     case Kind::Printed:
-    case Kind::Cancelled:
         return QString();
     case Kind::Pending:
     case Kind::Sent:

@@ -21,6 +21,8 @@ QString pagesNotDrawn(const QString &path);
 QString noPrinter();
 // No print server runs at `server` (a socket path or a host).
 QString noServer(const QString &server);
+// The save dialog's title when nothing can be printed, for a fault of NoPrinter or NoServer.
+QString pdfOffer(DeliveryOutcome::Fault fault);
 // Jobs that left a server keeping no record of finished jobs, with no word of how they ended.
 QString sentWithoutRecord(const QString &printer, int jobs);
 // A job from the window that still waits: where it is, why, and how to take it back.

@@ -25,8 +25,8 @@ QByteArray renderPdf(const QList<PrintDocument> &documents, const Paper &paper)
         if (!painter.begin(&writer)) {
             return QByteArray();
         }
-        const PrintResult painted = paintDocuments(painter, writer, documents);
-        if (!painter.end() || !painted.ok) {
+        const bool painted = paintDocuments(painter, writer, documents);
+        if (!painter.end() || !painted) {
             return QByteArray();
         }
     }

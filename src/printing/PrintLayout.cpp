@@ -80,8 +80,7 @@ private:
 
     void endLine()
     {
-        m_line.height = m_measure.lineHeight();
-        m_y += m_line.height;
+        m_y += m_measure.lineHeight();
         m_document.pages.last().lines.append(m_line);
         m_x = 0.0;
     }

@@ -26,7 +26,6 @@ struct PlacedRun {
 
 struct PlacedLine {
     double y = 0.0;
-    double height = 0.0;
     QList<PlacedRun> runs;
 };
 

@@ -2,7 +2,6 @@
 
 #include "printing/PrintLayout.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -67,8 +66,8 @@ double printableHeight(QPagedPaintDevice &device)
 
 } // namespace
 
-PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
-                           const QList<PrintDocument> &documents)
+bool paintDocuments(QPainter &painter, QPagedPaintDevice &device,
+                    const QList<PrintDocument> &documents)
 {
     DeviceMeasure measure(device);
     const double pageHeight = printableHeight(device);
@@ -80,8 +79,7 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
         const PlacedDocument placed = layOutDocument(document, measure, pageHeight);
         for (const PlacedPage &page : placed.pages) {
             if (!firstPage && !device.newPage()) {
-                return PrintResult::failure(QCoreApplication::translate(
-                    "PrinterSurface", "A new page could not be started."));
+                return false;
             }
             firstPage = false;
             for (const PlacedLine &line : page.lines) {
@@ -98,5 +96,5 @@ PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
             }
         }
     }
-    return PrintResult::success();
+    return true;
 }

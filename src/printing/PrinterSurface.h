@@ -9,19 +9,11 @@ class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
 
-// What came of sending documents to a printer or a file; the message says what failed.
-struct PrintResult {
-    bool ok = true;
-    QString error;
-
-    static PrintResult success() { return {}; }
-    static PrintResult failure(const QString &message) { return {false, message}; }
-};
-
 // Paints documents on a painter that is already active on device, from the top left of the
-// printable area; every page after the painter's first is started with newPage().
-PrintResult paintDocuments(QPainter &painter, QPagedPaintDevice &device,
-                           const QList<PrintDocument> &documents);
+// printable area; every page after the painter's first is started with newPage(). False when a
+// page could not be started.
+bool paintDocuments(QPainter &painter, QPagedPaintDevice &device,
+                    const QList<PrintDocument> &documents);
 
 // The average character width as fonts defined it before it became the mean of every glyph:
 // lower-case letters and the blank weighted by their frequency in English text. Newer fonts

@@ -11,14 +11,12 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <algorithm>
 #include <map>
 
 namespace
@@ -27,6 +25,16 @@ namespace
 const char *const kPrintTitle = QT_TRANSLATE_NOOP("frmTeacherAide", "Print Test");
 
 } // namespace
+
+QPointer<QComboBox> &frmTeacherAide::list(TeacherAideRole role)
+{
+    static const std::map<TeacherAideRole, QPointer<QComboBox> frmTeacherAide::*> members = {
+        {TeacherAideRole::SubjectList, &frmTeacherAide::m_cboSubject},
+        {TeacherAideRole::GradeList, &frmTeacherAide::m_cboGrade},
+        {TeacherAideRole::SeedList, &frmTeacherAide::m_cboSeed},
+    };
+    return this->*members.at(role);
+}
 
 frmTeacherAide::frmTeacherAide(FormHost &host, PrinterService &printers)
     : Form(host, QStringLiteral("frmTeacherAide")), m_delivery(printers)
@@ -41,11 +49,6 @@ void frmTeacherAide::buildScreen(FormWindow &window)
     static const std::map<TeacherAideRole, Handler> handlers = {
         {TeacherAideRole::Submit, &frmTeacherAide::cmdSubmit_Click},
         {TeacherAideRole::Exit, &frmTeacherAide::cmdExit_Click},
-    };
-    const std::map<TeacherAideRole, QPointer<QComboBox> *> lists = {
-        {TeacherAideRole::SubjectList, &m_cboSubject},
-        {TeacherAideRole::GradeList, &m_cboGrade},
-        {TeacherAideRole::SeedList, &m_cboSeed},
     };
     const std::map<TeacherAideRole, QPointer<QRadioButton> *> options = {
         {TeacherAideRole::Yes, &m_optYes},
@@ -76,7 +79,7 @@ void frmTeacherAide::buildScreen(FormWindow &window)
             QComboBox *combo = makeChoiceBox(client, teacherAideItems(row.role));
             build.place(combo, row);
             setBackground(combo, DesignColor::Cyan);
-            *lists.at(row.role) = combo;
+            list(row.role) = combo;
             break;
         }
         case TeacherAideRole::AnswerChoice:
@@ -146,17 +149,12 @@ void frmTeacherAide::cmdSubmit_Click()
         {Subject::Multiplication, &frmTeacherAide::Multiplication},
         {Subject::Percents, &frmTeacherAide::Percents},
     };
-    const std::map<TeacherAideRole, QComboBox *> lists = {
-        {TeacherAideRole::SubjectList, m_cboSubject},
-        {TeacherAideRole::GradeList, m_cboGrade},
-        {TeacherAideRole::SeedList, m_cboSeed},
-    };
     const TestRequest request{m_cboSubject->currentIndex(), m_cboGrade->currentIndex(),
                               m_cboSeed->currentIndex()};
     const QList<MissingChoice> missing = missingChoices(request);
     for (const MissingChoice &choice : missing) {
         host().dialogs().messageBox(window(), choice.message, choice.title, Dialogs::Buttons::Ok);
-        lists.at(choice.list)->setFocus();
+        list(choice.list)->setFocus();
     }
     if (request.grade >= 0) {
         intGrade = toInteger(request.grade + 1);
@@ -258,15 +256,10 @@ void frmTeacherAide::offerPdf(const PrintDocument &document, DeliveryOutcome::Fa
 {
     Dialogs &dialogs = host().dialogs();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = dialogs.saveFileName(
-        window(),
-        fault == DeliveryOutcome::Fault::NoServer
-            ? tr("The printing service is not running, so the worksheet can be saved as a PDF "
-                 "file instead; start the service to print")
-            : tr("No printer is set up, so the worksheet can be saved as a PDF file instead"),
-        QDir(documents.isEmpty() ? QDir::homePath() : documents)
-            .filePath(QStringLiteral("worksheet.pdf")),
-        tr("PDF files (*.pdf)"));
+    QString path = dialogs.saveFileName(window(), DeliveryText::pdfOffer(fault),
+                                        QDir(documents.isEmpty() ? QDir::homePath() : documents)
+                                            .filePath(QStringLiteral("worksheet.pdf")),
+                                        tr("PDF files (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }

@@ -9,10 +9,7 @@
 #include <QPointer>
 
 #include <QComboBox>
-class QGroupBox;
-class QLabel;
 class PrinterService;
-class QPushButton;
 #include <QRadioButton>
 
 // The test request window: the teacher picks subject, grade and seed and prints a worksheet.
@@ -73,6 +70,8 @@ private:
     void tell(const QString &message);
 
     BackgroundDelivery m_delivery;
+    // The list box of a role of the screen's table.
+    QPointer<QComboBox> &list(TeacherAideRole role);
     QPointer<QComboBox> m_cboSubject;
     QPointer<QComboBox> m_cboGrade;
     QPointer<QComboBox> m_cboSeed;
