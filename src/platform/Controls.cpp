@@ -38,14 +38,63 @@ QFont defaultDesignFont()
     return designFont(8.25);
 }
 
+QPalette designPalette(quint32 bgr)
+{
+    // The colours a plain desktop gives these windows, fixed, so that a dark or high-contrast
+    // theme cannot paint white text on the designed cyan and pink. Each group is one row: the
+    // text, the selection, the bevels of borders and buttons.
+    struct GroupColours {
+        QPalette::ColorGroup group;
+        QRgb text;
+        QRgb highlight;
+        QRgb highlightedText;
+        QRgb dark;
+        QRgb shadow;
+    };
+    static constexpr GroupColours groups[] = {
+        // Selected text is black, not the desktop's white, which reads at only 3.7:1 on this blue.
+        {QPalette::Active, 0x000000, 0x308cc6, 0x000000, 0x9f9f9f, 0x767676},
+        {QPalette::Inactive, 0x000000, 0x308cc6, 0x000000, 0x9f9f9f, 0x767676},
+        // Greyed text: unmistakably off, and still apart from the background.
+        {QPalette::Disabled, 0xbebebe, 0x919191, 0xffffff, 0xbebebe, 0xb1b1b1},
+    };
+    const QColor background = bgrColor(bgr);
+    QPalette palette;
+    for (const GroupColours &colours : groups) {
+        const auto set = [&](QPalette::ColorRole role, const QColor &colour) {
+            palette.setColor(colours.group, role, colour);
+        };
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            set(role, QColor(colours.text));
+        }
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            set(role, background);
+        }
+        QColor placeholder(Qt::black);
+        placeholder.setAlpha(128);
+        set(QPalette::PlaceholderText, placeholder);
+        set(QPalette::Highlight, QColor(colours.highlight));
+        set(QPalette::HighlightedText, QColor(colours.highlightedText));
+        set(QPalette::BrightText, Qt::white);
+        set(QPalette::Light, Qt::white);
+        set(QPalette::Midlight, QColor(0xcacaca));
+        set(QPalette::Mid, QColor(0xb8b8b8));
+        set(QPalette::Dark, QColor(colours.dark));
+        set(QPalette::Shadow, QColor(colours.shadow));
+        set(QPalette::AlternateBase, QColor(0xf7f7f7));
+        set(QPalette::Link, Qt::blue);
+        set(QPalette::LinkVisited, Qt::magenta);
+        set(QPalette::ToolTipBase, QColor(0xffffdc));
+        set(QPalette::ToolTipText, Qt::black);
+    }
+    return palette;
+}
+
 void setBackground(QWidget *widget, quint32 bgr)
 {
-    QPalette palette = widget->palette();
-    const QColor colour = bgrColor(bgr);
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
-    widget->setPalette(palette);
+    widget->setPalette(designPalette(bgr));
     widget->setAutoFillBackground(true);
 }
 

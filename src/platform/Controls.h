@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLine>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -36,6 +37,9 @@ QFont designFont(double points, bool bold = false,
 // The window's default font.
 QFont defaultDesignFont();
 
+// A designed background with the text, selection and bevel colours that read on it, the same on
+// every desktop theme; the menu bar, dialogs and tooltips keep the desktop's own.
+QPalette designPalette(quint32 bgr);
 void setBackground(QWidget *widget, quint32 bgr);
 void setTransparent(QWidget *widget);
 void placeTwips(QWidget *widget, int left, int top, int width, int height);
