@@ -66,11 +66,6 @@ namespace
 // Pixels kept free beside a box grown sideways, between it and its neighbours or its holder's
 // edge. A box grown down or up may reach its neighbour's edge: the rows of a drill stand close.
 constexpr int kGap = 2;
-// What a push button's bevel and padding take of its width and height.
-constexpr int kButtonBevel = 8;
-constexpr int kButtonPadding = 6;
-// What a frame's title keeps free of its width, for the corners and the padding.
-constexpr int kFrameTitlePadding = 16;
 
 // How a caption needs room: the box it takes at a given width, and whether it can wrap.
 struct CaptionNeed {
@@ -127,15 +122,11 @@ std::optional<CaptionNeed> needOf(QWidget *control)
         }
         const int flags = int(need.align) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         need.oneLineWidth = metrics.size(0, text).width() + insetWidth;
-        // The last line needs room below its baseline only as far as its letters reach: a sign
-        // such as "+" stands whole in a box shorter than the font's full line.
-        const int unusedDescent =
-            metrics.descent() - std::max(0, metrics.tightBoundingRect(text).bottom() + 1);
+        const int unusedDescent = captionRoom::unusedDescent(metrics, text);
         need.sizeAt = [metrics, text, flags, insetWidth, insetHeight, unusedDescent](int width) {
             const QRect used =
                 metrics.boundingRect(QRect(0, 0, width - insetWidth, 1 << 20), flags, text);
-            return QSize(used.width() + insetWidth,
-                         used.height() - std::max(0, unusedDescent) + insetHeight);
+            return QSize(used.width() + insetWidth, used.height() - unusedDescent + insetHeight);
         };
         return need;
     }
@@ -145,14 +136,14 @@ std::optional<CaptionNeed> needOf(QWidget *control)
         if (text.isEmpty()) {
             return std::nullopt;
         }
-        need.oneLineWidth = metrics.horizontalAdvance(text) + kButtonBevel;
+        need.oneLineWidth = metrics.horizontalAdvance(text) + captionRoom::buttonBevel;
         need.sizeAt = [metrics, text](int width) {
-            const QStringList lines = wrappedLines(text, metrics, width - kButtonBevel);
-            return QSize(widestLine(lines, metrics) + kButtonBevel,
-                         int(lines.size()) * metrics.lineSpacing() + kButtonPadding);
+            const QStringList lines = wrappedLines(text, metrics, width - captionRoom::buttonBevel);
+            return QSize(widestLine(lines, metrics) + captionRoom::buttonBevel,
+                         int(lines.size()) * metrics.lineSpacing() + captionRoom::buttonPadding);
         };
         need.wrapTo = [button, metrics, text](int width) {
-            const QStringList lines = wrappedLines(text, metrics, width - kButtonBevel);
+            const QStringList lines = wrappedLines(text, metrics, width - captionRoom::buttonBevel);
             if (lines.size() > 1) {
                 // A screen reader says the caption as one line.
                 if (button->accessibleName().isEmpty()) {
@@ -178,7 +169,8 @@ std::optional<CaptionNeed> needOf(QWidget *control)
             return std::nullopt;
         }
         need.align = Qt::AlignLeft;
-        need.oneLineWidth = metrics.horizontalAdvance(frame->title()) + kFrameTitlePadding;
+        need.oneLineWidth =
+            metrics.horizontalAdvance(frame->title()) + captionRoom::frameTitlePadding;
         const int height = frame->height();
         need.sizeAt = [need, height](int) { return QSize(need.oneLineWidth, height); };
         return need;
@@ -232,6 +224,12 @@ void growSpan(int &low, int &high, int more, int lowest, int highest, int first)
 }
 
 } // namespace
+
+int captionRoom::unusedDescent(const QFontMetrics &metrics, const QString &text)
+{
+    return std::max(0,
+                    metrics.descent() - std::max(0, metrics.tightBoundingRect(text).bottom() + 1));
+}
 
 void fitCaption(QWidget *control)
 {

@@ -7,8 +7,22 @@
 #include <QPair>
 #include <QPointer>
 
+class QFontMetrics;
 class QLabel;
 class QPushButton;
+
+// The room a caption takes beyond its text, which fitCaption grows a box by and the layout
+// tests check against: a push button's bevel and padding, a frame title's corners and padding.
+namespace captionRoom
+{
+constexpr int buttonBevel = 8;
+constexpr int buttonPadding = 6;
+constexpr int frameTitlePadding = 16;
+// How much of the font's descent below the last baseline a caption leaves unused: only its
+// letters' own descent counts, so a sign such as "+" stands whole in a box shorter than the
+// font's full line.
+int unusedDescent(const QFontMetrics &metrics, const QString &text);
+} // namespace captionRoom
 
 // Builds a screen's controls from its table rows: each gets its design name, caption, type and
 // designed box; the focusable ones are collected for the tab order, and prompts are made the

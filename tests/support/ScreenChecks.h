@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/ScreenBuilder.h"
 #include "platform/ScreenRow.h"
 #include "platform/Twips.h"
 
@@ -41,10 +42,7 @@ inline QString captionFault(const QWidget *widget)
         QRect used = metrics.boundingRect(
             room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
             label->text());
-        // Below the last baseline only the letters' own descent counts: "+" stands whole in a box
-        // a little shorter than the font's line.
-        const int inkBelow = std::max(0, metrics.tightBoundingRect(label->text()).bottom() + 1);
-        used.setHeight(used.height() - std::max(0, metrics.descent() - inkBelow));
+        used.setHeight(used.height() - captionRoom::unusedDescent(metrics, label->text()));
         if (used.width() > room.width() || used.height() > room.height()) {
             return QStringLiteral("%1 cuts off \"%2\": it needs %3x%4 px, has %5x%6")
                 .arg(name, label->text())
@@ -56,12 +54,11 @@ inline QString captionFault(const QWidget *widget)
     } else if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
         const QStringList lines = button->text().split(QLatin1Char('\n'));
         for (const QString &line : lines) {
-            // The bevel takes about four pixels each side.
-            if (metrics.horizontalAdvance(line) + 8 > button->width()) {
+            if (metrics.horizontalAdvance(line) + captionRoom::buttonBevel > button->width()) {
                 return name + QStringLiteral(" cuts off \"") + line + QLatin1Char('"');
             }
         }
-        if (lines.size() * metrics.lineSpacing() > button->height()) {
+        if (lines.size() * metrics.lineSpacing() + captionRoom::buttonPadding > button->height()) {
             return name + QStringLiteral(" has more lines than room");
         }
     } else if (const auto *option = qobject_cast<const QAbstractButton *>(widget)) {
@@ -69,7 +66,8 @@ inline QString captionFault(const QWidget *widget)
             return name + QStringLiteral(" cuts off \"") + option->text() + QLatin1Char('"');
         }
     } else if (const auto *frame = qobject_cast<const QGroupBox *>(widget)) {
-        if (metrics.horizontalAdvance(frame->title()) + 16 > frame->width()) {
+        if (metrics.horizontalAdvance(frame->title()) + captionRoom::frameTitlePadding >
+            frame->width()) {
             return name + QStringLiteral(" cuts off \"") + frame->title() + QLatin1Char('"');
         }
     }
