@@ -3,11 +3,12 @@
 #include "printing/DeliveryText.h"
 #include "printing/FileOutput.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -124,7 +125,10 @@ const OptionRow kOptions[] = {
 constexpr int kHelpColumn = 23;
 constexpr int kUsageWidth = 80;
 
-// Options of Qt's own that start the window; a value follows those in the second list.
+// Options of Qt's own that start the window; a value follows those in the second list. Qt takes
+// them out of the arguments only as it makes the window's application object, which opens the
+// window system (and ends the program where there is none), so they are named here to decide
+// before.
 const QStringList kQtFlags =
     QStringLiteral("reverse nograb dograb sync widgetcount").split(QLatin1Char(' '));
 const QStringList kQtValued =
@@ -133,24 +137,12 @@ const QStringList kQtValued =
                    "qmljsdebugger")
         .split(QLatin1Char(' '));
 
-const OptionRow *optionNamed(const QString &name)
-{
-    for (const OptionRow &row : kOptions) {
-        if (name == QLatin1String(row.name)) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
+const QString kProgram = QStringLiteral("sumtopia");
 
-const OptionRow *optionAliased(const QString &argument)
+const OptionRow &rowNamed(const QString &name)
 {
-    for (const OptionRow &row : kOptions) {
-        if (row.alias != nullptr && argument == QLatin1String(row.alias)) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return *std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&name](const OptionRow &row) { return name == QLatin1String(row.name); });
 }
 
 bool takesValue(const OptionRow &row)
@@ -313,18 +305,6 @@ bool hasControl(const QString &text)
     return visible(text) != text;
 }
 
-// The option's name without its dashes and value, or empty for anything that is no option.
-QString optionName(const QString &argument)
-{
-    if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
-        return argument.mid(2).section(QLatin1Char('='), 0, 0);
-    }
-    if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-        return argument.mid(1).section(QLatin1Char('='), 0, 0);
-    }
-    return QString();
-}
-
 // Why a path cannot take the sheets, or empty when it can. A name or path too long for the file
 // system is said in its own words; every other problem in the delivery's.
 QString destinationFault(const QString &path)
@@ -358,99 +338,129 @@ QString destinationFault(const QString &path)
 
 bool isWorksheetRequest(const QStringList &arguments)
 {
-    if (arguments.isEmpty()) {
-        return false;
+    // Read as Qt reads its own options: one dash or two, a value after "=" or in the next argument.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionRow &row : kOptions) {
+        QStringList names{QLatin1String(row.name)};
+        if (row.alias != nullptr) {
+            names.append(QLatin1String(row.alias + 1));
+        }
+        parser.addOption(QCommandLineOption(names));
     }
+    for (const QString &name : kQtFlags) {
+        parser.addOption(QCommandLineOption(name));
+    }
+    for (const QString &name : kQtValued) {
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    }
+    // An option of the command means the command wherever it stands, even where Qt would take it
+    // for the value of one of its own.
     for (const QString &argument : arguments) {
-        const QString name = optionName(argument);
-        if (optionNamed(name) != nullptr || optionAliased(QLatin1Char('-') + name) != nullptr) {
+        parser.parse({kProgram, argument});
+        const QStringList names = parser.optionNames();
+        if (std::any_of(names.begin(), names.end(), [](const QString &name) {
+                return !kQtFlags.contains(name) && !kQtValued.contains(name);
+            })) {
             return true;
         }
     }
-    // Only Qt's own options, each with its value, start the window.
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString name = optionName(arguments.at(i));
-        if (kQtFlags.contains(name)) {
-            continue;
-        }
-        if (!kQtValued.contains(name)) {
-            return true;
-        }
-        if (!arguments.at(i).contains(QLatin1Char('='))) {
-            ++i;
-        }
-    }
-    return false;
+    // Only Qt's own options, each with its value, start the window. Qt's parser would end the
+    // options at "--", which Qt itself leaves to the program like any other argument it does not
+    // know.
+    QStringList read = arguments;
+    std::replace(read.begin(), read.end(), QStringLiteral("--"), QStringLiteral("---"));
+    parser.parse(QStringList(kProgram) + read);
+    return !parser.unknownOptionNames().isEmpty() || !parser.positionalArguments().isEmpty();
 }
 
 WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 {
-    // One pass in order takes the arguments apart, so the first fault in the line is the one
-    // reported; what the values mean is judged after it, option by option in the table's order,
-    // and the rules between options come last.
-    std::array<std::optional<QString>, std::size(kOptions)> given;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const OptionRow *row = optionAliased(argument);
-        if (row == nullptr && argument.startsWith(QLatin1String("--"))) {
-            row = optionNamed(optionName(argument));
-        }
+    QCommandLineParser parser;
+    for (const OptionRow &row : kOptions) {
+        QCommandLineOption option(QLatin1String(row.name));
+        option.setValueName(takesValue(row) ? QStringLiteral("value") : QString());
+        parser.addOption(option);
+    }
+    // Qt's parser reads on past a fault and keeps no order between faults of different kinds, so
+    // it reads the line one argument further each time: the first reading with a fault ends at
+    // the first fault in the line. What the values mean is judged after that, option by option
+    // in the table's order, and the rules between options come last. The command has no "--" and
+    // no short options but its one alias, which Qt's parser would read otherwise.
+    const OptionRow *waiting = nullptr; // given without "=": its value is this argument
+    for (qsizetype read = 1; read <= arguments.size(); ++read) {
+        const QString &argument = arguments.at(read - 1);
+        parser.parse(QStringList(kProgram) + arguments.mid(0, read));
+        const OptionRow *row = std::exchange(waiting, nullptr);
         if (row == nullptr) {
-            return failure(
-                QCoreApplication::translate("WorksheetOptions", "unknown option '%1'; allowed: %2")
-                    .arg(visible(argument), optionList()));
-        }
-        if (row->kind == Kind::Help) {
-            return ending(WorksheetParse::Action::Help);
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString option = dashed(*row);
-        QString value;
-        if (!takesValue(*row)) {
-            if (equals > 0) {
+            const auto aliased = std::find_if(
+                std::begin(kOptions), std::end(kOptions), [&argument](const OptionRow &option) {
+                    return option.alias != nullptr && argument == QLatin1String(option.alias);
+                });
+            if (aliased != std::end(kOptions) && aliased->kind == Kind::Help) {
+                return ending(WorksheetParse::Action::Help);
+            }
+            if (!argument.startsWith(QLatin1String("--")) || argument == QLatin1String("--") ||
+                !parser.unknownOptionNames().isEmpty()) {
+                return failure(QCoreApplication::translate("WorksheetOptions",
+                                                           "unknown option '%1'; allowed: %2")
+                                   .arg(visible(argument), optionList()));
+            }
+            row = &rowNamed(parser.optionNames().constLast());
+            if (row->kind == Kind::Help) {
+                return ending(WorksheetParse::Action::Help);
+            }
+            // The only fault Qt's parser finds in a switch is a value after "=".
+            if (!takesValue(*row) && !parser.errorText().isEmpty()) {
                 return failure(
                     QCoreApplication::translate("WorksheetOptions",
                                                 "option %1 takes no value, but was given '%2'")
-                        .arg(option, visible(argument.mid(equals + 1))));
+                        .arg(dashed(*row), visible(argument.section(QLatin1Char('='), 1))));
             }
             if (row->kind == Kind::Version) {
                 return ending(WorksheetParse::Action::Version);
             }
-        } else {
-            if (equals > 0) {
-                value = argument.mid(equals + 1);
-            } else if (i + 1 < arguments.size() &&
-                       !arguments.at(i + 1).startsWith(QLatin1String("--"))) {
-                value = arguments.at(++i);
+        }
+        const QString name = QLatin1String(row->name);
+        const qsizetype times = parser.optionNames().count(name);
+        if (takesValue(*row)) {
+            const QStringList values = parser.values(name);
+            // A value is the next argument unless that is an option of its own.
+            if (values.size() < times && read < arguments.size() &&
+                !arguments.at(read).startsWith(QLatin1String("--"))) {
+                waiting = row;
+                continue;
             }
-            if (value.isEmpty()) {
+            if (values.size() < times || values.constLast().isEmpty()) {
                 return failure(
                     QCoreApplication::translate("WorksheetOptions",
                                                 "option %1 is missing its value; allowed: %2")
-                        .arg(option, allowedValues(*row)));
+                        .arg(dashed(*row), allowedValues(*row)));
             }
-            if (hasControl(value)) {
-                return failure(QCoreApplication::translate(
-                                   "WorksheetOptions",
-                                   "value '%1' of %2 holds a control character; allowed: %3")
-                                   .arg(visible(value), option, allowedValues(*row)));
+            if (hasControl(values.constLast())) {
+                return failure(
+                    QCoreApplication::translate(
+                        "WorksheetOptions",
+                        "value '%1' of %2 holds a control character; allowed: %3")
+                        .arg(visible(values.constLast()), dashed(*row), allowedValues(*row)));
             }
         }
-        std::optional<QString> &slot = given.at(static_cast<std::size_t>(row - kOptions));
-        if (slot) {
+        if (times > 1) {
             return failure(
                 QCoreApplication::translate("WorksheetOptions",
                                             "option %1 is given more than once; allowed: once")
-                    .arg(option));
+                    .arg(dashed(*row)));
         }
-        slot = value;
     }
+    parser.parse(QStringList(kProgram) + arguments);
 
     WorksheetParse parse;
     WorksheetOptions &options = parse.options;
     QString subjectText;
     for (const OptionRow &row : kOptions) {
-        const std::optional<QString> &text = given.at(static_cast<std::size_t>(&row - kOptions));
+        const QString name = QLatin1String(row.name);
+        const std::optional<QString> text =
+            parser.isSet(name) ? std::optional<QString>(parser.value(name)) : std::nullopt;
         if (!text && row.required) {
             return failure(
                 QCoreApplication::translate("WorksheetOptions", "option %1 is missing; allowed: %2")
