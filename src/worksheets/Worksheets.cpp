@@ -1,5 +1,6 @@
 #include "worksheets/Worksheets.h"
 
+#include "platform/GradeBand.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
 #include "platform/Texts.h"
@@ -177,13 +178,14 @@ void printProblemLines(PrintDocument &document, const Worksheet &sheet, const Su
 
 int worksheetRange(int grade)
 {
-    if (grade < 3) {
+    switch (gradeBandOf(grade)) {
+    case GradeBand::Grades1To2:
         return 20;
-    }
-    if (grade <= 4) {
+    case GradeBand::Grades3To4:
         return 99;
+    default:
+        return 999;
     }
-    return 999;
 }
 
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,

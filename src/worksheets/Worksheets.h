@@ -29,7 +29,7 @@ struct Worksheet {
 
 constexpr int kWorksheetProblems = 20;
 
-// Operands are drawn from seedOffset to seedOffset + range - 1.
+// Operands are drawn from seedOffset to seedOffset + range - 1; the grade's band sets the range.
 int worksheetRange(int grade);
 
 // Draws one sheet's problems. negativeAnswers matters only to a subject that asks about them:
