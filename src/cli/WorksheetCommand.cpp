@@ -42,8 +42,8 @@ QList<PrintDocument> makeSheets(const WorksheetOptions &options)
     Pcg32RandomSource random;
     QList<PrintDocument> documents;
     for (int i = 0; i < options.count; ++i) {
-        const Worksheet sheet = buildWorksheet(options.subject, options.grade, options.seed - 1,
-                                               random, options.negatives);
+        const Worksheet sheet = buildWorksheet(
+            options.subject, options.grade, options.seed - kLowestSeed, random, options.negatives);
         documents.append(renderWorksheet(sheet, options.answers));
         // The key is rendered from the sheet already drawn, so it takes no draws of its own
         // and the sheets after it come out as they would without keys.

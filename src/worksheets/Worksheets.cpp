@@ -191,8 +191,8 @@ int worksheetRange(int grade)
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,
                          bool negativeAnswers)
 {
-    Q_ASSERT(grade >= 1 && grade <= 6);
-    Q_ASSERT(seedOffset >= 0 && seedOffset <= 19);
+    Q_ASSERT(grade >= kLowestGrade && grade <= kHighestGrade);
+    Q_ASSERT(seedOffset >= 0 && seedOffset <= kHighestSeed - kLowestSeed);
     Worksheet sheet;
     sheet.subject = subject;
     sheet.grade = grade;
