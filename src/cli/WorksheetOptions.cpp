@@ -1,5 +1,6 @@
 #include "cli/WorksheetOptions.h"
 
+#include "platform/Texts.h"
 #include "printing/DeliveryText.h"
 #include "printing/FileOutput.h"
 
@@ -175,16 +176,11 @@ QString optionList()
 // "a, b or c"
 QString listed(const QStringList &names)
 {
-    if (names.size() < 2) {
-        return names.value(0);
-    }
-    QString list = names.first();
-    for (qsizetype i = 1; i + 1 < names.size(); ++i) {
-        //: Joins two names of a list of allowed values that is not yet at its end
-        list = QCoreApplication::translate("WorksheetOptions", "%1, %2").arg(list, names.at(i));
-    }
-    //: Joins the last name of a list of allowed values: "division, percent or percents"
-    return QCoreApplication::translate("WorksheetOptions", "%1 or %2").arg(list, names.last());
+    //: Joins two names of a list of allowed values that is not yet at its end
+    return joinedList(names, QCoreApplication::translate("WorksheetOptions", "%1, %2"),
+                      //: Joins the last name of a list of allowed values: "division, percent or
+                      //: percents"
+                      QCoreApplication::translate("WorksheetOptions", "%1 or %2"));
 }
 
 // Every name the command takes for a subject, as its messages list them.
