@@ -303,33 +303,20 @@ bool hasControl(const QString &text)
     return visible(text) != text;
 }
 
-// Why a path cannot take the sheets, or empty when it can. A name or path too long for the file
-// system is said in its own words; every other problem in the delivery's.
+// Why a path cannot take the sheets, or empty when it can.
 QString destinationFault(const QString &path)
 {
     const DestinationCheck check = checkDestination(path);
-    switch (check.problem) {
-    case DestinationCheck::Problem::None:
+    if (check.problem == DestinationCheck::Problem::None) {
         return QString();
-    case DestinationCheck::Problem::PathTooLong:
-        return QCoreApplication::translate(
-                   "WorksheetOptions",
-                   "output path of %1 bytes is too long; allowed: a path of at most "
-                   "%2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
-    case DestinationCheck::Problem::NameTooLong:
-        return QCoreApplication::translate(
-                   "WorksheetOptions", "output path holds a name of %1 bytes; allowed: names of at "
-                                       "most %2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
-    default:
-        return QCoreApplication::translate("WorksheetOptions",
-                                           "output file '%1' cannot be written (%2); allowed: a "
-                                           "writable file path or - for standard output")
-            .arg(path, DeliveryText::destinationProblem(check));
     }
+    const QString tooLong = DeliveryText::commandLineTooLong(check);
+    return !tooLong.isEmpty() ? tooLong
+                              : QCoreApplication::translate(
+                                    "WorksheetOptions",
+                                    "output file '%1' cannot be written (%2); allowed: a writable "
+                                    "file path or - for standard output")
+                                    .arg(path, DeliveryText::destinationProblem(check));
 }
 
 } // namespace
