@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <unistd.h>
 
@@ -63,16 +62,6 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
     }
 }
 
-// Painting needs fonts and a platform, never a display.
-int withPaintingApplication(int argc, char **argv, const std::function<int()> &work)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtMessages);
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
-    return work();
-}
-
 int report(const DeliveryOutcome &outcome)
 {
     const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
@@ -88,12 +77,6 @@ int report(const DeliveryOutcome &outcome)
 } // namespace
 
 int runWorksheetCommand(int argc, char **argv)
-{
-    CupsPrinterService printers;
-    return runWorksheetCommand(argc, argv, printers);
-}
-
-int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
@@ -126,15 +109,18 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
             writeText(makeSheets(options), STDOUT_FILENO,
                       QCoreApplication::translate("WorksheetCommand", "standard output")));
     }
-    // One application object at a time: the painting one loads the translations again.
+    // One application object at a time: the painting one loads the translations again. Painting
+    // needs fonts and a platform, never a display.
     texts.reset();
-    return withPaintingApplication(argc, argv, [&options, &printers] {
-        if (!options.output.isEmpty()) {
-            return report(savePdf(makeSheets(options), options.output,
-                                  options.paper.value_or(localePaper())));
-        }
-        const DeliveryOutcome printed =
-            printDocuments(printers, makeSheets(options), options.paper);
-        return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
-    });
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
+    const QGuiApplication painting(argc, argv);
+    installFontSubstitutes();
+    if (!options.output.isEmpty()) {
+        return report(
+            savePdf(makeSheets(options), options.output, options.paper.value_or(localePaper())));
+    }
+    CupsPrinterService printers;
+    const DeliveryOutcome printed = printDocuments(printers, makeSheets(options), options.paper);
+    return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
 }
