@@ -29,9 +29,7 @@ void writeOut(const QString &text, std::FILE *stream)
 // One line on standard error, whatever the reason's own punctuation.
 void say(const QString &message)
 {
-    QString line = message;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    writeOut(QStringLiteral("sumtopia: %1\n").arg(line), stderr);
+    writeOut(QStringLiteral("sumtopia: %1\n").arg(QString(message).replace(u'\n', u' ')), stderr);
 }
 
 QList<PrintDocument> makeSheets(const WorksheetOptions &options)
@@ -64,8 +62,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 
 int report(const DeliveryOutcome &outcome)
 {
-    const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
-    if (!sentence.isEmpty()) {
+    if (const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
+        !sentence.isEmpty()) {
         say(sentence);
     }
     if (outcome.succeeded()) {
@@ -89,18 +87,16 @@ int runWorksheetCommand(int argc, char **argv)
         texts.emplace(argc, argv);
     }
     const WorksheetParse parse = parseWorksheetArguments(arguments);
-    switch (parse.action) {
-    case WorksheetParse::Action::Help:
-        writeOut(worksheetUsage(), stdout);
-        return std::ferror(stdout) ? 1 : 0;
-    case WorksheetParse::Action::Version:
-        writeOut(QStringLiteral("sumtopia %1\n").arg(QStringLiteral(SUMTOPIA_VERSION)), stdout);
-        return std::ferror(stdout) ? 1 : 0;
-    case WorksheetParse::Action::Error:
+    if (parse.action == WorksheetParse::Action::Error) {
         say(parse.error);
         return 2;
-    case WorksheetParse::Action::Run:
-        break;
+    }
+    if (parse.action != WorksheetParse::Action::Run) {
+        writeOut(parse.action == WorksheetParse::Action::Help
+                     ? worksheetUsage()
+                     : QStringLiteral("sumtopia %1\n").arg(QStringLiteral(SUMTOPIA_VERSION)),
+                 stdout);
+        return std::ferror(stdout) ? 1 : 0;
     }
     const WorksheetOptions &options = parse.options;
 

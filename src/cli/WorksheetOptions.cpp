@@ -40,11 +40,9 @@ struct OptionRow {
 };
 
 // The command's options, and the context their texts are translated in.
-class Options
-{
-    Q_DECLARE_TR_FUNCTIONS(WorksheetOptions)
-public:
+struct Options {
     static const OptionRow table[];
+    Q_DECLARE_TR_FUNCTIONS(WorksheetOptions)
 };
 
 // The word that names a bad number in its message. English keeps the bare word as it always
@@ -116,12 +114,6 @@ const QStringList kQtValued =
                    "qmljsdebugger")
         .split(QLatin1Char(' '));
 
-const OptionRow &rowNamed(const QString &name)
-{
-    return *std::find_if(std::begin(Options::table), std::end(Options::table),
-                         [&name](const OptionRow &row) { return name == QLatin1String(row.name); });
-}
-
 QString dashed(const OptionRow &row)
 {
     return QStringLiteral("--") + QLatin1String(row.name);
@@ -134,24 +126,19 @@ QString withValueName(const OptionRow &row)
                          : dashed(row);
 }
 
-// "a, b or c"
-QString listed(const QStringList &names)
-{
-    //: Joins two names of a list of allowed values that is not yet at its end
-    return joinedList(names, Options::tr("%1, %2"),
-                      //: Joins the last name of a list of allowed values: "division, percent or
-                      //: percents"
-                      Options::tr("%1 or %2"));
-}
-
-// The subjects' names that `names` picks from each subject's row, in the command's order.
+// The subjects' names that `names` picks from each subject's row, in the command's order, as a
+// list "a, b or c".
 QString subjectList(QStringList (*names)(const SubjectRow &))
 {
     QStringList list;
     for (const SubjectRow &row : subjectsInCommandOrder()) {
         list += names(row);
     }
-    return listed(list);
+    //: Joins two names of a list of allowed values that is not yet at its end
+    return joinedList(list, Options::tr("%1, %2"),
+                      //: Joins the last name of a list of allowed values: "division, percent or
+                      //: percents"
+                      Options::tr("%1 or %2"));
 }
 
 // The subjects that ask about negative answers, the only ones --negatives is for.
@@ -227,11 +214,10 @@ bool isWorksheetRequest(const QStringList &arguments)
     // for the value of one of its own.
     for (const QString &argument : arguments) {
         parser.parse({kProgram, argument});
-        const QStringList names = parser.optionNames();
-        if (std::any_of(names.begin(), names.end(), [](const QString &name) {
-                return !kQtFlags.contains(name) && !kQtValued.contains(name);
-            })) {
-            return true;
+        for (const QString &name : parser.optionNames()) {
+            if (!kQtFlags.contains(name) && !kQtValued.contains(name)) {
+                return true;
+            }
         }
     }
     // Only Qt's own options, each with its value, start the window. Qt's parser would end the
@@ -260,13 +246,16 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
         parser.parse(QStringList(kProgram) + arguments.mid(0, read));
         const OptionRow *row = std::exchange(waiting, nullptr);
         if (row == nullptr) {
-            const auto alias = std::find_if(
-                std::begin(Options::table), std::end(Options::table),
-                [&argument](const OptionRow &o) { return o.alias && argument == o.alias; });
+            // An option's place holds an alias, or "--" and a name that Qt's parser knows.
             const bool named = argument.startsWith(QLatin1String("--")) &&
                                argument != QLatin1String("--") &&
                                parser.unknownOptionNames().isEmpty();
-            if (!named && alias == std::end(Options::table)) {
+            row = std::find_if(
+                std::begin(Options::table), std::end(Options::table), [&](const OptionRow &option) {
+                    return (option.alias && argument == option.alias) ||
+                           (named && parser.optionNames().constLast() == option.name);
+                });
+            if (row == std::end(Options::table)) {
                 QStringList names;
                 for (const OptionRow &option : Options::table) {
                     names.append(dashed(option));
@@ -274,7 +263,6 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
                 return failure(Options::tr("unknown option '%1'; allowed: %2")
                                    .arg(visible(argument), names.join(QStringLiteral(", "))));
             }
-            row = named ? &rowNamed(parser.optionNames().constLast()) : &*alias;
             if (row->kind == Kind::Help) {
                 return {WorksheetParse::Action::Help, {}, {}};
             }
@@ -388,7 +376,11 @@ QString worksheetUsage()
     QStringList lines;
     // The synopsis wraps at the usual terminal width, its further lines under the first option.
     QString line = usage + kProgram;
+    // A translated value name may be longer than the English one: every description then moves
+    // right together, so they still start in one column.
+    qsizetype column = kHelpColumn;
     for (const OptionRow &row : Options::table) {
+        column = std::max(column, 2 + withValueName(row).size() + 2);
         const QString item = row.required
                                  ? withValueName(row)
                                  : QLatin1Char('[') + withValueName(row) + QLatin1Char(']');
@@ -407,12 +399,6 @@ QString worksheetUsage()
              Options::tr("(starts the window)"),
          QString(), Options::tr("Makes worksheets of twenty problems without opening a window."),
          QString()};
-    // A translated value name may be longer than the English one: every description then moves
-    // right together, so they still start in one column.
-    qsizetype column = kHelpColumn;
-    for (const OptionRow &row : Options::table) {
-        column = std::max(column, 2 + withValueName(row).size() + 2);
-    }
     for (const OptionRow &row : Options::table) {
         const QStringList text = helpText(row).split(QLatin1Char('\n'));
         lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(column) +
