@@ -370,15 +370,16 @@ void tst_DrillLayout::fixedCaptions_data()
         << "frmPercent"
         << "Label4"
         << "Divide the two numbers , then drag the correct answer  to the total box." << 13;
-    QTest::addRow("exit") << "frmAddition"
-                          << "cmdExit"
-                          << "Exit" << 11;
-    QTest::addRow("next") << "frmPercent"
-                          << "cmdNext"
-                          << "Next Question" << 11;
-    QTest::addRow("back") << "frmDivision"
-                          << "cmdBack"
-                          << "Back to Menu" << 11;
+    // The three buttons every drill has, in each drill.
+    for (const char *drill :
+         {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision", "frmPercent"}) {
+        QTest::addRow("%s exit", drill) << drill << "cmdExit"
+                                        << "Exit" << 11;
+        QTest::addRow("%s next", drill) << drill << "cmdNext"
+                                        << "Next Question" << 11;
+        QTest::addRow("%s back", drill) << drill << "cmdBack"
+                                        << "Back to Menu" << 11;
+    }
     QTest::addRow("operand font") << "frmAddition"
                                   << "Label1"
                                   << "*" << 18;
