@@ -199,6 +199,10 @@ void tst_WorksheetOptions::rejected_data()
         << with(kBase, {"--output", "a\nb.pdf"})
         << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
            "path, or - for standard output";
+    QTest::addRow("newline in a repeated file name")
+        << with(kBase, {"--output", "a.pdf", "--output", "b\n.pdf"})
+        << "value 'b\\x0a.pdf' of --output holds a control character; allowed: a PDF file "
+           "path, or - for standard output";
     QTest::addRow("tab in a subject")
         << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
         << "value 'addition\\x09' of --worksheet holds a control character; allowed: " + kSubjects;
