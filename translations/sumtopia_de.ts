@@ -296,6 +296,14 @@
         <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
         <translation>Es ist kein Drucker eingerichtet; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden</translation>
     </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -579,14 +587,6 @@
     <message>
         <source>a PDF file path, or - for standard output</source>
         <translation>ein PDF-Dateipfad oder - für die Standardausgabe</translation>
-    </message>
-    <message>
-        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation>Ausgabepfad mit %1 Bytes ist zu lang; erlaubt: ein Pfad mit höchstens %2 Bytes</translation>
-    </message>
-    <message>
-        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>

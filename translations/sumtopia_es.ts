@@ -296,6 +296,14 @@
         <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
         <translation>No hay ninguna impresora configurada; puede guardar la ficha como archivo PDF</translation>
     </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>la ruta de salida de %1 bytes es demasiado larga; se admite: una ruta de %2 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>la ruta de salida contiene un nombre de %1 bytes; se admiten: nombres de %2 bytes como máximo</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -579,14 +587,6 @@
     <message>
         <source>a PDF file path, or - for standard output</source>
         <translation>una ruta de archivo PDF, o - para la salida estándar</translation>
-    </message>
-    <message>
-        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation>la ruta de salida de %1 bytes es demasiado larga; se admite: una ruta de %2 bytes como máximo</translation>
-    </message>
-    <message>
-        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation>la ruta de salida contiene un nombre de %1 bytes; se admiten: nombres de %2 bytes como máximo</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>

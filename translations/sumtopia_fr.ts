@@ -296,6 +296,14 @@
         <source>No printer is set up, so the worksheet can be saved as a PDF file instead</source>
         <translation>Aucune imprimante n’est configurée&#xa0;: la fiche peut être enregistrée en fichier PDF à la place</translation>
     </message>
+    <message>
+        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
+        <translation>le chemin de sortie de %1 octets est trop long&#xa0;; autorisé&#xa0;: un chemin de %2 octets au plus</translation>
+    </message>
+    <message>
+        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
+        <translation>le chemin de sortie contient un nom de %1 octets&#xa0;; autorisé&#xa0;: des noms de %2 octets au plus</translation>
+    </message>
 </context>
 <context>
     <name>DrillLayout</name>
@@ -579,14 +587,6 @@
     <message>
         <source>a PDF file path, or - for standard output</source>
         <translation>un chemin de fichier PDF, ou - pour la sortie standard</translation>
-    </message>
-    <message>
-        <source>output path of %1 bytes is too long; allowed: a path of at most %2 bytes</source>
-        <translation>le chemin de sortie de %1 octets est trop long&#xa0;; autorisé&#xa0;: un chemin de %2 octets au plus</translation>
-    </message>
-    <message>
-        <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
-        <translation>le chemin de sortie contient un nom de %1 octets&#xa0;; autorisé&#xa0;: des noms de %2 octets au plus</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; allowed: %2</source>

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <unistd.h>
 
@@ -30,9 +29,7 @@ void writeOut(const QString &text, std::FILE *stream)
 // One line on standard error, whatever the reason's own punctuation.
 void say(const QString &message)
 {
-    QString line = message;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    writeOut(QStringLiteral("sumtopia: %1\n").arg(line), stderr);
+    writeOut(QStringLiteral("sumtopia: %1\n").arg(QString(message).replace(u'\n', u' ')), stderr);
 }
 
 QList<PrintDocument> makeSheets(const WorksheetOptions &options)
@@ -42,8 +39,8 @@ QList<PrintDocument> makeSheets(const WorksheetOptions &options)
     Pcg32RandomSource random;
     QList<PrintDocument> documents;
     for (int i = 0; i < options.count; ++i) {
-        const Worksheet sheet = buildWorksheet(options.subject, options.grade, options.seed - 1,
-                                               random, options.negatives);
+        const Worksheet sheet = buildWorksheet(
+            options.subject, options.grade, options.seed - kLowestSeed, random, options.negatives);
         documents.append(renderWorksheet(sheet, options.answers));
         // The key is rendered from the sheet already drawn, so it takes no draws of its own
         // and the sheets after it come out as they would without keys.
@@ -63,20 +60,10 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
     }
 }
 
-// Painting needs fonts and a platform, never a display.
-int withPaintingApplication(int argc, char **argv, const std::function<int()> &work)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtMessages);
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
-    return work();
-}
-
 int report(const DeliveryOutcome &outcome)
 {
-    const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
-    if (!sentence.isEmpty()) {
+    if (const QString sentence = outcomeSentence(outcome, Reader::CommandLine);
+        !sentence.isEmpty()) {
         say(sentence);
     }
     if (outcome.succeeded()) {
@@ -89,12 +76,6 @@ int report(const DeliveryOutcome &outcome)
 
 int runWorksheetCommand(int argc, char **argv)
 {
-    CupsPrinterService printers;
-    return runWorksheetCommand(argc, argv, printers);
-}
-
-int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
-{
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -106,18 +87,16 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
         texts.emplace(argc, argv);
     }
     const WorksheetParse parse = parseWorksheetArguments(arguments);
-    switch (parse.action) {
-    case WorksheetParse::Action::Help:
-        writeOut(worksheetUsage(), stdout);
-        return std::ferror(stdout) ? 1 : 0;
-    case WorksheetParse::Action::Version:
-        writeOut(QStringLiteral("sumtopia %1\n").arg(QStringLiteral(SUMTOPIA_VERSION)), stdout);
-        return std::ferror(stdout) ? 1 : 0;
-    case WorksheetParse::Action::Error:
+    if (parse.action == WorksheetParse::Action::Error) {
         say(parse.error);
         return 2;
-    case WorksheetParse::Action::Run:
-        break;
+    }
+    if (parse.action != WorksheetParse::Action::Run) {
+        writeOut(parse.action == WorksheetParse::Action::Help
+                     ? worksheetUsage()
+                     : QStringLiteral("sumtopia %1\n").arg(QStringLiteral(SUMTOPIA_VERSION)),
+                 stdout);
+        return std::ferror(stdout) ? 1 : 0;
     }
     const WorksheetOptions &options = parse.options;
 
@@ -126,15 +105,18 @@ int runWorksheetCommand(int argc, char **argv, PrinterService &printers)
             writeText(makeSheets(options), STDOUT_FILENO,
                       QCoreApplication::translate("WorksheetCommand", "standard output")));
     }
-    // One application object at a time: the painting one loads the translations again.
+    // One application object at a time: the painting one loads the translations again. Painting
+    // needs fonts and a platform, never a display.
     texts.reset();
-    return withPaintingApplication(argc, argv, [&options, &printers] {
-        if (!options.output.isEmpty()) {
-            return report(savePdf(makeSheets(options), options.output,
-                                  options.paper.value_or(localePaper())));
-        }
-        const DeliveryOutcome printed =
-            printDocuments(printers, makeSheets(options), options.paper);
-        return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
-    });
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
+    const QGuiApplication painting(argc, argv);
+    installFontSubstitutes();
+    if (!options.output.isEmpty()) {
+        return report(
+            savePdf(makeSheets(options), options.output, options.paper.value_or(localePaper())));
+    }
+    CupsPrinterService printers;
+    const DeliveryOutcome printed = printDocuments(printers, makeSheets(options), options.paper);
+    return report(waitForJobs(printers, printed, options.waitSeconds * 1000));
 }

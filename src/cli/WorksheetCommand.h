@@ -1,10 +1,7 @@
 #pragma once
 
-class PrinterService;
-
 // Runs the program without a window: parses the worksheet options, makes the sheets and sends them
 // to a PDF file, standard output or the default printer. Returns the process exit status:
 // 0 done (or left waiting in a paused printer's queue, which it says), 1 printing or writing
 // failed, 2 bad input with nothing written.
 int runWorksheetCommand(int argc, char **argv);
-int runWorksheetCommand(int argc, char **argv, PrinterService &printers);

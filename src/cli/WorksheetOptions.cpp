@@ -1,59 +1,49 @@
 #include "cli/WorksheetOptions.h"
 
+#include "platform/Texts.h"
 #include "printing/DeliveryText.h"
 #include "printing/FileOutput.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace
 {
 
-// The table's texts, marked for the translation tools where the table writes them.
-QString said(const char *source)
-{
-    return QCoreApplication::translate("WorksheetOptions", source);
-}
-
-// How an option's value is read, and so what the parse, the messages and the help do with it.
-enum class Kind {
-    Subject,   // a name from the subject table
-    Number,    // a whole number within the row's range
-    Path,      // the output: a PDF file, or - for standard output
-    Paper,     // a paper size by name
-    Switch,    // takes no value
-    Negatives, // a switch that only the subjects asking about negative answers take
-    Help,
-    Version,
-};
-
-struct Range {
-    int lowest;
-    int highest;
-    int fallback; // the value of an option that is not required and was left out
-};
+// How an option's value is read, and so what the parse, the messages and the help do with it: a
+// name from the subject table, a whole number within the row's range, the output (a PDF file, or
+// - for standard output), a paper size by name, a switch that takes no value, the switch that
+// only the subjects asking about negative answers take, and the two that end the command.
+enum class Kind { Subject, Number, Path, Paper, Switch, Negatives, Help, Version };
 
 // One option of the command. The parse, every message, the help and the list of options all read
-// this row, so a name, a range or a sentence is changed here alone.
+// this row, so a name, a range or a sentence is changed here alone. The texts are translated
+// where they are shown.
 struct OptionRow {
-    const char *name;  // without its dashes
-    const char *alias; // a short spelling, dash included, or nullptr
+    const char *name; // without its dashes
     Kind kind;
-    bool required;
-    const char *valueName; // in the help, translated; nullptr for an option without a value
-    const char *label;     // names a number in its message, translated: "grade '7' is not allowed"
-    Range range;
-    const char *allowed; // the values a message allows; %1 and %2 are the range
-    const char *help;    // %1 and %2 the range, %3 the fallback; a line break continues in the
-                         // help's second column
-    int WorksheetOptions::*number;
-    bool WorksheetOptions::*flag;
+    const char *help; // %1 and %2 the range, %3 the fallback; a line break continues the help
+    bool WorksheetOptions::*flag = nullptr;
+    const char *alias = nullptr;     // a short spelling, dash included
+    const char *valueName = nullptr; // nullptr for an option without a value
+    const char *allowed = nullptr;   // the values a message allows; %1 and %2 are the range
+    bool required = false;
+    int lowest = 0;
+    int highest = 0;
+    int fallback = 0;            // the value of a number left out
+    const char *label = nullptr; // names a number in its message: "grade '7' is not allowed"
+    int WorksheetOptions::*number = nullptr;
 };
 
-constexpr Range kNoRange{0, 0, 0};
+// The command's options, and the context their texts are translated in.
+struct Options {
+    static const OptionRow table[];
+    Q_DECLARE_TR_FUNCTIONS(WorksheetOptions)
+};
 
 // The word that names a bad number in its message. English keeps the bare word as it always
 // has; a language that would otherwise show an English word names the option itself.
@@ -67,64 +57,55 @@ constexpr const char *kCountLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "count
 //: Names the value of --wait-seconds in "wait '-1' is not allowed"; or write the option:
 //: --wait-seconds
 constexpr const char *kWaitLabel = QT_TRANSLATE_NOOP("WorksheetOptions", "wait");
+constexpr const char *kWhole =
+    QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2");
 
-// In the order of the help. Columns: name, alias, kind, required, value name, label, range,
-// allowed, help, the number or the switch it sets.
-const OptionRow kOptions[] = {
-    {"worksheet", nullptr, Kind::Subject, true, QT_TRANSLATE_NOOP("WorksheetOptions", "SUBJECT"),
-     nullptr, kNoRange, nullptr, nullptr, nullptr, nullptr},
-    {"grade", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "N"), kGradeLabel,
-     Range{1, 6, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
-     QT_TRANSLATE_NOOP("WorksheetOptions", "grade level, %1 to %2"), &WorksheetOptions::grade,
-     nullptr},
-    {"seed", nullptr, Kind::Number, true, QT_TRANSLATE_NOOP("WorksheetOptions", "S"), kSeedLabel,
-     Range{1, 20, 0}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
-     QT_TRANSLATE_NOOP("WorksheetOptions", "seed, %1 to %2, added to every operand less one"),
-     &WorksheetOptions::seed, nullptr},
-    {"answers", nullptr, Kind::Switch, false, nullptr, nullptr, kNoRange, nullptr,
-     QT_TRANSLATE_NOOP("WorksheetOptions", "the copy with the answers filled in"), nullptr,
+// In the order of the help. Columns: name, kind, help, the switch it sets, alias, value name,
+// allowed, required, range and fallback, label, the number it sets.
+const OptionRow Options::table[] = {
+    {"worksheet", Kind::Subject, nullptr, nullptr, nullptr, QT_TR_NOOP("SUBJECT"), nullptr, true},
+    {"grade", Kind::Number, QT_TR_NOOP("grade level, %1 to %2"), nullptr, nullptr, QT_TR_NOOP("N"),
+     kWhole, true, kLowestGrade, kHighestGrade, 0, kGradeLabel, &WorksheetOptions::grade},
+    {"seed", Kind::Number, QT_TR_NOOP("seed, %1 to %2, added to every operand less one"), nullptr,
+     nullptr, QT_TR_NOOP("S"), kWhole, true, kLowestSeed, kHighestSeed, 0, kSeedLabel,
+     &WorksheetOptions::seed},
+    {"answers", Kind::Switch, QT_TR_NOOP("the copy with the answers filled in"),
      &WorksheetOptions::answers},
-    {"negatives", nullptr, Kind::Negatives, false, nullptr, nullptr, kNoRange, nullptr,
-     QT_TRANSLATE_NOOP("WorksheetOptions", "%1 only: allow negative answers"), nullptr,
+    {"negatives", Kind::Negatives, QT_TR_NOOP("%1 only: allow negative answers"),
      &WorksheetOptions::negatives},
-    {"with-key", nullptr, Kind::Switch, false, nullptr, nullptr, kNoRange, nullptr,
-     QT_TRANSLATE_NOOP("WorksheetOptions",
-                       "after each sheet, its answer copy with the same problems"),
-     nullptr, &WorksheetOptions::withKey},
-    {"count", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "K"), kCountLabel,
-     Range{1, 100, 1}, QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number from %1 to %2"),
-     QT_TRANSLATE_NOOP("WorksheetOptions", "K sheets in a row, %1 to %2 (default %3)"),
-     &WorksheetOptions::count, nullptr},
-    {"output", nullptr, Kind::Path, false, QT_TRANSLATE_NOOP("WorksheetOptions", "FILE"), nullptr,
-     kNoRange, QT_TRANSLATE_NOOP("WorksheetOptions", "a PDF file path, or - for standard output"),
-     QT_TRANSLATE_NOOP("WorksheetOptions",
-                       "write a PDF file; - writes plain text to standard output;\nwithout it the "
-                       "sheets go to the default printer, one job each"),
-     nullptr, nullptr},
-    {"wait-seconds", nullptr, Kind::Number, false, QT_TRANSLATE_NOOP("WorksheetOptions", "W"),
-     kWaitLabel, Range{0, 3600, 120},
-     QT_TRANSLATE_NOOP("WorksheetOptions", "a whole number of seconds from %1 to %2"),
-     QT_TRANSLATE_NOOP("WorksheetOptions",
-                       "how long to wait for the printer to print the jobs, %1 to %2\n(default "
-                       "%3); 0 returns once the printer has taken them"),
-     &WorksheetOptions::waitSeconds, nullptr},
-    {"paper", nullptr, Kind::Paper, false, QT_TRANSLATE_NOOP("WorksheetOptions", "SIZE"), nullptr,
-     kNoRange, QT_TRANSLATE_NOOP("WorksheetOptions", "a4 or letter"),
-     QT_TRANSLATE_NOOP("WorksheetOptions",
-                       "paper size, a4 or letter; without it a file takes the\nlocale's paper "
-                       "(LC_PAPER), a printer its own"),
-     nullptr, nullptr},
-    {"help", "-h", Kind::Help, false, nullptr, nullptr, kNoRange, nullptr,
-     QT_TRANSLATE_NOOP("WorksheetOptions", "show this help"), nullptr, nullptr},
-    {"version", nullptr, Kind::Version, false, nullptr, nullptr, kNoRange, nullptr,
-     QT_TRANSLATE_NOOP("WorksheetOptions", "show the version"), nullptr, nullptr},
+    {"with-key", Kind::Switch,
+     QT_TR_NOOP("after each sheet, its answer copy with the same problems"),
+     &WorksheetOptions::withKey},
+    {"count", Kind::Number, QT_TR_NOOP("K sheets in a row, %1 to %2 (default %3)"), nullptr,
+     nullptr, QT_TR_NOOP("K"), kWhole, false, 1, 100, 1, kCountLabel, &WorksheetOptions::count},
+    {"output", Kind::Path,
+     QT_TR_NOOP(
+         "write a PDF file; - writes plain text to standard output;\nwithout it the sheets go "
+         "to the default printer, one job each"),
+     nullptr, nullptr, QT_TR_NOOP("FILE"), QT_TR_NOOP("a PDF file path, or - for standard output")},
+    {"wait-seconds", Kind::Number,
+     QT_TR_NOOP("how long to wait for the printer to print the jobs, %1 to %2\n(default %3); 0 "
+                "returns once the printer has taken them"),
+     nullptr, nullptr, QT_TR_NOOP("W"), QT_TR_NOOP("a whole number of seconds from %1 to %2"),
+     false, 0, 3600, 120, kWaitLabel, &WorksheetOptions::waitSeconds},
+    {"paper", Kind::Paper,
+     QT_TR_NOOP(
+         "paper size, a4 or letter; without it a file takes the\nlocale's paper (LC_PAPER), a "
+         "printer its own"),
+     nullptr, nullptr, QT_TR_NOOP("SIZE"), QT_TR_NOOP("a4 or letter")},
+    {"help", Kind::Help, QT_TR_NOOP("show this help"), nullptr, "-h"},
+    {"version", Kind::Version, QT_TR_NOOP("show the version")},
 };
 
 // Where the help's second column starts.
 constexpr int kHelpColumn = 23;
 constexpr int kUsageWidth = 80;
+const QString kProgram = QStringLiteral("sumtopia");
 
-// Options of Qt's own that start the window; a value follows those in the second list.
+// Options of Qt's own that start the window; a value follows those in the second list. Qt takes
+// them out of the arguments only as it makes the window's application object, which opens the
+// window system (and ends the program where there is none), so they are named here to decide
+// before.
 const QStringList kQtFlags =
     QStringLiteral("reverse nograb dograb sync widgetcount").split(QLatin1Char(' '));
 const QStringList kQtValued =
@@ -132,31 +113,6 @@ const QStringList kQtValued =
                    "qwindowtitle title qwindowicon icon style stylesheet session display name "
                    "qmljsdebugger")
         .split(QLatin1Char(' '));
-
-const OptionRow *optionNamed(const QString &name)
-{
-    for (const OptionRow &row : kOptions) {
-        if (name == QLatin1String(row.name)) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
-const OptionRow *optionAliased(const QString &argument)
-{
-    for (const OptionRow &row : kOptions) {
-        if (row.alias != nullptr && argument == QLatin1String(row.alias)) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
-bool takesValue(const OptionRow &row)
-{
-    return row.valueName != nullptr;
-}
 
 QString dashed(const OptionRow &row)
 {
@@ -166,131 +122,66 @@ QString dashed(const OptionRow &row)
 // "--grade N", as the usage and the help show an option.
 QString withValueName(const OptionRow &row)
 {
-    return takesValue(row) ? dashed(row) + QLatin1Char(' ') + said(row.valueName) : dashed(row);
+    return row.valueName ? dashed(row) + QLatin1Char(' ') + Options::tr(row.valueName)
+                         : dashed(row);
 }
 
-QString optionList()
+// The subjects' names that `names` picks from each subject's row, in the command's order, as a
+// list "a, b or c".
+QString subjectList(QStringList (*names)(const SubjectRow &))
 {
-    QStringList names;
-    for (const OptionRow &row : kOptions) {
-        names.append(dashed(row));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-// "a, b or c"
-QString listed(const QStringList &names)
-{
-    if (names.size() < 2) {
-        return names.value(0);
-    }
-    QString list = names.first();
-    for (qsizetype i = 1; i + 1 < names.size(); ++i) {
-        //: Joins two names of a list of allowed values that is not yet at its end
-        list = QCoreApplication::translate("WorksheetOptions", "%1, %2").arg(list, names.at(i));
-    }
-    //: Joins the last name of a list of allowed values: "division, percent or percents"
-    return QCoreApplication::translate("WorksheetOptions", "%1 or %2").arg(list, names.last());
-}
-
-// Every name the command takes for a subject, as its messages list them.
-QString subjectNames()
-{
-    QStringList names;
+    QStringList list;
     for (const SubjectRow &row : subjectsInCommandOrder()) {
-        names.append(row.commandName);
-        names.append(row.otherNames);
+        list += names(row);
     }
-    return listed(names);
+    //: Joins two names of a list of allowed values that is not yet at its end
+    return joinedList(list, Options::tr("%1, %2"),
+                      //: Joins the last name of a list of allowed values: "division, percent or
+                      //: percents"
+                      Options::tr("%1 or %2"));
 }
 
 // The subjects that ask about negative answers, the only ones --negatives is for.
 QString subjectsWithNegatives()
 {
-    QStringList names;
-    for (const SubjectRow &row : subjectsInCommandOrder()) {
-        if (!row.negativesQuestion.isEmpty()) {
-            names.append(row.commandName);
-        }
-    }
-    return listed(names);
+    return subjectList([](const SubjectRow &row) {
+        return row.negativesQuestion.isEmpty() ? QStringList() : QStringList{row.commandName};
+    });
 }
 
 QString allowedValues(const OptionRow &row)
 {
-    switch (row.kind) {
-    case Kind::Subject:
-        return subjectNames();
-    case Kind::Number:
-        return said(row.allowed).arg(row.range.lowest).arg(row.range.highest);
-    default:
-        return said(row.allowed);
+    if (row.kind == Kind::Subject) {
+        return subjectList(
+            [](const SubjectRow &row) { return QStringList{row.commandName} + row.otherNames; });
     }
+    const QString allowed = Options::tr(row.allowed);
+    return row.kind == Kind::Number ? allowed.arg(row.lowest).arg(row.highest) : allowed;
 }
 
 QString helpText(const OptionRow &row)
 {
     switch (row.kind) {
     case Kind::Subject: {
-        QStringList names;
-        QStringList others;
-        for (const SubjectRow &subject : subjectsInCommandOrder()) {
-            names.append(subject.commandName);
-            others.append(subject.otherNames);
-        }
-        QString text = listed(names);
-        if (!others.isEmpty()) {
-            text +=
-                QLatin1Char('\n') +
-                QCoreApplication::translate("WorksheetOptions", "(also %1)").arg(listed(others));
-        }
-        return text;
+        const QString others = subjectList([](const SubjectRow &row) { return row.otherNames; });
+        return subjectList([](const SubjectRow &row) { return QStringList{row.commandName}; }) +
+               (others.isEmpty() ? QString()
+                                 : QLatin1Char('\n') + Options::tr("(also %1)").arg(others));
     }
     case Kind::Number: {
-        const QString text = said(row.help).arg(row.range.lowest).arg(row.range.highest);
-        return row.required ? text : text.arg(row.range.fallback);
+        const QString text = Options::tr(row.help).arg(row.lowest).arg(row.highest);
+        return row.required ? text : text.arg(row.fallback);
     }
     case Kind::Negatives:
-        return said(row.help).arg(subjectsWithNegatives());
+        return Options::tr(row.help).arg(subjectsWithNegatives());
     default:
-        return said(row.help);
+        return Options::tr(row.help);
     }
-}
-
-// Plain decimal digits of any length, leading zeros included; the value decides, not the form.
-std::optional<int> wholeNumber(const QString &text, const Range &range)
-{
-    if (text.isEmpty()) {
-        return std::nullopt;
-    }
-    qint64 value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - '0');
-        if (value > range.highest) {
-            return std::nullopt;
-        }
-    }
-    if (value < range.lowest) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
-}
-
-WorksheetParse ending(WorksheetParse::Action action)
-{
-    WorksheetParse parse;
-    parse.action = action;
-    return parse;
 }
 
 WorksheetParse failure(const QString &message)
 {
-    WorksheetParse parse = ending(WorksheetParse::Action::Error);
-    parse.error = message;
-    return parse;
+    return {WorksheetParse::Action::Error, {}, message};
 }
 
 // A control character would split the one line of the message, or hide in a file name; it is
@@ -299,227 +190,181 @@ QString visible(const QString &text)
 {
     QString result;
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-            result += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        } else {
-            result += c;
-        }
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7f;
+        result += control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : c;
     }
     return result;
-}
-
-bool hasControl(const QString &text)
-{
-    return visible(text) != text;
-}
-
-// The option's name without its dashes and value, or empty for anything that is no option.
-QString optionName(const QString &argument)
-{
-    if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
-        return argument.mid(2).section(QLatin1Char('='), 0, 0);
-    }
-    if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-        return argument.mid(1).section(QLatin1Char('='), 0, 0);
-    }
-    return QString();
-}
-
-// Why a path cannot take the sheets, or empty when it can. A name or path too long for the file
-// system is said in its own words; every other problem in the delivery's.
-QString destinationFault(const QString &path)
-{
-    const DestinationCheck check = checkDestination(path);
-    switch (check.problem) {
-    case DestinationCheck::Problem::None:
-        return QString();
-    case DestinationCheck::Problem::PathTooLong:
-        return QCoreApplication::translate(
-                   "WorksheetOptions",
-                   "output path of %1 bytes is too long; allowed: a path of at most "
-                   "%2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
-    case DestinationCheck::Problem::NameTooLong:
-        return QCoreApplication::translate(
-                   "WorksheetOptions", "output path holds a name of %1 bytes; allowed: names of at "
-                                       "most %2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
-    default:
-        return QCoreApplication::translate("WorksheetOptions",
-                                           "output file '%1' cannot be written (%2); allowed: a "
-                                           "writable file path or - for standard output")
-            .arg(path, DeliveryText::destinationProblem(check));
-    }
 }
 
 } // namespace
 
 bool isWorksheetRequest(const QStringList &arguments)
 {
-    if (arguments.isEmpty()) {
-        return false;
+    // Read as Qt reads its own options: one dash or two, a value after "=" or in the next argument.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionRow &row : Options::table) {
+        parser.addOption(QCommandLineOption(row.alias ? QStringList{row.name, row.alias + 1}
+                                                      : QStringList{row.name}));
     }
+    for (const QString &name : kQtFlags + kQtValued) {
+        parser.addOption({name, QString(), kQtValued.contains(name) ? name : QString()});
+    }
+    // An option of the command means the command wherever it stands, even where Qt would take it
+    // for the value of one of its own.
     for (const QString &argument : arguments) {
-        const QString name = optionName(argument);
-        if (optionNamed(name) != nullptr || optionAliased(QLatin1Char('-') + name) != nullptr) {
-            return true;
+        parser.parse({kProgram, argument});
+        for (const QString &name : parser.optionNames()) {
+            if (!kQtFlags.contains(name) && !kQtValued.contains(name)) {
+                return true;
+            }
         }
     }
-    // Only Qt's own options, each with its value, start the window.
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString name = optionName(arguments.at(i));
-        if (kQtFlags.contains(name)) {
-            continue;
-        }
-        if (!kQtValued.contains(name)) {
-            return true;
-        }
-        if (!arguments.at(i).contains(QLatin1Char('='))) {
-            ++i;
-        }
-    }
-    return false;
+    // Only Qt's own options, each with its value, start the window. Qt's parser would end the
+    // options at "--", which Qt itself leaves to the program like any other argument it does not
+    // know.
+    QStringList read = arguments;
+    std::replace(read.begin(), read.end(), QStringLiteral("--"), QStringLiteral("---"));
+    parser.parse(QStringList(kProgram) + read);
+    return !parser.unknownOptionNames().isEmpty() || !parser.positionalArguments().isEmpty();
 }
 
 WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 {
-    // One pass in order takes the arguments apart, so the first fault in the line is the one
-    // reported; what the values mean is judged after it, option by option in the table's order,
-    // and the rules between options come last.
-    std::array<std::optional<QString>, std::size(kOptions)> given;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const OptionRow *row = optionAliased(argument);
-        if (row == nullptr && argument.startsWith(QLatin1String("--"))) {
-            row = optionNamed(optionName(argument));
-        }
+    QCommandLineParser parser;
+    for (const OptionRow &row : Options::table) {
+        parser.addOption({row.name, QString(), row.valueName ? QString(row.valueName) : QString()});
+    }
+    // Qt's parser reads on past a fault and keeps no order between faults of different kinds, so
+    // it reads the line one argument further each time: the first reading with a fault ends at
+    // the first fault in the line. What the values mean is judged after that, option by option
+    // in the table's order, and the rules between options come last. The command has no "--" and
+    // no short options but its one alias, which Qt's parser would read otherwise.
+    const OptionRow *waiting = nullptr; // given without "=": its value is this argument
+    for (qsizetype read = 1; read <= arguments.size(); ++read) {
+        const QString &argument = arguments.at(read - 1);
+        parser.parse(QStringList(kProgram) + arguments.mid(0, read));
+        const OptionRow *row = std::exchange(waiting, nullptr);
         if (row == nullptr) {
-            return failure(
-                QCoreApplication::translate("WorksheetOptions", "unknown option '%1'; allowed: %2")
-                    .arg(visible(argument), optionList()));
-        }
-        if (row->kind == Kind::Help) {
-            return ending(WorksheetParse::Action::Help);
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString option = dashed(*row);
-        QString value;
-        if (!takesValue(*row)) {
-            if (equals > 0) {
+            // An option's place holds an alias, or "--" and a name that Qt's parser knows.
+            const bool named = argument.startsWith(QLatin1String("--")) &&
+                               argument != QLatin1String("--") &&
+                               parser.unknownOptionNames().isEmpty();
+            row = std::find_if(
+                std::begin(Options::table), std::end(Options::table), [&](const OptionRow &option) {
+                    return (option.alias && argument == option.alias) ||
+                           (named && parser.optionNames().constLast() == option.name);
+                });
+            if (row == std::end(Options::table)) {
+                QStringList names;
+                for (const OptionRow &option : Options::table) {
+                    names.append(dashed(option));
+                }
+                return failure(Options::tr("unknown option '%1'; allowed: %2")
+                                   .arg(visible(argument), names.join(QStringLiteral(", "))));
+            }
+            if (row->kind == Kind::Help) {
+                return {WorksheetParse::Action::Help, {}, {}};
+            }
+            // The only fault Qt's parser finds in a switch is a value after "=".
+            if (!row->valueName && !parser.errorText().isEmpty()) {
                 return failure(
-                    QCoreApplication::translate("WorksheetOptions",
-                                                "option %1 takes no value, but was given '%2'")
-                        .arg(option, visible(argument.mid(equals + 1))));
+                    Options::tr("option %1 takes no value, but was given '%2'")
+                        .arg(dashed(*row), visible(argument.section(QLatin1Char('='), 1))));
             }
             if (row->kind == Kind::Version) {
-                return ending(WorksheetParse::Action::Version);
-            }
-        } else {
-            if (equals > 0) {
-                value = argument.mid(equals + 1);
-            } else if (i + 1 < arguments.size() &&
-                       !arguments.at(i + 1).startsWith(QLatin1String("--"))) {
-                value = arguments.at(++i);
-            }
-            if (value.isEmpty()) {
-                return failure(
-                    QCoreApplication::translate("WorksheetOptions",
-                                                "option %1 is missing its value; allowed: %2")
-                        .arg(option, allowedValues(*row)));
-            }
-            if (hasControl(value)) {
-                return failure(QCoreApplication::translate(
-                                   "WorksheetOptions",
-                                   "value '%1' of %2 holds a control character; allowed: %3")
-                                   .arg(visible(value), option, allowedValues(*row)));
+                return {WorksheetParse::Action::Version, {}, {}};
             }
         }
-        std::optional<QString> &slot = given.at(static_cast<std::size_t>(row - kOptions));
-        if (slot) {
+        const QString name = QLatin1String(row->name);
+        const qsizetype times = parser.optionNames().count(name);
+        const QStringList values = parser.values(name);
+        // A value is the next argument unless that is an option of its own.
+        if (values.size() < times && row->valueName && read < arguments.size() &&
+            !arguments.at(read).startsWith(QLatin1String("--"))) {
+            waiting = row;
+            continue;
+        }
+        if (row->valueName && (values.size() < times || values.constLast().isEmpty())) {
+            return failure(Options::tr("option %1 is missing its value; allowed: %2")
+                               .arg(dashed(*row), allowedValues(*row)));
+        }
+        if (row->valueName && visible(values.constLast()) != values.constLast()) {
             return failure(
-                QCoreApplication::translate("WorksheetOptions",
-                                            "option %1 is given more than once; allowed: once")
-                    .arg(option));
+                Options::tr("value '%1' of %2 holds a control character; allowed: %3")
+                    .arg(visible(values.constLast()), dashed(*row), allowedValues(*row)));
         }
-        slot = value;
+        if (times > 1) {
+            return failure(
+                Options::tr("option %1 is given more than once; allowed: once").arg(dashed(*row)));
+        }
     }
+    parser.parse(QStringList(kProgram) + arguments);
 
     WorksheetParse parse;
     WorksheetOptions &options = parse.options;
     QString subjectText;
-    for (const OptionRow &row : kOptions) {
-        const std::optional<QString> &text = given.at(static_cast<std::size_t>(&row - kOptions));
-        if (!text && row.required) {
-            return failure(
-                QCoreApplication::translate("WorksheetOptions", "option %1 is missing; allowed: %2")
-                    .arg(dashed(row), allowedValues(row)));
-        }
-        switch (row.kind) {
-        case Kind::Subject:
-            if (text) {
-                const std::optional<Subject> subject = subjectFromName(*text);
-                if (!subject) {
-                    return failure(
-                        QCoreApplication::translate("WorksheetOptions",
-                                                    "unknown subject '%1' for %2; allowed: %3")
-                            .arg(*text, dashed(row), allowedValues(row)));
-                }
-                options.subject = *subject;
-                subjectText = *text;
+    for (const OptionRow &row : Options::table) {
+        const QString text = parser.value(QLatin1String(row.name));
+        if (!parser.isSet(QLatin1String(row.name))) {
+            if (row.required) {
+                return failure(Options::tr("option %1 is missing; allowed: %2")
+                                   .arg(dashed(row), allowedValues(row)));
             }
-            break;
-        case Kind::Number:
-            if (!text) {
-                options.*row.number = row.range.fallback;
-            } else if (const std::optional<int> value = wholeNumber(*text, row.range)) {
-                options.*row.number = *value;
-            } else {
-                return failure(QCoreApplication::translate("WorksheetOptions",
-                                                           "%1 '%2' is not allowed; allowed: %3")
-                                   .arg(QCoreApplication::translate("WorksheetOptions", row.label),
-                                        *text, allowedValues(row)));
+            if (row.number) {
+                options.*row.number = row.fallback;
             }
-            break;
-        case Kind::Path:
-            options.output = text.value_or(QString());
-            break;
-        case Kind::Paper:
-            if (text) {
-                options.paper = paperNamed(*text);
-                if (!options.paper) {
-                    return failure(QCoreApplication::translate(
-                                       "WorksheetOptions", "unknown paper '%1' for %2; allowed: %3")
-                                       .arg(*text, dashed(row), allowedValues(row)));
-                }
+        } else if (row.kind == Kind::Subject) {
+            const std::optional<Subject> subject = subjectFromName(text);
+            if (!subject) {
+                return failure(Options::tr("unknown subject '%1' for %2; allowed: %3")
+                                   .arg(text, dashed(row), allowedValues(row)));
             }
-            break;
-        case Kind::Switch:
-        case Kind::Negatives:
-            options.*row.flag = text.has_value();
-            break;
-        case Kind::Help:
-        case Kind::Version:
-            break;
+            options.subject = *subject;
+            subjectText = text;
+        } else if (row.kind == Kind::Number) {
+            // Plain decimal digits of any length, leading zeros included: the value decides.
+            bool fits = false;
+            const int value = text.toInt(&fits);
+            if (!fits || value < row.lowest || value > row.highest ||
+                !std::all_of(text.begin(), text.end(),
+                             [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+                return failure(Options::tr("%1 '%2' is not allowed; allowed: %3")
+                                   .arg(Options::tr(row.label), text, allowedValues(row)));
+            }
+            options.*row.number = value;
+        } else if (row.kind == Kind::Path) {
+            options.output = text;
+        } else if (row.kind == Kind::Paper) {
+            options.paper = paperNamed(text);
+            if (!options.paper) {
+                return failure(Options::tr("unknown paper '%1' for %2; allowed: %3")
+                                   .arg(text, dashed(row), allowedValues(row)));
+            }
+        } else if (row.flag) {
+            options.*row.flag = true;
         }
     }
 
-    for (const OptionRow &row : kOptions) {
+    for (const OptionRow &row : Options::table) {
         if (row.kind == Kind::Negatives && options.*row.flag &&
             subjectRow(options.subject).negativesQuestion.isEmpty()) {
-            return failure(
-                QCoreApplication::translate("WorksheetOptions",
-                                            "%1 is not allowed with '%2'; allowed with %3 only")
-                    .arg(dashed(row), subjectText, subjectsWithNegatives()));
+            return failure(Options::tr("%1 is not allowed with '%2'; allowed with %3 only")
+                               .arg(dashed(row), subjectText, subjectsWithNegatives()));
         }
     }
     // An unwritable path is bad input too, found before anything is drawn or written.
-    if (!options.output.isEmpty() && options.output != QLatin1String("-")) {
-        const QString fault = destinationFault(options.output);
-        if (!fault.isEmpty()) {
-            return failure(fault);
-        }
+    const DestinationCheck check = options.output.isEmpty() || options.output == QLatin1String("-")
+                                       ? DestinationCheck()
+                                       : checkDestination(options.output);
+    if (!check.writable()) {
+        const QString tooLong = DeliveryText::commandLineTooLong(check);
+        return failure(!tooLong.isEmpty()
+                           ? tooLong
+                           : Options::tr("output file '%1' cannot be written (%2); "
+                                         "allowed: a writable file path or - for "
+                                         "standard output")
+                                 .arg(options.output, DeliveryText::destinationProblem(check)));
     }
     return parse;
 }
@@ -527,59 +372,50 @@ WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 QString worksheetUsage()
 {
     //: Begins the help; the lines below it are indented to its width.
-    const QString usage =
-        QCoreApplication::translate("WorksheetOptions", "Usage:") + QLatin1Char(' ');
-    const QString program = QStringLiteral("sumtopia");
+    const QString usage = Options::tr("Usage:") + QLatin1Char(' ');
     QStringList lines;
     // The synopsis wraps at the usual terminal width, its further lines under the first option.
-    QString line = usage + program;
-    for (const OptionRow &row : kOptions) {
-        if (row.kind == Kind::Help || row.kind == Kind::Version) {
-            continue;
-        }
-        const QString item = row.required
-                                 ? withValueName(row)
-                                 : QLatin1Char('[') + withValueName(row) + QLatin1Char(']');
-        if (line.size() + 1 + item.size() > kUsageWidth) {
-            lines.append(line);
-            line = QString(usage.size() + program.size(), QLatin1Char(' '));
-        }
-        line += QLatin1Char(' ') + item;
-    }
-    lines.append(line);
-    lines.append(QString(usage.size(), QLatin1Char(' ')) + program + QString(12, QLatin1Char(' ')) +
-                 QCoreApplication::translate("WorksheetOptions", "(starts the window)"));
-    lines +=
-        {QString(),
-         QCoreApplication::translate(
-             "WorksheetOptions", "Makes worksheets of twenty problems without opening a window."),
-         QString()};
+    QString line = usage + kProgram;
     // A translated value name may be longer than the English one: every description then moves
     // right together, so they still start in one column.
     qsizetype column = kHelpColumn;
-    for (const OptionRow &row : kOptions) {
+    for (const OptionRow &row : Options::table) {
         column = std::max(column, 2 + withValueName(row).size() + 2);
+        const QString item = row.required
+                                 ? withValueName(row)
+                                 : QLatin1Char('[') + withValueName(row) + QLatin1Char(']');
+        if (row.kind == Kind::Help || row.kind == Kind::Version) {
+            continue;
+        }
+        if (line.size() + 1 + item.size() > kUsageWidth) {
+            lines.append(line);
+            line = QString(usage.size() + kProgram.size(), QLatin1Char(' '));
+        }
+        line += QLatin1Char(' ') + item;
     }
-    for (const OptionRow &row : kOptions) {
+    lines +=
+        {line,
+         QString(usage.size(), QLatin1Char(' ')) + kProgram + QString(12, QLatin1Char(' ')) +
+             Options::tr("(starts the window)"),
+         QString(), Options::tr("Makes worksheets of twenty problems without opening a window."),
+         QString()};
+    for (const OptionRow &row : Options::table) {
         const QStringList text = helpText(row).split(QLatin1Char('\n'));
-        lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(column - 2) +
-                     QStringLiteral("  ") + text.first());
+        lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(column) +
+                     text.first());
         for (qsizetype i = 1; i < text.size(); ++i) {
             lines.append(QString(column, QLatin1Char(' ')) + text.at(i));
         }
     }
     lines += {
         QString(),
-        QCoreApplication::translate("WorksheetOptions",
-                                    "Each option is given once, as --name VALUE or --name=VALUE."),
+        Options::tr("Each option is given once, as --name VALUE or --name=VALUE."),
         //: Broken into lines of at most 80 characters.
-        QCoreApplication::translate(
-            "WorksheetOptions",
+        Options::tr(
             "The same choices always give the same sheets. A file is replaced only once the new\n"
             "one is complete."),
         //: Broken into lines of at most 80 characters.
-        QCoreApplication::translate(
-            "WorksheetOptions",
+        Options::tr(
             "Exit status: 0 done (jobs left waiting in a printer's queue are said on standard\n"
             "error), 1 printing or writing failed, 2 bad input (nothing written)."),
     };

@@ -59,6 +59,7 @@ const MarkedText kPercentInstruction = QT_TRANSLATE_NOOP3(
 const char *const kNext = QT_TRANSLATE_NOOP("DrillLayout", "Next Question");
 //: The button that ends the whole program at once.
 const char *const kExit = QT_TRANSLATE_NOOP("DrillLayout", "Exit");
+const char *const kBack = QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu");
 
 // The operator signs, written as each language's schools write them.
 //: Operator sign: addition, between the two numbers of an addition problem.
@@ -99,8 +100,7 @@ const DrillLayout &additionLayout()
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 12, Right},
             {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 0, Centre},
             {Next, "cmdNext", kNext, 3116, 4080, 1215, 615, kDrillDefaultPoints, 2, Centre},
-            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
-             615, kDrillDefaultPoints, 1, Centre},
+            {Back, "cmdBack", kBack, 6120, 4118, 1215, 615, kDrillDefaultPoints, 1, Centre},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078, "", ""},
@@ -133,8 +133,7 @@ const DrillLayout &subtractionLayout()
             {Candidate, "lblfirst4", "", 5633, 3038, 1215, 495, 13.5, 13, Right},
             {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 1, Centre},
             {Next, "cmdNext", kNext, 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, Centre},
-            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
-             615, kDrillDefaultPoints, 2, Centre},
+            {Back, "cmdBack", kBack, 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, Centre},
         },
         {
             {"Line1", 1553, 2078, 3953, 2078, "", ""},
@@ -167,8 +166,7 @@ const DrillLayout &multiplicationLayout()
             {Candidate, "lblfirst4", "", 5753, 3038, 1215, 495, 13.5, 13, Right},
             {Exit, "cmdExit", kExit, 113, 4118, 1215, 615, kDrillDefaultPoints, 1, Centre},
             {Next, "cmdNext", kNext, 3116, 4118, 1215, 615, kDrillDefaultPoints, 3, Centre},
-            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4118, 1215,
-             615, kDrillDefaultPoints, 2, Centre},
+            {Back, "cmdBack", kBack, 6120, 4118, 1215, 615, kDrillDefaultPoints, 2, Centre},
         },
         {
             {"Line1", 1673, 2078, 4073, 2078, "", ""},
@@ -201,8 +199,7 @@ const DrillLayout &divisionLayout()
             {Candidate, "lblfirst4", "", 5633, 3098, 1215, 495, 13.5, 12, Right},
             {Exit, "cmdExit", kExit, 233, 4058, 1215, 615, kDrillDefaultPoints, 0, Centre},
             {Next, "cmdNext", kNext, 3176, 4058, 1215, 615, kDrillDefaultPoints, 2, Centre},
-            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4080, 1215,
-             615, kDrillDefaultPoints, 1, Centre},
+            {Back, "cmdBack", kBack, 6120, 4080, 1215, 615, kDrillDefaultPoints, 1, Centre},
         },
         {
             // The long-division bracket: upright stroke, bar over the dividend, slanted foot.
@@ -250,8 +247,7 @@ const DrillLayout &percentLayout()
             {Candidate, "lblfirst4", "", 5633, 3240, 1215, 495, 13.5, 13, Right},
             {Exit, "cmdExit", kExit, 233, 4440, 1215, 615, kDrillDefaultPoints, 1, Centre},
             {Next, "cmdNext", kNext, 3176, 4440, 1215, 615, kDrillDefaultPoints, 3, Centre},
-            {Back, "cmdBack", QT_TRANSLATE_NOOP("DrillLayout", "Back to Menu"), 6120, 4440, 1215,
-             615, kDrillDefaultPoints, 2, Centre},
+            {Back, "cmdBack", kBack, 6120, 4440, 1215, 615, kDrillDefaultPoints, 2, Centre},
         },
         {
             {"Line1", 1433, 2280, 5033, 2280, "", ""},

@@ -7,21 +7,8 @@
 
 GradeBand gradeBand(const QString &gradeText)
 {
-    // The text is read afresh for every comparison, in the order the bands are tried.
-    const auto equals = [&gradeText](double wanted) {
-        const std::optional<double> g = parseNumber(gradeText);
-        return g.has_value() && *g == wanted;
-    };
-    if (equals(1.0) || equals(2.0)) {
-        return GradeBand::Grades1To2;
-    }
-    if (equals(3.0) || equals(4.0)) {
-        return GradeBand::Grades3To4;
-    }
-    if (const std::optional<double> g = parseNumber(gradeText); g.has_value() && *g > 4.0) {
-        return GradeBand::Grades5To6;
-    }
-    return GradeBand::None;
+    const std::optional<double> grade = parseNumber(gradeText);
+    return grade ? gradeBandOf(*grade) : GradeBand::None;
 }
 
 bool isGradeInBand(const QString &gradeText)

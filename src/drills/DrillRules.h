@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GradeBand.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -11,10 +12,7 @@ class RandomSource;
 // The five drills' problem rules. Each rule is a pure function of the grade text and the shared
 // random source: the window stores the fields it returns and shows its captions.
 
-// The grade bands that choose the operand ranges. A grade that reads as no number, or as a number
-// that is not 1, 2, 3, 4 and not above 4 (0, negative, 1.5, 3.5), is in no band.
-enum class GradeBand { None, Grades1To2, Grades3To4, Grades5To6 };
-
+// The band of the grade prompt's answer; text that reads as no number is in no band.
 GradeBand gradeBand(const QString &gradeText);
 
 // Whether the grade prompt's answer makes a problem: a number in one of the bands. Text that is no

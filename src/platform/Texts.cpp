@@ -17,20 +17,26 @@ QLocale languageLocale()
     return languages.isEmpty() ? QLocale::system() : QLocale(languages.first());
 }
 
-QString choiceList(const QStringList &items)
+QString joinedList(const QStringList &items, const QString &between, const QString &last)
 {
     if (items.size() < 2) {
         return items.value(0);
     }
     QString list = items.first();
     for (qsizetype i = 1; i + 1 < items.size(); ++i) {
-        //: Joins two items of a list that is not yet at its end. The English design writes no
-        //: blank after the comma.
-        list = QCoreApplication::translate("Texts", "%1,%2").arg(list, items.at(i));
+        list = between.arg(list, items.at(i));
     }
-    //: Joins the last item of a list of choices. The English design writes no blank after the
-    //: comma.
-    return QCoreApplication::translate("Texts", "%1,or %2").arg(list, items.last());
+    return last.arg(list, items.last());
+}
+
+QString choiceList(const QStringList &items)
+{
+    //: Joins two items of a list that is not yet at its end. The English design writes no
+    //: blank after the comma.
+    return joinedList(items, QCoreApplication::translate("Texts", "%1,%2"),
+                      //: Joins the last item of a list of choices. The English design writes no
+                      //: blank after the comma.
+                      QCoreApplication::translate("Texts", "%1,or %2"));
 }
 
 QString upperCaseName(const QString &name, const QLocale &language)

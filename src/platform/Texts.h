@@ -15,6 +15,10 @@ QString translated(const char *context, const QString &source,
 // how text is upper-cased. The numbers follow the number locale instead.
 QLocale languageLocale();
 
+// Items joined by two whole patterns from a catalogue, "%1, %2" for the list so far and the next
+// item, "%1 or %2" for the list and its last item: a language orders and punctuates them itself.
+QString joinedList(const QStringList &items, const QString &between, const QString &last);
+
 // Choices named in a sentence, joined as the running language writes a list ending in "or":
 // "Addition,Subtraction,or Percents" as designed in English, "Addition, Subtraktion oder
 // Prozentrechnung" in German.

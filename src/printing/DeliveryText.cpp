@@ -165,6 +165,26 @@ QString destinationProblem(const DestinationCheck &check)
     return QString();
 }
 
+QString commandLineTooLong(const DestinationCheck &check)
+{
+    switch (check.problem) {
+    case DestinationCheck::Problem::PathTooLong:
+        return QCoreApplication::translate(
+                   "Delivery",
+                   "output path of %1 bytes is too long; allowed: a path of at most %2 bytes")
+            .arg(check.bytes)
+            .arg(check.limit);
+    case DestinationCheck::Problem::NameTooLong:
+        return QCoreApplication::translate(
+                   "Delivery",
+                   "output path holds a name of %1 bytes; allowed: names of at most %2 bytes")
+            .arg(check.bytes)
+            .arg(check.limit);
+    default:
+        return QString();
+    }
+}
+
 QString badDestination(const QString &path, const DestinationCheck &check)
 {
     return QCoreApplication::translate("Delivery", "%1 cannot be written: %2. Choose another "

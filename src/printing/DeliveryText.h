@@ -12,6 +12,9 @@ namespace DeliveryText
 
 // Why a path cannot be written, as a clause ("it is a folder").
 QString destinationProblem(const DestinationCheck &check);
+// A path, or a name in it, too long for the file system, as the command line's one line says
+// it: by the lengths, since the path itself would fill the line. Empty for any other problem.
+QString commandLineTooLong(const DestinationCheck &check);
 QString badDestination(const QString &path, const DestinationCheck &check);
 QString writeFailed(const QString &path, WriteStep step, int error, bool hadFile);
 QString nothingReads(const QString &path);

@@ -1,7 +1,9 @@
 #include "worksheets/TeacherAideLayout.h"
 
+#include "platform/Numbers.h"
 #include "platform/Texts.h"
 #include "worksheets/Subjects.h"
+#include "worksheets/Worksheets.h"
 
 #include <QCoreApplication>
 
@@ -80,9 +82,15 @@ QStringList teacherAideItems(TeacherAideRole list)
     switch (list) {
     case TeacherAideRole::SubjectList:
         return subjectCaptions();
-    case TeacherAideRole::GradeList:
+    case TeacherAideRole::GradeList: {
+        QStringList grades;
+        for (int grade = kLowestGrade; grade <= kHighestGrade; ++grade) {
+            grades.append(integerText(grade));
+        }
         // The first item carries a tab character, as designed.
-        return {QStringLiteral("1\t"), "2", "3", "4", "5", "6"};
+        grades.first() += QLatin1Char('\t');
+        return grades;
+    }
     default:
         // The seeds are added when the window loads.
         return {};

@@ -1,5 +1,6 @@
 #include "worksheets/Worksheets.h"
 
+#include "platform/GradeBand.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
 #include "platform/Texts.h"
@@ -177,20 +178,21 @@ void printProblemLines(PrintDocument &document, const Worksheet &sheet, const Su
 
 int worksheetRange(int grade)
 {
-    if (grade < 3) {
+    switch (gradeBandOf(grade)) {
+    case GradeBand::Grades1To2:
         return 20;
-    }
-    if (grade <= 4) {
+    case GradeBand::Grades3To4:
         return 99;
+    default:
+        return 999;
     }
-    return 999;
 }
 
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,
                          bool negativeAnswers)
 {
-    Q_ASSERT(grade >= 1 && grade <= 6);
-    Q_ASSERT(seedOffset >= 0 && seedOffset <= 19);
+    Q_ASSERT(grade >= kLowestGrade && grade <= kHighestGrade);
+    Q_ASSERT(seedOffset >= 0 && seedOffset <= kHighestSeed - kLowestSeed);
     Worksheet sheet;
     sheet.subject = subject;
     sheet.grade = grade;

@@ -29,7 +29,14 @@ struct Worksheet {
 
 constexpr int kWorksheetProblems = 20;
 
-// Operands are drawn from seedOffset to seedOffset + range - 1.
+// The grades and seeds a teacher chooses from, in the request window and on the command line. A
+// sheet is drawn with the seed's offset, the seed less kLowestSeed.
+constexpr int kLowestGrade = 1;
+constexpr int kHighestGrade = 6;
+constexpr int kLowestSeed = 1;
+constexpr int kHighestSeed = 20;
+
+// Operands are drawn from seedOffset to seedOffset + range - 1; the grade's band sets the range.
 int worksheetRange(int grade);
 
 // Draws one sheet's problems. negativeAnswers matters only to a subject that asks about them:

@@ -132,7 +132,7 @@ void frmTeacherAide::Form_Load()
     show();
     m_optNo->setChecked(true);
     m_cboSubject->setFocus();
-    for (int seed = 1; seed <= 20; ++seed) {
+    for (int seed = kLowestSeed; seed <= kHighestSeed; ++seed) {
         m_cboSeed->addItem(integerText(seed));
     }
     // The first item added to an empty list becomes current; the teacher has chosen nothing.
@@ -157,7 +157,7 @@ void frmTeacherAide::cmdSubmit_Click()
         list(choice.list)->setFocus();
     }
     if (request.grade >= 0) {
-        intGrade = toInteger(request.grade + 1);
+        intGrade = toInteger(kLowestGrade + request.grade);
     }
     if (request.seed >= 0) {
         intSeed = toInteger(request.seed);

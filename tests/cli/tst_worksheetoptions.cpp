@@ -173,6 +173,12 @@ void tst_WorksheetOptions::rejected_data()
         << with(kBase, {"-grade", "3"}) << "unknown option '-grade'; allowed: " + kOptionList;
     QTest::addRow("the short help spelled long")
         << QStringList{"--h"} << "unknown option '--h'; allowed: " + kOptionList;
+    QTest::addRow("the short help with more letters")
+        << QStringList{"-hx"} << "unknown option '-hx'; allowed: " + kOptionList;
+    QTest::addRow("no end of options")
+        << with(kBase, {"--", "--answers"}) << "unknown option '--'; allowed: " + kOptionList;
+    QTest::addRow("a lone dash") << with(kBase, {"-"})
+                                 << "unknown option '-'; allowed: " + kOptionList;
     QTest::addRow("flag with a value")
         << with(kBase, {"--answers=yes"}) << "option --answers takes no value, but was given 'yes'";
     QTest::addRow("version with a value")
@@ -192,6 +198,10 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("newline in a file name")
         << with(kBase, {"--output", "a\nb.pdf"})
         << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
+           "path, or - for standard output";
+    QTest::addRow("newline in a repeated file name")
+        << with(kBase, {"--output", "a.pdf", "--output", "b\n.pdf"})
+        << "value 'b\\x0a.pdf' of --output holds a control character; allowed: a PDF file "
            "path, or - for standard output";
     QTest::addRow("tab in a subject")
         << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
@@ -218,6 +228,9 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("a missing value before a repeated option")
         << QStringList{"--grade", "3", "--grade"}
         << "option --grade is missing its value; allowed: a whole number from 1 to 6";
+    QTest::addRow("a repeated option before a missing value")
+        << QStringList{"--grade", "3", "--grade", "4", "--count"}
+        << "option --grade is given more than once; allowed: once";
     QTest::addRow("a fault before the help")
         << QStringList{"--colour", "--help"}
         << "unknown option '--colour'; allowed: " + kOptionList;
@@ -382,6 +395,12 @@ void tst_WorksheetOptions::windowOrCommand_data()
     QTest::addRow("the key alone") << QStringList{"--with-key"} << true;
     QTest::addRow("wait seconds alone") << QStringList{"--wait-seconds=5"} << true;
     QTest::addRow("stray word") << QStringList{"addition"} << true;
+    QTest::addRow("a Qt option missing its value") << QStringList{"-platform"} << false;
+    QTest::addRow("a Qt switch given a value") << QStringList{"-reverse=1"} << false;
+    QTest::addRow("an option of the command as a Qt option's value")
+        << QStringList{"-style", "--grade"} << true;
+    QTest::addRow("-- as a Qt option's value") << QStringList{"-style", "--"} << false;
+    QTest::addRow("-- after a Qt option") << QStringList{"-style", "Fusion", "--"} << true;
 }
 
 void tst_WorksheetOptions::windowOrCommand()

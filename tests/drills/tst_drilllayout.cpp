@@ -301,8 +301,8 @@ void tst_DrillLayout::window()
     QVERIFY(w.window()->client()->y() >= w.window()->menuBar()->height());
 }
 
-// Boxes and type sizes are the screen check's; here a label, a button and the greeting keep their
-// captions.
+// Boxes and type sizes are the screen check's; here a sign, the greeting and every drill's buttons
+// keep their captions.
 void tst_DrillLayout::fixedCaptions_data()
 {
     QTest::addColumn<QString>("drill");
@@ -314,12 +314,19 @@ void tst_DrillLayout::fixedCaptions_data()
     QTest::addRow("percent is") << "frmPercent"
                                 << "Label6"
                                 << "is:";
-    QTest::addRow("back") << "frmDivision"
-                          << "cmdBack"
-                          << "Back to Menu";
     QTest::addRow("welcome") << "frmDivision"
                              << "lblIntro"
                              << "Welcome ANN!   To The Sumtopia.";
+    // The three buttons every drill has, in each drill.
+    for (const char *drill :
+         {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision", "frmPercent"}) {
+        QTest::addRow("%s exit", drill) << drill << "cmdExit"
+                                        << "Exit";
+        QTest::addRow("%s next", drill) << drill << "cmdNext"
+                                        << "Next Question";
+        QTest::addRow("%s back", drill) << drill << "cmdBack"
+                                        << "Back to Menu";
+    }
 }
 
 void tst_DrillLayout::fixedCaptions()
