@@ -36,8 +36,9 @@ public:
     int jobsFollowed() const { return static_cast<int>(m_follower.jobs().size()); }
 
 Q_SIGNALS:
-    // Anything but a printer that took the document: then each of its jobs that fails later
-    // comes as a failed outcome of its own.
+    // Anything but a printer that took the document to print it: then, and after a paused
+    // printer took it, each of its jobs that fails or is cancelled later comes as a failed
+    // outcome of its own.
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
     // A job that still waits after the notice time and that no printer is printing, once per
     // job: a Pending outcome that says
