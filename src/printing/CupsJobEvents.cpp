@@ -155,6 +155,8 @@ void CupsJobEvents::record(const QString &printer, const QList<JobEvent> &events
         if (event.jobId <= 0) {
             continue;
         }
+        bool &started = m_started[printer][event.jobId];
+        started = started || event.jobState >= IPP_JSTATE_PROCESSING;
         if (event.event == "job-progress" && !event.text.isEmpty()) {
             m_progress[printer][event.jobId] = event.text;
         }
@@ -175,6 +177,13 @@ std::optional<JobEnd> CupsJobEvents::endOf(const QString &printer, int jobId) co
     return ended->value(jobId);
 }
 
+bool CupsJobEvents::neverStarted(const QString &printer, int jobId) const
+{
+    QMutexLocker lock(&m_mutex);
+    const auto seen = m_started.constFind(printer);
+    return seen != m_started.cend() && seen->contains(jobId) && !seen->value(jobId);
+}
+
 void CupsJobEvents::cancelAll(int timeoutMs)
 {
     QMap<QString, Subscription> subscriptions;
@@ -182,6 +191,7 @@ void CupsJobEvents::cancelAll(int timeoutMs)
         QMutexLocker lock(&m_mutex);
         subscriptions.swap(m_subscriptions);
         m_ended.clear();
+        m_started.clear();
         m_progress.clear();
     }
     if (subscriptions.isEmpty()) {
@@ -213,7 +223,10 @@ JobStatus jobStanding(const JobReport &job)
             return status(JobStatus::State::Silent, job.problem);
         }
         if (!job.end) {
-            return status(JobStatus::State::Unrecorded);
+            // A job cannot print before the printer takes it; one that was gone before that was
+            // taken out of the queue.
+            return status(job.neverStarted ? JobStatus::State::Cancelled
+                                           : JobStatus::State::Unrecorded);
         }
         switch (job.end->state) {
         case IPP_JSTATE_COMPLETED:

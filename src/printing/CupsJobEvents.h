@@ -41,6 +41,9 @@ public:
     // Takes in events as read() does with the server's, in their order.
     void record(const QString &printer, const QList<JobEvent> &events);
     std::optional<JobEnd> endOf(const QString &printer, int jobId) const;
+    // The events told of the job, but never that a printer took it: a waiting job that someone
+    // cancels ends without an event of its end.
+    bool neverStarted(const QString &printer, int jobId) const;
     // Forgets what the events told and cancels the subscriptions; those not reached end with
     // their lease.
     void cancelAll(int timeoutMs);
@@ -55,6 +58,8 @@ private:
     mutable QMutex m_mutex;
     QMap<QString, Subscription> m_subscriptions;
     QMap<QString, QMap<int, JobEnd>> m_ended;
+    // Every job the events named, and whether one said the printer had taken it.
+    QMap<QString, QMap<int, bool>> m_started;
     // A job's last progress message: a failing filter or backend says its reason there, while
     // the end event's own text only points at the server's log.
     QMap<QString, QMap<int, QString>> m_progress;
@@ -70,7 +75,10 @@ struct JobReport {
     QString reasons;             // job-state-reasons
     bool tried = false;          // the printer has had the job (time-at-processing is set)
     bool eventsRead = true;
-    std::optional<JobEnd> end; // from the events, for a job the server no longer has
+    // From the events, for a job the server no longer has: how it ended, or that it was gone
+    // before the printer ever took it.
+    std::optional<JobEnd> end;
+    bool neverStarted = false;
 };
 
 // What the printer said of itself while a job waits for it.

@@ -134,6 +134,7 @@ JobReport askAboutJob(http_t *http, CupsJobEvents &events, const QString &printe
         report.problem = answerReason(Answer::Lost, clock, timeoutMs);
     } else if (report.asked == Answer::NotFound) {
         report.end = events.endOf(printer, jobId);
+        report.neverStarted = events.neverStarted(printer, jobId);
     }
     return report;
 }

@@ -115,10 +115,12 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
     follower.follow(printed.printer, printed.jobIds);
     const QDeadlineTimer deadline(waitMs);
     QList<int> unrecorded;
+    // A cancel reaches a waiting job at once and one being printed a little later, so the jobs
+    // that someone cancelled are counted until the rest have settled too.
+    QList<int> cancelled;
     while (true) {
         const QList<DeliveryOutcome> told = follower.update(
             JobFollower::ask(service, follower.jobs(), JobFollower::Asking::UntilOneFailed));
-        QList<int> cancelled;
         for (const DeliveryOutcome &one : told) {
             if (one.fault == DeliveryOutcome::Fault::JobCancelled) {
                 cancelled += one.jobIds;
@@ -128,8 +130,7 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
                 unrecorded += one.jobIds;
             }
         }
-        // Someone took the sheets back: that is the news, whatever the rest are doing.
-        if (!cancelled.isEmpty()) {
+        if (follower.isEmpty() && !cancelled.isEmpty()) {
             return settled(printed, JobFollower::cancelled(printed.printer, cancelled));
         }
         if (follower.isEmpty()) {
@@ -140,7 +141,8 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
         // Paused after it took them: they print when it is resumed, as if it had been paused
         // from the start, so there is nothing to wait for.
         const QList<JobFollower::Job> &left = follower.jobs();
-        if (std::all_of(left.cbegin(), left.cend(),
+        if (cancelled.isEmpty() &&
+            std::all_of(left.cbegin(), left.cend(),
                         [](const JobFollower::Job &job) { return job.paused; })) {
             DeliveryOutcome pending = printed;
             pending.kind = DeliveryOutcome::Kind::Pending;
@@ -153,6 +155,14 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
         QThread::msleep(static_cast<unsigned long>(
             std::max<qint64>(1, std::min<qint64>(pollMs, deadline.remainingTime()))));
     }
+    const QString stillQueued = DeliveryText::stillQueued(
+        static_cast<int>(follower.jobs().size()), printed.printer, waitMs, follower.printerSays());
+    if (!cancelled.isEmpty()) {
+        DeliveryOutcome outcome =
+            settled(printed, JobFollower::cancelled(printed.printer, cancelled));
+        outcome.reason += QLatin1Char(' ') + stillQueued;
+        return outcome;
+    }
     DeliveryOutcome outcome = printed;
     const int accepted = static_cast<int>(printed.jobIds.size());
     if (follower.serverSilent()) {
@@ -163,8 +173,7 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;
-    outcome.reason = DeliveryText::stillQueued(static_cast<int>(follower.jobs().size()),
-                                               printed.printer, waitMs, follower.printerSays());
+    outcome.reason = stillQueued;
     return outcome;
 }
 

@@ -147,6 +147,7 @@ private slots:
     void followingJobs_data();
     void followingJobs();
     void followerTurn();
+    void cancelReachesThePrintingJobLater();
     void forgottenJobs_data();
     void forgottenJobs();
     void firstReasonOfAnyJob();
@@ -595,11 +596,12 @@ void tst_Delivery::followingJobs_data()
         << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
         << "The printer \"Room12\" did not print the worksheet: Jammed. Check the printer, then "
            "print the worksheet again.";
-    QTest::addRow("cancelled while the other waits")
+    QTest::addRow("cancelled while the other waits on")
         << QList<JobStatus>{waiting, cancelled} << int(DeliveryOutcome::Kind::Failed)
         << int(DeliveryOutcome::Fault::JobCancelled)
         << "The worksheet was cancelled at the printer \"Room12\"; print it again if it is still "
-           "needed.";
+           "needed. 1 job of the printer \"Room12\" still waits in its queue after 1 second; it "
+           "prints when the printer gets to it.";
     const JobStatus paused{JobStatus::State::Paused, "paused"};
     QTest::addRow("paused after taking both")
         << QList<JobStatus>{paused, paused} << int(DeliveryOutcome::Kind::Pending)
@@ -938,6 +940,27 @@ void tst_Delivery::followerTurn()
     QVERIFY(!follower.jobs().at(1).paused);
 }
 
+// "cancel -a" ends a waiting job at once and the one being printed once its backend has stopped:
+// both are counted, and the wait ends as soon as both have.
+void tst_Delivery::cancelReachesThePrintingJobLater()
+{
+    ScriptedPrinterService printers;
+    const JobStatus stopping{JobStatus::State::Waiting, "processing-to-stop-point"};
+    const JobStatus cancelled{JobStatus::State::Cancelled, QString()};
+    printers.setJobStatuses(100, {stopping, stopping, cancelled});
+    printers.setJobStatus(101, cancelled);
+    QElapsedTimer clock;
+    clock.start();
+    const DeliveryOutcome outcome =
+        waitForJobs(printers, printDocuments(printers, sheets(2)), 10000, 10);
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::JobCancelled);
+    QCOMPARE(outcome.reason, QString("2 worksheets were cancelled at the printer \"Room12\"; "
+                                     "print them again if they are still needed."));
+    QCOMPARE(outcome.jobIds, (QList<int>{100, 101}));
+    QCOMPARE(printers.statusQueries(), 4);
+}
+
 void tst_Delivery::askingStopsAtTheFirstFailure()
 {
     ScriptedPrinterService printers;
@@ -975,12 +998,14 @@ void tst_Delivery::jobReports_data()
         report.tried = tried;
         return report;
     };
-    const auto forgotten = [](std::optional<JobEnd> end, bool eventsRead = true) {
+    const auto forgotten = [](std::optional<JobEnd> end, bool eventsRead = true,
+                              bool neverStarted = false) {
         JobReport report;
         report.asked = Answer::NotFound;
         report.problem = "The job does not exist.";
         report.end = end;
         report.eventsRead = eventsRead;
+        report.neverStarted = neverStarted;
         if (!eventsRead) {
             report.problem = "The print server (/run/cups/cups.sock) broke off the connection.";
         }
@@ -1032,6 +1057,9 @@ void tst_Delivery::jobReports_data()
         << jammed << false;
     QTest::addRow("forgotten without an event")
         << forgotten(std::nullopt) << idle << int(JobStatus::State::Unrecorded) << "" << false;
+    QTest::addRow("forgotten before the printer took it")
+        << forgotten(std::nullopt, true, true) << idle << int(JobStatus::State::Cancelled) << ""
+        << false;
     QTest::addRow("forgotten, its events unread")
         << forgotten(std::nullopt, false) << idle << silent
         << "The print server (/run/cups/cups.sock) broke off the connection." << false;
@@ -1101,29 +1129,34 @@ void tst_Delivery::jobEnds_data()
     QTest::addColumn<QList<JobEvent>>("events");
     QTest::addColumn<int>("state"); // of job 100; 0 when no end was told
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("neverStarted");
     const JobEvent processing{1, "job-state-changed", 100, IPP_JSTATE_PROCESSING, "Job started."};
     const JobEvent jammed{2, "job-progress", 100, IPP_JSTATE_PROCESSING,
                           "The paper tray is jammed"};
+    const JobEvent created{1, "job-created", 100, IPP_JSTATE_HELD, "Job created."};
     QTest::addRow("aborted, with the backend's last word")
         << QList<JobEvent>{processing,
                            jammed,
                            {3, "job-completed", 100, IPP_JSTATE_ABORTED,
                             "Job stopped due to backend errors; please consult the error_log "
                             "file for details."}}
-        << int(IPP_JSTATE_ABORTED) << "The paper tray is jammed";
+        << int(IPP_JSTATE_ABORTED) << "The paper tray is jammed" << false;
     QTest::addRow("cancelled at the printer")
         << QList<JobEvent>{processing,
                            {2, "job-completed", 100, IPP_JSTATE_CANCELED, "Job canceled by user."}}
-        << int(IPP_JSTATE_CANCELED) << "";
+        << int(IPP_JSTATE_CANCELED) << "" << false;
     QTest::addRow("completed") << QList<JobEvent>{processing,
                                                   {2, "job-completed", 100, IPP_JSTATE_COMPLETED,
                                                    "Job completed."}}
-                               << int(IPP_JSTATE_COMPLETED) << "";
-    QTest::addRow("still printing") << QList<JobEvent>{processing, jammed} << 0 << "";
+                               << int(IPP_JSTATE_COMPLETED) << "" << false;
+    QTest::addRow("still printing") << QList<JobEvent>{processing, jammed} << 0 << "" << false;
+    QTest::addRow("created, never taken by the printer")
+        << QList<JobEvent>{created} << 0 << "" << true;
+    QTest::addRow("created, then taken")
+        << QList<JobEvent>{created, processing} << 0 << "" << false;
     QTest::addRow("another job's end")
-        << QList<JobEvent>{jammed,
-                           {3, "job-completed", 101, IPP_JSTATE_CANCELED, "Job canceled by user."}}
-        << 0 << "";
+        << QList<JobEvent>{{3, "job-completed", 101, IPP_JSTATE_CANCELED, "Job canceled by user."}}
+        << 0 << "" << false;
 }
 
 void tst_Delivery::jobEnds()
@@ -1131,6 +1164,7 @@ void tst_Delivery::jobEnds()
     QFETCH(QList<JobEvent>, events);
     QFETCH(int, state);
     QFETCH(QString, reason);
+    QFETCH(bool, neverStarted);
     CupsJobEvents following;
     following.record("Room12", events);
     const std::optional<JobEnd> end = following.endOf("Room12", 100);
@@ -1139,7 +1173,9 @@ void tst_Delivery::jobEnds()
         QCOMPARE(end->state, state);
         QCOMPARE(end->reason, reason);
     }
+    QCOMPARE(following.neverStarted("Room12", 100), neverStarted);
     QVERIFY(!following.endOf("Room7", 100));
+    QVERIFY(!following.neverStarted("Room7", 100));
 }
 
 // The request window's delivery follows a sheet on a paused printer as it follows any other: it
