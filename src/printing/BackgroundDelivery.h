@@ -41,9 +41,9 @@ Q_SIGNALS:
     // outcome of its own.
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
     // A job that still waits after the notice time and that no printer is printing, once per
-    // job: a Pending outcome that says
-    // where it waits, why, and how to cancel it. It is still followed, so a later failure comes
-    // through `delivered`.
+    // job: a Pending outcome that says where it waits, why, and how to cancel it. It is still
+    // followed, so a later failure comes through `delivered`. A sheet a paused printer took was
+    // told as such at once and gets no notice.
     void stillWaiting(const DeliveryOutcome &outcome);
 
 private:
