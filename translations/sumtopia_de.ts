@@ -9,36 +9,6 @@
     </message>
 </context>
 <context>
-    <name>CupsPrinterService</name>
-    <message>
-        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
-        <translation>Die Druckbibliothek konnte nicht geladen werden (%1). Installieren Sie die CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
-    </message>
-    <message>
-        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
-        <translation>Der Druckbibliothek libcups.so.2 fehlt %1. Installieren Sie eine aktuelle CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
-    </message>
-    <message>
-        <source>The print server (%1) broke off the connection.</source>
-        <translation>Der Druckserver (%1) hat die Verbindung abgebrochen.</translation>
-    </message>
-    <message>
-        <source>No print server runs at %1.</source>
-        <translation>Unter %1 läuft kein Druckserver.</translation>
-    </message>
-    <message>
-        <source>the pages could not be drawn</source>
-        <translation>die Seiten konnten nicht gezeichnet werden</translation>
-    </message>
-    <message numerus="yes">
-        <source>The print server (%1) did not answer within %n second(s).</source>
-        <translation>
-            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunde geantwortet.</numerusform>
-            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunden geantwortet.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Delivery</name>
     <message>
         <source>no reason given</source>
@@ -185,10 +155,6 @@
         <translation>sie gehört einem anderen Benutzer, und in diesem Ordner darf nur er sie ersetzen</translation>
     </message>
     <message>
-        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
-        <translation>Unter %1 läuft kein Druckserver, daher kann nichts gedruckt werden. Starten Sie den Druckdienst (CUPS) oder speichern Sie das Arbeitsblatt als PDF-Datei.</translation>
-    </message>
-    <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
         <translation>Das Arbeitsblatt ist noch nicht gedruckt: Es wartet in der Warteschlange des Druckers „%1“ und wird gedruckt, sobald der Drucker wieder da ist. Um es abzubrechen, entfernen Sie es in den Druckereinstellungen aus der Warteschlange oder führen Sie aus: cancel %2</translation>
     </message>
@@ -303,6 +269,85 @@
     <message>
         <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
         <translation>Ausgabepfad enthält einen Namen mit %1 Bytes; erlaubt: Namen mit höchstens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Your share of the disk there (your quota) is used up; delete files you no longer need or choose another place, then try again.</source>
+        <translation>Ihr Anteil am Datenträger dort (Ihr Kontingent) ist aufgebraucht; löschen Sie Dateien, die Sie nicht mehr brauchen, oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The network folder could not be reached; check the network or choose another place, then try again.</source>
+        <translation>Der Netzwerkordner war nicht erreichbar; prüfen Sie das Netzwerk oder wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the disk there allows; choose another place, then try again.</source>
+        <translation>Die Datei ist größer, als der Datenträger dort erlaubt; wählen Sie einen anderen Ort und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Choose a shorter file name, then try again.</source>
+        <translation>Wählen Sie einen kürzeren Dateinamen und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>A folder has that name now; choose another file name, then try again.</source>
+        <translation>Ein Ordner trägt jetzt diesen Namen; wählen Sie einen anderen Dateinamen und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it or choose another file name, then try again.</source>
+        <translation>Ein anderes Programm verwendet die Datei; schließen Sie es oder wählen Sie einen anderen Dateinamen und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The computer is short of resources; close some programs, then try again.</source>
+        <translation>Dem Computer gehen die Ressourcen aus; schließen Sie einige Programme und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; no longer exists; choose another one in the printer settings or with lpoptions -d NAME, then try again.</source>
+        <translation>Den Standarddrucker „%1“ gibt es nicht mehr; wählen Sie in den Druckereinstellungen oder mit lpoptions -d NAME einen anderen und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>Unter %1 läuft kein Druckserver.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunde geantwortet.</numerusform>
+            <numerusform>Der Druckserver (%1) hat nicht innerhalb von %n Sekunden geantwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>Der Druckserver (%1) hat die Verbindung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The print server (%1) is busy and turned the request away.</source>
+        <translation>Der Druckserver (%1) ist ausgelastet und hat die Anfrage abgewiesen.</translation>
+    </message>
+    <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>Die Druckbibliothek konnte nicht geladen werden (%1). Installieren Sie die CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printing library %1 lacks %2. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>Der Druckbibliothek %1 fehlt %2. Installieren Sie eine aktuelle CUPS-Client-Bibliothek (libcups2) und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be saved as a PDF file instead; install it to print</source>
+        <translation>Die CUPS-Client-Bibliothek (libcups2) fehlt oder ist unvollständig; das Arbeitsblatt kann stattdessen als PDF-Datei gespeichert werden; installieren Sie sie, um zu drucken</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were cancelled at the printer &quot;%1&quot;; print them again if they are still needed.</source>
+        <extracomment>Someone cancelled the jobs (at the printer, with the cancel command or in the print queue settings). The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>Das Arbeitsblatt wurde am Drucker „%1“ abgebrochen; drucken Sie es noch einmal, falls es noch gebraucht wird.</numerusform>
+            <numerusform>%n Arbeitsblätter wurden am Drucker „%1“ abgebrochen; drucken Sie sie noch einmal, falls sie noch gebraucht werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <translation>Warten Sie einen Moment und versuchen Sie es dann noch einmal.</translation>
     </message>
 </context>
 <context>

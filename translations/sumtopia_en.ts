@@ -2,16 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>CupsPrinterService</name>
-    <message numerus="yes">
-        <source>The print server (%1) did not answer within %n second(s).</source>
-        <translation>
-            <numerusform>The print server (%1) did not answer within %n second.</numerusform>
-            <numerusform>The print server (%1) did not answer within %n seconds.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Delivery</name>
     <message numerus="yes">
         <source> %n job(s) had already been accepted;</source>
@@ -41,7 +31,7 @@
         <source>%1 %n job(s) had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</source>
         <extracomment>%1 is the print server&apos;s own sentence, %3 a sentence on what to do.</extracomment>
         <translation>
-            <numerusform>%1 %n job had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</numerusform>
+            <numerusform>%1 %n job had been accepted by the printer &quot;%2&quot;; whether it prints cannot be told. %3</numerusform>
             <numerusform>%1 %n jobs had been accepted by the printer &quot;%2&quot;; whether they print cannot be told. %3</numerusform>
         </translation>
     </message>
@@ -75,6 +65,21 @@
         <translation>
             <numerusform>The worksheet was sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether it printed cannot be told; look at the printer before printing it again.</numerusform>
             <numerusform>%n worksheets were sent to the printer &quot;%1&quot;, but the print server keeps no record of finished jobs, so whether they printed cannot be told; look at the printer before printing them again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>The print server (%1) did not answer within %n second.</numerusform>
+            <numerusform>The print server (%1) did not answer within %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were cancelled at the printer &quot;%1&quot;; print them again if they are still needed.</source>
+        <extracomment>Someone cancelled the jobs (at the printer, with the cancel command or in the print queue settings). The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>The worksheet was cancelled at the printer &quot;%1&quot;; print it again if it is still needed.</numerusform>
+            <numerusform>%n worksheets were cancelled at the printer &quot;%1&quot;; print them again if they are still needed.</numerusform>
         </translation>
     </message>
 </context>

@@ -9,36 +9,6 @@
     </message>
 </context>
 <context>
-    <name>CupsPrinterService</name>
-    <message>
-        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
-        <translation>No se pudo cargar la biblioteca de impresión (%1). Instale la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
-    </message>
-    <message>
-        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
-        <translation>A la biblioteca de impresión libcups.so.2 le falta %1. Instale una versión actual de la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
-    </message>
-    <message>
-        <source>The print server (%1) broke off the connection.</source>
-        <translation>El servidor de impresión (%1) cortó la conexión.</translation>
-    </message>
-    <message>
-        <source>No print server runs at %1.</source>
-        <translation>No hay ningún servidor de impresión en %1.</translation>
-    </message>
-    <message>
-        <source>the pages could not be drawn</source>
-        <translation>no se pudieron dibujar las páginas</translation>
-    </message>
-    <message numerus="yes">
-        <source>The print server (%1) did not answer within %n second(s).</source>
-        <translation>
-            <numerusform>El servidor de impresión (%1) no respondió en %n segundo.</numerusform>
-            <numerusform>El servidor de impresión (%1) no respondió en %n segundos.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Delivery</name>
     <message>
         <source>no reason given</source>
@@ -185,10 +155,6 @@
         <translation>pertenece a otro usuario, y en esta carpeta solo él puede sustituirlo</translation>
     </message>
     <message>
-        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
-        <translation>No hay ningún servidor de impresión en %1, así que no se puede imprimir nada. Inicie el servicio de impresión (CUPS) o guarde la ficha como archivo PDF.</translation>
-    </message>
-    <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
         <translation>La ficha aún no se ha imprimido: espera en la cola de la impresora «%1» y se imprimirá cuando la impresora vuelva a estar disponible. Para cancelarla, quítela de la cola de impresión en la configuración de la impresora, o ejecute: cancel %2</translation>
     </message>
@@ -303,6 +269,85 @@
     <message>
         <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
         <translation>la ruta de salida contiene un nombre de %1 bytes; se admiten: nombres de %2 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>Your share of the disk there (your quota) is used up; delete files you no longer need or choose another place, then try again.</source>
+        <translation>Su parte del disco en ese lugar (su cuota) se ha agotado; borre archivos que ya no necesite o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The network folder could not be reached; check the network or choose another place, then try again.</source>
+        <translation>No se pudo llegar a la carpeta de red; compruebe la red o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the disk there allows; choose another place, then try again.</source>
+        <translation>El archivo es más grande de lo que permite el disco en ese lugar; elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Choose a shorter file name, then try again.</source>
+        <translation>Elija un nombre de archivo más corto y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>A folder has that name now; choose another file name, then try again.</source>
+        <translation>Ahora una carpeta tiene ese nombre; elija otro nombre de archivo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it or choose another file name, then try again.</source>
+        <translation>Otro programa está usando el archivo; ciérrelo o elija otro nombre de archivo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The computer is short of resources; close some programs, then try again.</source>
+        <translation>Al ordenador le faltan recursos; cierre algunos programas y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; no longer exists; choose another one in the printer settings or with lpoptions -d NAME, then try again.</source>
+        <translation>La impresora predeterminada «%1» ya no existe; elija otra en la configuración de la impresora o con lpoptions -d NOMBRE y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>No hay ningún servidor de impresión en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>El servidor de impresión (%1) no respondió en %n segundo.</numerusform>
+            <numerusform>El servidor de impresión (%1) no respondió en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>El servidor de impresión (%1) cortó la conexión.</translation>
+    </message>
+    <message>
+        <source>The print server (%1) is busy and turned the request away.</source>
+        <translation>El servidor de impresión (%1) está ocupado y rechazó la solicitud.</translation>
+    </message>
+    <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>No se pudo cargar la biblioteca de impresión (%1). Instale la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The printing library %1 lacks %2. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>A la biblioteca de impresión %1 le falta %2. Instale una versión actual de la biblioteca cliente de CUPS (libcups2) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>no se pudieron dibujar las páginas</translation>
+    </message>
+    <message>
+        <source>The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be saved as a PDF file instead; install it to print</source>
+        <translation>La biblioteca cliente de CUPS (libcups2) falta o está incompleta; puede guardar la ficha como archivo PDF; instálela para imprimir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were cancelled at the printer &quot;%1&quot;; print them again if they are still needed.</source>
+        <extracomment>Someone cancelled the jobs (at the printer, with the cancel command or in the print queue settings). The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>La ficha se canceló en la impresora «%1»; vuelva a imprimirla si todavía la necesita.</numerusform>
+            <numerusform>Se cancelaron %n fichas en la impresora «%1»; vuelva a imprimirlas si todavía las necesita.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <translation>Espere un momento y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>

@@ -9,36 +9,6 @@
     </message>
 </context>
 <context>
-    <name>CupsPrinterService</name>
-    <message>
-        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
-        <translation>La bibliothèque d’impression n’a pas pu être chargée (%1). Installez la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
-    </message>
-    <message>
-        <source>The printing library libcups.so.2 lacks %1. Install a current CUPS client library (libcups2), then try again.</source>
-        <translation>Il manque %1 à la bibliothèque d’impression libcups.so.2. Installez une version récente de la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
-    </message>
-    <message>
-        <source>The print server (%1) broke off the connection.</source>
-        <translation>Le serveur d’impression (%1) a interrompu la connexion.</translation>
-    </message>
-    <message>
-        <source>No print server runs at %1.</source>
-        <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1.</translation>
-    </message>
-    <message>
-        <source>the pages could not be drawn</source>
-        <translation>les pages n’ont pas pu être dessinées</translation>
-    </message>
-    <message numerus="yes">
-        <source>The print server (%1) did not answer within %n second(s).</source>
-        <translation>
-            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n seconde.</numerusform>
-            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n secondes.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Delivery</name>
     <message>
         <source>no reason given</source>
@@ -185,10 +155,6 @@
         <translation>il appartient à un autre utilisateur, et dans ce dossier lui seul peut le remplacer</translation>
     </message>
     <message>
-        <source>No print server is running at %1, so nothing can be printed. Start the printing service (CUPS), or save the worksheet as a PDF file.</source>
-        <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1&#xa0;; rien ne peut donc être imprimé. Démarrez le service d’impression (CUPS) ou enregistrez la fiche en fichier PDF.</translation>
-    </message>
-    <message>
         <source>The worksheet has not printed yet: it waits in the queue of the printer &quot;%1&quot; and prints when the printer is back. To cancel it, remove it from the print queue in the printer settings, or run: cancel %2</source>
         <translation>La fiche n’est pas encore imprimée&#xa0;: elle attend dans la file de l’imprimante «&#xa0;%1&#xa0;» et sera imprimée quand l’imprimante sera de retour. Pour l’annuler, retirez-la de la file d’impression dans les réglages de l’imprimante, ou lancez&#xa0;: cancel %2</translation>
     </message>
@@ -303,6 +269,85 @@
     <message>
         <source>output path holds a name of %1 bytes; allowed: names of at most %2 bytes</source>
         <translation>le chemin de sortie contient un nom de %1 octets&#xa0;; autorisé&#xa0;: des noms de %2 octets au plus</translation>
+    </message>
+    <message>
+        <source>Your share of the disk there (your quota) is used up; delete files you no longer need or choose another place, then try again.</source>
+        <translation>Votre part du disque à cet endroit (votre quota) est épuisée ; supprimez des fichiers dont vous n’avez plus besoin ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The network folder could not be reached; check the network or choose another place, then try again.</source>
+        <translation>Le dossier réseau est injoignable ; vérifiez le réseau ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the disk there allows; choose another place, then try again.</source>
+        <translation>Le fichier est plus grand que ce que le disque à cet endroit permet ; choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Choose a shorter file name, then try again.</source>
+        <translation>Choisissez un nom de fichier plus court, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>A folder has that name now; choose another file name, then try again.</source>
+        <translation>Un dossier porte désormais ce nom ; choisissez un autre nom de fichier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it or choose another file name, then try again.</source>
+        <translation>Un autre programme utilise le fichier ; fermez-le ou choisissez un autre nom de fichier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The computer is short of resources; close some programs, then try again.</source>
+        <translation>L’ordinateur manque de ressources ; fermez quelques programmes, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; no longer exists; choose another one in the printer settings or with lpoptions -d NAME, then try again.</source>
+        <translation>L’imprimante par défaut « %1 » n’existe plus ; choisissez-en une autre dans les réglages de l’imprimante ou avec lpoptions -d NOM, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No print server runs at %1.</source>
+        <translation>Aucun serveur d’impression ne fonctionne à l’adresse %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The print server (%1) did not answer within %n second(s).</source>
+        <translation>
+            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n seconde.</numerusform>
+            <numerusform>Le serveur d’impression (%1) n’a pas répondu en %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The print server (%1) broke off the connection.</source>
+        <translation>Le serveur d’impression (%1) a interrompu la connexion.</translation>
+    </message>
+    <message>
+        <source>The print server (%1) is busy and turned the request away.</source>
+        <translation>Le serveur d’impression (%1) est occupé et a refusé la demande.</translation>
+    </message>
+    <message>
+        <source>The printing library could not be loaded (%1). Install the CUPS client library (libcups2), then try again.</source>
+        <translation>La bibliothèque d’impression n’a pas pu être chargée (%1). Installez la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The printing library %1 lacks %2. Install a current CUPS client library (libcups2), then try again.</source>
+        <translation>Il manque %2 à la bibliothèque d’impression %1. Installez une version récente de la bibliothèque cliente CUPS (libcups2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>les pages n’ont pas pu être dessinées</translation>
+    </message>
+    <message>
+        <source>The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be saved as a PDF file instead; install it to print</source>
+        <translation>La bibliothèque cliente CUPS (libcups2) est absente ou incomplète : la fiche peut être enregistrée en fichier PDF à la place ; installez-la pour imprimer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worksheet(s) were cancelled at the printer &quot;%1&quot;; print them again if they are still needed.</source>
+        <extracomment>Someone cancelled the jobs (at the printer, with the cancel command or in the print queue settings). The singular form speaks of &quot;The worksheet&quot; without its count.</extracomment>
+        <translation>
+            <numerusform>La fiche a été annulée sur l’imprimante « %1 » ; imprimez-la à nouveau si elle est encore nécessaire.</numerusform>
+            <numerusform>%n fiches ont été annulées sur l’imprimante « %1 » ; imprimez-les à nouveau si elles sont encore nécessaires.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <translation>Patientez un instant, puis réessayez.</translation>
     </message>
 </context>
 <context>

@@ -36,9 +36,19 @@ Dialogs::Answer QtDialogs::messageBox(QWidget *parent, const QString &prompt, co
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
-                                const QString &filter)
+                                const QString &filter, const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    QFileDialog dialog(parent, title, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // A desktop's own dialog asks about replacing the name as typed, and Qt adds the suffix only
+    // afterwards: "sheet" would replace sheet.pdf unasked. Qt's dialog adds it first.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 void QtDialogs::notice(QWidget *parent, const QString &message, const QString &title)

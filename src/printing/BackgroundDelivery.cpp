@@ -48,17 +48,25 @@ void BackgroundDelivery::forgetFinishedWork()
 void BackgroundDelivery::submitted(const DeliveryOutcome &outcome, const PrintDocument &document)
 {
     forgetFinishedWork();
-    if (outcome.kind != DeliveryOutcome::Kind::Printed) {
+    const bool printing = outcome.kind == DeliveryOutcome::Kind::Printed;
+    // A paused printer keeps the sheet, which may still fail or be cancelled once the printer
+    // is resumed; the teacher has been told that it waits, so it gets no waiting notice.
+    const bool paused = outcome.kind == DeliveryOutcome::Kind::Pending;
+    if (printing || paused) {
+        m_follower.follow(outcome.printer, outcome.jobIds);
+        if (printing) {
+            for (int id : outcome.jobIds) {
+                m_untold[id].start();
+            }
+        }
+        if (!m_followTimer.isActive()) {
+            m_followTimer.start();
+        }
+    } else {
         settleIfIdle();
+    }
+    if (!printing) {
         Q_EMIT delivered(outcome, document);
-        return;
-    }
-    m_follower.follow(outcome.printer, outcome.jobIds);
-    for (int id : outcome.jobIds) {
-        m_untold[id].start();
-    }
-    if (!m_followTimer.isActive()) {
-        m_followTimer.start();
     }
 }
 

@@ -36,13 +36,14 @@ public:
     int jobsFollowed() const { return static_cast<int>(m_follower.jobs().size()); }
 
 Q_SIGNALS:
-    // Anything but a printer that took the document: then each of its jobs that fails later
-    // comes as a failed outcome of its own.
+    // Anything but a printer that took the document to print it: then, and after a paused
+    // printer took it, each of its jobs that fails or is cancelled later comes as a failed
+    // outcome of its own.
     void delivered(const DeliveryOutcome &outcome, const PrintDocument &document);
     // A job that still waits after the notice time and that no printer is printing, once per
-    // job: a Pending outcome that says
-    // where it waits, why, and how to cancel it. It is still followed, so a later failure comes
-    // through `delivered`.
+    // job: a Pending outcome that says where it waits, why, and how to cancel it. It is still
+    // followed, so a later failure comes through `delivered`. A sheet a paused printer took was
+    // told as such at once and gets no notice.
     void stillWaiting(const DeliveryOutcome &outcome);
 
 private:

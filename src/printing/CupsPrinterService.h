@@ -4,15 +4,16 @@
 
 #include <memory>
 
-struct CupsFollowing;
+class CupsJobEvents;
 
 // The system's print server through libcups. Every call opens its own connection, waits at most
 // the given time for each answer and gives up rather than wait longer, so one call never takes
 // much more than twice that time. Jobs go to the server as PDF, with the paper named.
 //
-// A server may forget a job the moment it ends (PreserveJobHistory No), so before sending jobs
-// to a printer the service subscribes to its job events and reads a forgotten job's end from
-// them; the subscription lasts until the jobs are settled, renewed while they are followed.
+// The default printer is the one lp takes: LPDEST or PRINTER, else the user's lpoptions, else
+// the system's, else the server's. Before sending jobs to a printer the service subscribes to its
+// job events (CupsJobEvents), so that a job a server forgets as it ends is still told; the
+// subscription lasts until the jobs are settled.
 class CupsPrinterService final : public PrinterService
 {
 public:
@@ -26,5 +27,5 @@ public:
 
 private:
     int m_timeoutMs;
-    std::unique_ptr<CupsFollowing> m_following;
+    std::unique_ptr<CupsJobEvents> m_events;
 };

@@ -7,26 +7,55 @@
 #include <QThread>
 #include <algorithm>
 
+namespace
+{
+
+// A lookup that found nothing to print on, or no server to ask; nothing when printing can go on.
+std::optional<DeliveryOutcome> cannotSubmit(const PrinterLookup &printer)
+{
+    using Fault = DeliveryOutcome::Fault;
+    std::optional<DeliveryOutcome> outcome;
+    switch (printer.state) {
+    case PrinterLookup::State::Ready:
+    case PrinterLookup::State::Paused:
+        return outcome;
+    case PrinterLookup::State::None:
+        outcome = DeliveryOutcome::failed(Fault::NoPrinter, DeliveryText::noPrinter());
+        break;
+    case PrinterLookup::State::Gone:
+        outcome =
+            DeliveryOutcome::failed(Fault::PrinterGone, DeliveryText::printerGone(printer.name));
+        break;
+    case PrinterLookup::State::NoServer:
+        outcome = DeliveryOutcome::failed(Fault::NoServer, DeliveryText::noServer(printer.name));
+        break;
+    case PrinterLookup::State::NoLibrary:
+        outcome = DeliveryOutcome::failed(Fault::NoLibrary, printer.reason);
+        break;
+    case PrinterLookup::State::Busy:
+        outcome = DeliveryOutcome::failed(Fault::ServerBusy,
+                                          DeliveryText::serverBusy(printer.reason, 0, 0));
+        break;
+    case PrinterLookup::State::Silent:
+        outcome = DeliveryOutcome::failed(Fault::ServerSilent,
+                                          DeliveryText::serverSilent(printer.reason, 0, 0));
+        break;
+    }
+    outcome->printer = printer.name;
+    return outcome;
+}
+
+} // namespace
+
 DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocument> &documents,
                                const std::optional<Paper> &paper)
 {
     PrinterLookup printer = service.defaultPrinter();
-    if (printer.state == PrinterLookup::State::None) {
-        return DeliveryOutcome::failed(DeliveryOutcome::Fault::NoPrinter,
-                                       DeliveryText::noPrinter());
-    }
-    if (printer.state == PrinterLookup::State::NoServer) {
-        DeliveryOutcome outcome = DeliveryOutcome::failed(DeliveryOutcome::Fault::NoServer,
-                                                          DeliveryText::noServer(printer.name));
-        outcome.printer = printer.name;
-        return outcome;
+    if (const std::optional<DeliveryOutcome> refused = cannotSubmit(printer)) {
+        return *refused;
     }
     if (paper) {
         printer.paper = *paper;
-    }
-    if (printer.state == PrinterLookup::State::Silent) {
-        return DeliveryOutcome::failed(DeliveryOutcome::Fault::ServerSilent,
-                                       DeliveryText::serverSilent(printer.reason, 0, 0));
     }
     DeliveryOutcome outcome;
     outcome.printer = printer.name;
@@ -39,12 +68,20 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
         const int accepted = static_cast<int>(outcome.jobIds.size());
         const int unsent = static_cast<int>(documents.size()) - accepted;
         outcome.kind = DeliveryOutcome::Kind::Failed;
-        if (job.state == JobSubmission::State::Silent) {
+        switch (job.state) {
+        case JobSubmission::State::Silent:
             outcome.fault = DeliveryOutcome::Fault::ServerSilent;
             outcome.reason = DeliveryText::serverSilent(job.reason, accepted, unsent);
-        } else {
+            break;
+        case JobSubmission::State::Busy:
+            outcome.fault = DeliveryOutcome::Fault::ServerBusy;
+            outcome.reason = DeliveryText::serverBusy(job.reason, accepted, unsent);
+            break;
+        case JobSubmission::State::Refused:
+        case JobSubmission::State::Accepted:
             outcome.fault = DeliveryOutcome::Fault::Refused;
             outcome.reason = DeliveryText::refused(printer.name, job.reason, accepted, unsent);
+            break;
         }
         return outcome;
     }
@@ -60,6 +97,14 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
 namespace
 {
 
+// The outcome once the jobs' fate is known, with the printed outcome's printer and jobs.
+DeliveryOutcome settled(const DeliveryOutcome &printed, DeliveryOutcome told)
+{
+    told.printer = printed.printer;
+    told.jobIds = printed.jobIds;
+    return told;
+}
+
 DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
                            int pollMs)
 {
@@ -69,34 +114,54 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
     JobFollower follower;
     follower.follow(printed.printer, printed.jobIds);
     const QDeadlineTimer deadline(waitMs);
-    int unrecorded = 0;
+    QList<int> unrecorded;
+    // A cancel reaches a waiting job at once and one being printed a little later, so the jobs
+    // that someone cancelled are counted until the rest have settled too.
+    QList<int> cancelled;
     while (true) {
         const QList<DeliveryOutcome> told = follower.update(
             JobFollower::ask(service, follower.jobs(), JobFollower::Asking::UntilOneFailed));
         for (const DeliveryOutcome &one : told) {
-            if (!one.succeeded()) {
-                DeliveryOutcome failed = printed;
-                failed.kind = DeliveryOutcome::Kind::Failed;
-                failed.fault = DeliveryOutcome::Fault::JobFailed;
-                failed.reason = one.reason;
-                return failed;
+            if (one.fault == DeliveryOutcome::Fault::JobCancelled) {
+                cancelled += one.jobIds;
+            } else if (!one.succeeded()) {
+                return settled(printed, one);
+            } else {
+                unrecorded += one.jobIds;
             }
-            unrecorded += static_cast<int>(one.jobIds.size());
+        }
+        if (follower.isEmpty() && !cancelled.isEmpty()) {
+            return settled(printed, JobFollower::cancelled(printed.printer, cancelled));
         }
         if (follower.isEmpty()) {
-            if (unrecorded == 0) {
-                return printed;
-            }
-            DeliveryOutcome sent = printed;
-            sent.kind = DeliveryOutcome::Kind::Sent;
-            sent.reason = DeliveryText::sentWithoutRecord(printed.printer, unrecorded);
-            return sent;
+            return unrecorded.isEmpty()
+                       ? printed
+                       : settled(printed, JobFollower::sent(printed.printer, unrecorded));
+        }
+        // Paused after it took them: they print when it is resumed, as if it had been paused
+        // from the start, so there is nothing to wait for.
+        const QList<JobFollower::Job> &left = follower.jobs();
+        if (cancelled.isEmpty() &&
+            std::all_of(left.cbegin(), left.cend(),
+                        [](const JobFollower::Job &job) { return job.paused; })) {
+            DeliveryOutcome pending = printed;
+            pending.kind = DeliveryOutcome::Kind::Pending;
+            pending.reason = DeliveryText::paused(printed.printer, static_cast<int>(left.size()));
+            return pending;
         }
         if (deadline.hasExpired()) {
             break;
         }
         QThread::msleep(static_cast<unsigned long>(
             std::max<qint64>(1, std::min<qint64>(pollMs, deadline.remainingTime()))));
+    }
+    const QString stillQueued = DeliveryText::stillQueued(
+        static_cast<int>(follower.jobs().size()), printed.printer, waitMs, follower.printerSays());
+    if (!cancelled.isEmpty()) {
+        DeliveryOutcome outcome =
+            settled(printed, JobFollower::cancelled(printed.printer, cancelled));
+        outcome.reason += QLatin1Char(' ') + stillQueued;
+        return outcome;
     }
     DeliveryOutcome outcome = printed;
     const int accepted = static_cast<int>(printed.jobIds.size());
@@ -108,9 +173,7 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
         return outcome;
     }
     outcome.kind = DeliveryOutcome::Kind::Pending;
-    outcome.reason =
-        DeliveryText::stillQueued(static_cast<int>(follower.jobs().size()), printed.printer,
-                                  (waitMs + 999) / 1000, follower.printerSays());
+    outcome.reason = stillQueued;
     return outcome;
 }
 

@@ -17,10 +17,14 @@ struct DeliveryOutcome {
     enum class Fault {
         None,
         NoPrinter,      // nothing to print on; a file is the way out
+        PrinterGone,    // the default printer no longer exists (`printer` names it)
         NoServer,       // no print server runs (`printer` says where it was looked for)
+        NoLibrary,      // the CUPS client library cannot be used
         ServerSilent,   // the print server did not answer in time
+        ServerBusy,     // the print server answered that it cannot take requests now
         Refused,        // the queue would not take the job
-        JobFailed,      // the job was taken, then aborted, cancelled or stopped
+        JobFailed,      // the job was taken, then aborted, stopped or held
+        JobCancelled,   // the job was taken, then someone cancelled it
         BadDestination, // the file name itself is wrong (a folder, a link loop): nothing written
         WriteFailed,    // writing failed; the old file, if any, is unchanged
     };
@@ -33,6 +37,12 @@ struct DeliveryOutcome {
     QString reason; // what happened and what to do, as one sentence or two
 
     bool succeeded() const { return kind != Kind::Failed; }
+    // Nothing can be printed on this machine until someone installs or starts something, so a
+    // file is the only way to the worksheet; a printer that is gone or a busy server is not that.
+    bool cannotPrint() const
+    {
+        return fault == Fault::NoPrinter || fault == Fault::NoServer || fault == Fault::NoLibrary;
+    }
     static DeliveryOutcome failed(Fault fault, const QString &reason)
     {
         DeliveryOutcome outcome;

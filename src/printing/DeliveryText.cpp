@@ -28,6 +28,13 @@ QString clause(QString reason)
     return reason.isEmpty() ? QCoreApplication::translate("Delivery", "no reason given") : reason;
 }
 
+// A time limit said in whole seconds, rounded up: a wait of 1.5 seconds is told as 2, so the
+// teacher never reads a shorter wait than the program gave.
+int wholeSeconds(int milliseconds)
+{
+    return (milliseconds + 999) / 1000;
+}
+
 QString checkServer()
 {
     return QCoreApplication::translate(
@@ -77,20 +84,25 @@ QString sentSoFar(int accepted, int unsent)
 }
 
 // What to do about a failed write: the advice follows the cause, so a full disk is not
-// answered with a permission hint, nor a refused permission with "free some space".
+// answered with a permission hint, nor a refused permission with "free some space". Each error
+// that opening, writing, flushing, closing or renaming a file can give has its row.
 QString writeAdvice(int error)
 {
     switch (error) {
     case ENOSPC:
-    case EDQUOT:
         return QCoreApplication::translate(
             "Delivery", "Free some space or choose another place, then try again.");
+    case EDQUOT:
+        return QCoreApplication::translate(
+            "Delivery", "Your share of the disk there (your quota) is used up; delete files you "
+                        "no longer need or choose another place, then try again.");
     case EACCES:
     case EPERM:
         return QCoreApplication::translate(
             "Delivery", "Choose a place where you may write, or ask for permission to write "
                         "there, then try again.");
     case ENOENT:
+    case ENOTDIR:
         return QCoreApplication::translate(
             "Delivery", "The folder is gone; choose a folder that exists, then try again.");
     case EIO:
@@ -100,11 +112,45 @@ QString writeAdvice(int error)
             "Delivery",
             "The disk may have been removed or failed; check it or choose another place, then "
             "try again.");
+    case ESTALE:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENOTCONN:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case EREMOTEIO:
+        return QCoreApplication::translate(
+            "Delivery", "The network folder could not be reached; check the network or choose "
+                        "another place, then try again.");
     case EROFS:
         return QCoreApplication::translate(
             "Delivery",
             "The disk there takes no changes (it is read-only); choose another place, then try "
             "again.");
+    case EFBIG:
+        return QCoreApplication::translate(
+            "Delivery", "The file is larger than the disk there allows; choose another place, "
+                        "then try again.");
+    case ENAMETOOLONG:
+        return QCoreApplication::translate("Delivery",
+                                           "Choose a shorter file name, then try again.");
+    case EISDIR:
+        return QCoreApplication::translate(
+            "Delivery", "A folder has that name now; choose another file name, then try again.");
+    case EBUSY:
+    case ETXTBSY:
+        return QCoreApplication::translate(
+            "Delivery", "Another program is using the file; close it or choose another file "
+                        "name, then try again.");
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM:
+        return QCoreApplication::translate(
+            "Delivery", "The computer is short of resources; close some programs, then try "
+                        "again.");
     default:
         break;
     }
@@ -228,12 +274,60 @@ QString noPrinter()
     return QCoreApplication::translate("Delivery", "No printer is set up.");
 }
 
-QString noServer(const QString &server)
+QString printerGone(const QString &printer)
 {
     return QCoreApplication::translate(
-               "Delivery", "No print server is running at %1, so nothing can be printed. Start "
-                           "the printing service (CUPS), or save the worksheet as a PDF file.")
+               "Delivery", "The default printer \"%1\" no longer exists; choose another one in "
+                           "the printer settings or with lpoptions -d NAME, then try again.")
+        .arg(printer);
+}
+
+QString noServer(const QString &server)
+{
+    return QCoreApplication::translate("Delivery", "No print server runs at %1.").arg(server);
+}
+
+QString noAnswer(const QString &server, int waitedMs)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "The print server (%1) did not answer within %n second(s).",
+                                       nullptr, wholeSeconds(waitedMs))
         .arg(server);
+}
+
+QString connectionBroken(const QString &server)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "The print server (%1) broke off the connection.")
+        .arg(server);
+}
+
+QString busyServer(const QString &server)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "The print server (%1) is busy and turned the request away.")
+        .arg(server);
+}
+
+QString libraryMissing(const QString &loaderSays)
+{
+    return QCoreApplication::translate("Delivery", "The printing library could not be loaded (%1). "
+                                                   "Install the CUPS client library (libcups2), "
+                                                   "then try again.")
+        .arg(loaderSays);
+}
+
+QString libraryIncomplete(const QString &library, const QString &missingCalls)
+{
+    return QCoreApplication::translate("Delivery",
+                                       "The printing library %1 lacks %2. Install a current CUPS "
+                                       "client library (libcups2), then try again.")
+        .arg(library, missingCalls);
+}
+
+QString printerPagesNotDrawn()
+{
+    return QCoreApplication::translate("Delivery", "the pages could not be drawn");
 }
 
 QString pdfOffer(DeliveryOutcome::Fault fault)
@@ -242,6 +336,11 @@ QString pdfOffer(DeliveryOutcome::Fault fault)
         return QCoreApplication::translate(
             "Delivery", "The printing service is not running, so the worksheet can be saved as a "
                         "PDF file instead; start the service to print");
+    }
+    if (fault == DeliveryOutcome::Fault::NoLibrary) {
+        return QCoreApplication::translate(
+            "Delivery", "The CUPS client library (libcups2) is missing or incomplete, so the "
+                        "worksheet can be saved as a PDF file instead; install it to print");
     }
     return QCoreApplication::translate(
         "Delivery", "No printer is set up, so the worksheet can be saved as a PDF file instead");
@@ -256,6 +355,17 @@ QString sentWithoutRecord(const QString &printer, int jobs)
                "record of finished jobs, so whether they printed cannot be told; look at the "
                "printer before printing them again.",
                nullptr, jobs)
+        .arg(printer);
+}
+
+QString cancelled(const QString &printer, int jobs)
+{
+    //: Someone cancelled the jobs (at the printer, with the cancel command or in the print
+    //: queue settings). The singular form speaks of "The worksheet" without its count.
+    return QCoreApplication::translate("Delivery",
+                                       "%n worksheet(s) were cancelled at the printer \"%1\"; "
+                                       "print them again if they are still needed.",
+                                       nullptr, jobs)
         .arg(printer);
 }
 
@@ -281,6 +391,12 @@ QString stillWaiting(const QString &printer, int jobId, const QString &printerSa
 QString serverSilent(const QString &reason, int accepted, int unsent)
 {
     return reason + sentSoFar(accepted, unsent) + QLatin1Char(' ') + checkServer();
+}
+
+QString serverBusy(const QString &reason, int accepted, int unsent)
+{
+    return reason + sentSoFar(accepted, unsent) + QLatin1Char(' ') +
+           QCoreApplication::translate("Delivery", "Wait a moment, then try again.");
 }
 
 QString refused(const QString &printer, const QString &reason, int accepted, int unsent)
@@ -334,12 +450,12 @@ QString silentAfterAccepting(const QString &reason, int accepted, const QString 
         .arg(reason, printer, checkServer());
 }
 
-QString stillQueued(int waiting, const QString &printer, int seconds, const QString &printerSays)
+QString stillQueued(int waiting, const QString &printer, int waitedMs, const QString &printerSays)
 {
     //: How long the program waited for the printer; put into the sentences on jobs still waiting
     //: in its queue ("after %2").
-    const QString waited =
-        QCoreApplication::translate("Delivery", "%n second(s)", "time waited", seconds);
+    const QString waited = QCoreApplication::translate("Delivery", "%n second(s)", "time waited",
+                                                       wholeSeconds(waitedMs));
     if (printerSays.isEmpty()) {
         return QCoreApplication::translate("Delivery",
                                            "%n job(s) of the printer \"%1\" still wait(s) in its "
@@ -392,18 +508,18 @@ QString outcomeSentence(const DeliveryOutcome &outcome, Reader reader)
             return outcome.reason;
         }
     }
-    switch (outcome.fault) {
-    case Fault::NoPrinter:
-    case Fault::NoServer:
+    if (outcome.cannotPrint()) {
         return QString();
+    }
+    switch (outcome.fault) {
     case Fault::BadDestination:
     case Fault::WriteFailed:
         return QCoreApplication::translate("Delivery", "The worksheet was not saved. %1")
             .arg(outcome.reason);
-    case Fault::None:
-    case Fault::ServerSilent:
-    case Fault::Refused:
-    case Fault::JobFailed:
+    case Fault::JobCancelled:
+        // Says itself what became of the worksheet.
+        return outcome.reason;
+    default:
         break;
     }
     return QCoreApplication::translate("Delivery", "The worksheet was not printed. %1")

@@ -5,7 +5,7 @@
 namespace
 {
 
-enum class Standing { Printed, Unrecorded, Failed, Waiting };
+enum class Standing { Printed, Unrecorded, Failed, Cancelled, Waiting };
 
 Standing standing(const JobStatus &status)
 {
@@ -18,7 +18,10 @@ Standing standing(const JobStatus &status)
     case JobStatus::State::Stopped:
     case JobStatus::State::Held:
         return Standing::Failed;
+    case JobStatus::State::Cancelled:
+        return Standing::Cancelled;
     case JobStatus::State::Waiting:
+    case JobStatus::State::Paused:
     case JobStatus::State::Silent:
         // A server that is busy or restarting is asked again at the next turn.
         break;
@@ -26,13 +29,36 @@ Standing standing(const JobStatus &status)
     return Standing::Waiting;
 }
 
+DeliveryOutcome ended(DeliveryOutcome outcome, const QString &printer, const QList<int> &jobIds)
+{
+    outcome.printer = printer;
+    outcome.jobIds = jobIds;
+    return outcome;
+}
+
 } // namespace
 
 void JobFollower::follow(const QString &printer, const QList<int> &jobIds)
 {
     for (int id : jobIds) {
-        m_jobs.append({printer, id, QString(), false});
+        m_jobs.append({printer, id, QString(), false, false});
     }
+}
+
+DeliveryOutcome JobFollower::sent(const QString &printer, const QList<int> &jobIds)
+{
+    DeliveryOutcome outcome;
+    outcome.kind = DeliveryOutcome::Kind::Sent;
+    outcome.reason = DeliveryText::sentWithoutRecord(printer, static_cast<int>(jobIds.size()));
+    return ended(outcome, printer, jobIds);
+}
+
+DeliveryOutcome JobFollower::cancelled(const QString &printer, const QList<int> &jobIds)
+{
+    return ended(
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::JobCancelled,
+                                DeliveryText::cancelled(printer, static_cast<int>(jobIds.size()))),
+        printer, jobIds);
 }
 
 QList<JobStatus> JobFollower::ask(PrinterService &service, const QList<Job> &jobs, Asking asking)
@@ -65,23 +91,17 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
         switch (standing(status)) {
         case Standing::Printed:
             break;
-        case Standing::Unrecorded: {
-            DeliveryOutcome sent;
-            sent.kind = DeliveryOutcome::Kind::Sent;
-            sent.reason = DeliveryText::sentWithoutRecord(job.printer, 1);
-            sent.printer = job.printer;
-            sent.jobIds = {job.id};
-            told.append(sent);
+        case Standing::Unrecorded:
+            told.append(sent(job.printer, {job.id}));
             break;
-        }
-        case Standing::Failed: {
-            DeliveryOutcome failed = DeliveryOutcome::failed(
-                DeliveryOutcome::Fault::JobFailed, DeliveryText::jobFailed(job.printer, status));
-            failed.printer = job.printer;
-            failed.jobIds = {job.id};
-            told.append(failed);
+        case Standing::Failed:
+            told.append(ended(DeliveryOutcome::failed(DeliveryOutcome::Fault::JobFailed,
+                                                      DeliveryText::jobFailed(job.printer, status)),
+                              job.printer, {job.id}));
             break;
-        }
+        case Standing::Cancelled:
+            told.append(cancelled(job.printer, {job.id}));
+            break;
         case Standing::Waiting:
             if (status.state == JobStatus::State::Silent) {
                 m_silent = true;
@@ -89,6 +109,7 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
             } else {
                 job.says = status.reason;
                 job.printing = status.printing;
+                job.paused = status.state == JobStatus::State::Paused;
                 if (printerSays.isEmpty()) {
                     printerSays = status.reason;
                 }

@@ -17,10 +17,13 @@ public:
         int id = 0;
         QString says;          // the reason the server last gave for keeping it waiting
         bool printing = false; // the printer has it and prints it
+        bool paused = false;   // it waits for a paused printer to be resumed
     };
     enum class Asking {
         EveryJob,
-        UntilOneFailed, // the first failure is what gets told, so the rest need no asking
+        // The first failure is what gets told, so the rest need no asking. Cancelled jobs do not
+        // stop the asking: one cancel often takes every job of a queue, and all are counted.
+        UntilOneFailed,
     };
 
     void follow(const QString &printer, const QList<int> &jobIds);
@@ -31,10 +34,15 @@ public:
     static QList<JobStatus> ask(PrinterService &service, const QList<Job> &jobs, Asking asking);
 
     // Takes the answers for the first jobs, in order; jobs that were not asked about (followed
-    // since, or after a failure) stay. A printed job is forgotten, and so is one that failed: it
-    // comes back as a failed outcome that says why. A job the server forgot without saying how
-    // it ended comes back as a Sent outcome.
+    // since, or after a failure) stay. A printed job is forgotten, and so is one that failed or
+    // was cancelled: it comes back as a failed outcome that says why. A job the server forgot
+    // without saying how it ended comes back as a Sent outcome.
     QList<DeliveryOutcome> update(const QList<JobStatus> &answers);
+
+    // The outcomes of jobs that ended so, with their sentence: sent to a server that keeps no
+    // record, or cancelled by someone.
+    static DeliveryOutcome sent(const QString &printer, const QList<int> &jobIds);
+    static DeliveryOutcome cancelled(const QString &printer, const QList<int> &jobIds);
 
     // From the last update: whether the server did not answer about a job.
     bool serverSilent() const { return m_silent; }

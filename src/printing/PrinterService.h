@@ -8,14 +8,18 @@
 // The default printer as the print server describes it at the moment of asking.
 struct PrinterLookup {
     enum class State {
-        Ready,    // takes jobs and prints them
-        Paused,   // takes jobs, which wait until the printer is resumed
-        None,     // no printer is set up
-        NoServer, // no print server runs where the system looks for it
-        Silent,   // the print server did not answer in time
+        Ready,     // takes jobs and prints them
+        Paused,    // takes jobs, which wait until the printer is resumed
+        None,      // no printer is set up
+        Gone,      // the user's default names a printer that no longer exists
+        NoServer,  // no print server runs where the system looks for it
+        NoLibrary, // the CUPS client library is missing or lacks calls (`reason` says which)
+        Busy,      // the print server answered that it cannot take requests now
+        Silent,    // the print server did not answer in time
     };
     State state = State::None;
-    QString name;   // the printer; for NoServer, where the server was looked for
+    // The printer (for Gone, the one that is gone); for NoServer, where the server was looked for.
+    QString name;
     QString reason; // the server's own words, when it gave any
     // The paper the jobs are made for: the user's or the system's options for this printer, else
     // the printer's default media; unknown when neither says. A caller may choose another.
@@ -24,7 +28,7 @@ struct PrinterLookup {
 
 // What the queue said to one job when it was sent.
 struct JobSubmission {
-    enum class State { Accepted, Refused, Silent };
+    enum class State { Accepted, Refused, Busy, Silent };
     State state = State::Refused;
     int jobId = 0;
     QString reason;
@@ -33,12 +37,16 @@ struct JobSubmission {
 // Where one accepted job stands.
 struct JobStatus {
     enum class State {
-        Waiting, // queued or being printed
-        Done,    // completed
-        Failed,  // aborted or cancelled by the server
-        Stopped, // held in the queue of a printer that has stopped
-        Held,    // held by the server, which tries the printer again later
-        Silent,  // the server did not answer in time
+        Waiting,   // queued or being printed
+        Done,      // completed
+        Failed,    // aborted by the server
+        Cancelled, // someone cancelled it: at the printer, with cancel, in the print settings
+        Stopped,   // the printer stopped on it; it stays in the queue
+        Held,      // held by the server, which tries the printer again later
+        // Queued for a paused printer that has not had it yet: it prints once the printer is
+        // resumed, so it is waiting, not failing.
+        Paused,
+        Silent, // the server did not answer in time, or was too busy to
         // Gone from a server that keeps no record of finished jobs, with no word of how it
         // ended: it was sent and may well have printed.
         Unrecorded,

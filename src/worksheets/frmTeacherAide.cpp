@@ -235,8 +235,7 @@ void frmTeacherAide::tell(const QString &message)
 
 void frmTeacherAide::delivered(const DeliveryOutcome &outcome, const PrintDocument &document)
 {
-    if (outcome.fault == DeliveryOutcome::Fault::NoPrinter ||
-        outcome.fault == DeliveryOutcome::Fault::NoServer) {
+    if (outcome.cannotPrint()) {
         offerPdf(document, outcome.fault);
         return;
     }
@@ -256,15 +255,13 @@ void frmTeacherAide::offerPdf(const PrintDocument &document, DeliveryOutcome::Fa
 {
     Dialogs &dialogs = host().dialogs();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = dialogs.saveFileName(window(), DeliveryText::pdfOffer(fault),
-                                        QDir(documents.isEmpty() ? QDir::homePath() : documents)
-                                            .filePath(QStringLiteral("worksheet.pdf")),
-                                        tr("PDF files (*.pdf)"));
+    const QString path =
+        dialogs.saveFileName(window(), DeliveryText::pdfOffer(fault),
+                             QDir(documents.isEmpty() ? QDir::homePath() : documents)
+                                 .filePath(QStringLiteral("worksheet.pdf")),
+                             tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
-    }
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        path += QLatin1String(".pdf");
     }
     tell(outcomeSentence(savePdf({document}, path), Reader::Window));
 }

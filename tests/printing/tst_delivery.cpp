@@ -1,5 +1,7 @@
 #include "ScriptedPrinterService.h"
 #include "platform/Controls.h"
+#include "printing/BackgroundDelivery.h"
+#include "printing/CupsJobEvents.h"
 #include "printing/Delivery.h"
 #include "printing/DeliveryText.h"
 #include "printing/FileOutput.h"
@@ -18,6 +20,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace
@@ -144,6 +147,7 @@ private slots:
     void followingJobs_data();
     void followingJobs();
     void followerTurn();
+    void cancelReachesThePrintingJobLater();
     void forgottenJobs_data();
     void forgottenJobs();
     void firstReasonOfAnyJob();
@@ -151,6 +155,12 @@ private slots:
     void localePaperSizes_data();
     void localePaperSizes();
     void askingStopsAtTheFirstFailure();
+    void jobReports_data();
+    void jobReports();
+    void jobEnds_data();
+    void jobEnds();
+    void pausedSheetIsFollowed_data();
+    void pausedSheetIsFollowed();
     void sentences_data();
     void sentences();
     void countsInEnglishAndGerman_data();
@@ -395,6 +405,7 @@ void tst_Delivery::fullStandardOutput()
 void tst_Delivery::printing_data()
 {
     QTest::addColumn<int>("printerState");
+    QTest::addColumn<QString>("lookupSays"); // the lookup's reason
     QTest::addColumn<QList<JobSubmission>>("answers");
     QTest::addColumn<int>("documents");
     QTest::addColumn<int>("kind");
@@ -405,25 +416,45 @@ void tst_Delivery::printing_data()
     const int failed = int(DeliveryOutcome::Kind::Failed);
     const QString silent =
         "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    const QString busy =
+        "The print server (/run/cups/cups.sock) is busy and turned the request away.";
+    const QString noLibrary =
+        "The printing library could not be loaded (libcups.so.2: cannot open shared object file: "
+        "No such file or directory). Install the CUPS client library (libcups2), then try again.";
     QTest::addRow("three sheets printed")
-        << ready << QList<JobSubmission>{} << 3 << int(DeliveryOutcome::Kind::Printed)
+        << ready << "" << QList<JobSubmission>{} << 3 << int(DeliveryOutcome::Kind::Printed)
         << int(DeliveryOutcome::Fault::None) << QList<int>{100, 101, 102} << "";
-    QTest::addRow("no printer") << int(PrinterLookup::State::None) << QList<JobSubmission>{} << 1
-                                << failed << int(DeliveryOutcome::Fault::NoPrinter) << QList<int>{}
+    QTest::addRow("no printer") << int(PrinterLookup::State::None) << "No default destination."
+                                << QList<JobSubmission>{} << 1 << failed
+                                << int(DeliveryOutcome::Fault::NoPrinter) << QList<int>{}
                                 << "No printer is set up.";
+    QTest::addRow("the default printer is gone")
+        << int(PrinterLookup::State::Gone)
+        << "~/.cups/lpoptions file names default destination that does not exist."
+        << QList<JobSubmission>{} << 2 << failed << int(DeliveryOutcome::Fault::PrinterGone)
+        << QList<int>{}
+        << "The default printer \"Room12\" no longer exists; choose another one in the printer "
+           "settings or with lpoptions -d NAME, then try again.";
+    QTest::addRow("no CUPS client library")
+        << int(PrinterLookup::State::NoLibrary) << noLibrary << QList<JobSubmission>{} << 1
+        << failed << int(DeliveryOutcome::Fault::NoLibrary) << QList<int>{} << noLibrary;
+    QTest::addRow("server busy before the first job")
+        << int(PrinterLookup::State::Busy) << busy << QList<JobSubmission>{} << 1 << failed
+        << int(DeliveryOutcome::Fault::ServerBusy) << QList<int>{}
+        << busy + " Wait a moment, then try again.";
     QTest::addRow("server silent before the first job")
-        << int(PrinterLookup::State::Silent) << QList<JobSubmission>{} << 2 << failed
+        << int(PrinterLookup::State::Silent) << silent << QList<JobSubmission>{} << 2 << failed
         << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{}
         << silent + " Check that the printing service is running, then try again.";
     QTest::addRow("refused at once")
-        << ready
+        << ready << ""
         << QList<JobSubmission>{{JobSubmission::State::Refused, 0,
                                  "Destination \"Room12\" is not accepting jobs."}}
         << 1 << failed << int(DeliveryOutcome::Fault::Refused) << QList<int>{}
         << "The printer \"Room12\" did not accept the worksheet: Destination \"Room12\" is not "
            "accepting jobs. Check that the printer accepts jobs, then try again.";
     QTest::addRow("refused after two")
-        << ready
+        << ready << ""
         << QList<JobSubmission>{accepted(7),
                                 accepted(8),
                                 {JobSubmission::State::Refused, 0, "Printer is full"}}
@@ -431,6 +462,11 @@ void tst_Delivery::printing_data()
         << "The printer \"Room12\" did not accept the worksheet: Printer is full. 2 jobs had "
            "already been accepted; the other 2 were not sent. Check that the "
            "printer accepts jobs, then try again.";
+    QTest::addRow("server busy after one of three")
+        << ready << "" << QList<JobSubmission>{accepted(5), {JobSubmission::State::Busy, 0, busy}}
+        << 3 << failed << int(DeliveryOutcome::Fault::ServerBusy) << QList<int>{5}
+        << busy + " 1 job had already been accepted; the other 2 were not sent. Wait a moment, "
+                  "then try again.";
     QList<JobSubmission> fifteen;
     QList<int> fifteenIds;
     for (int id = 1; id <= 15; ++id) {
@@ -438,13 +474,13 @@ void tst_Delivery::printing_data()
         fifteenIds.append(id);
     }
     QTest::addRow("server stalls after fifteen of forty")
-        << ready
+        << ready << ""
         << (QList<JobSubmission>(fifteen) << JobSubmission{JobSubmission::State::Silent, 0, silent})
         << 40 << failed << int(DeliveryOutcome::Fault::ServerSilent) << fifteenIds
         << silent + " 15 jobs had already been accepted; the other 25 were not "
                     "sent. Check that the printing service is running, then try again.";
     QTest::addRow("server gone after one of two")
-        << ready
+        << ready << ""
         << QList<JobSubmission>{accepted(3),
                                 {JobSubmission::State::Silent, 0,
                                  "No print server runs at /run/cups/cups.sock."}}
@@ -453,13 +489,13 @@ void tst_Delivery::printing_data()
            "other 1 was not sent. Check that the printing service is running, then try "
            "again.";
     QTest::addRow("paused printer, one sheet")
-        << int(PrinterLookup::State::Paused) << QList<JobSubmission>{} << 1
+        << int(PrinterLookup::State::Paused) << "" << QList<JobSubmission>{} << 1
         << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)
         << QList<int>{100}
         << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when the "
            "printer is resumed.";
     QTest::addRow("paused printer, two sheets")
-        << int(PrinterLookup::State::Paused) << QList<JobSubmission>{} << 2
+        << int(PrinterLookup::State::Paused) << "" << QList<JobSubmission>{} << 2
         << int(DeliveryOutcome::Kind::Pending) << int(DeliveryOutcome::Fault::None)
         << QList<int>{100, 101}
         << "The printer \"Room12\" is paused: the 2 worksheets wait in its queue and print when "
@@ -469,6 +505,7 @@ void tst_Delivery::printing_data()
 void tst_Delivery::printing()
 {
     QFETCH(int, printerState);
+    QFETCH(QString, lookupSays);
     QFETCH(QList<JobSubmission>, answers);
     QFETCH(int, documents);
     QFETCH(int, kind);
@@ -478,7 +515,7 @@ void tst_Delivery::printing()
     ScriptedPrinterService printers;
     PrinterLookup printer =
         ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
-    printer.reason = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    printer.reason = lookupSays;
     printers.setPrinter(printer);
     for (const JobSubmission &answer : answers) {
         printers.answerSubmit(answer);
@@ -488,6 +525,7 @@ void tst_Delivery::printing()
     QCOMPARE(int(outcome.fault), fault);
     QCOMPARE(outcome.jobIds, jobs);
     QCOMPARE(outcome.reason, reason);
+    QCOMPARE(outcome.printer, QString("Room12"));
     QCOMPARE(printers.submitted().size(), jobs.size());
     QCOMPARE(printers.lookups(), 1);
 }
@@ -542,6 +580,44 @@ void tst_Delivery::followingJobs_data()
         << "No print server runs at /run/cups/cups.sock. 2 jobs had been accepted by the printer "
            "\"Room12\"; whether they print cannot be told. Check that the printing service is "
            "running, then try again.";
+    const JobStatus cancelled{JobStatus::State::Cancelled, QString()};
+    QTest::addRow("the key cancelled")
+        << QList<JobStatus>{done, cancelled} << int(DeliveryOutcome::Kind::Failed)
+        << int(DeliveryOutcome::Fault::JobCancelled)
+        << "The worksheet was cancelled at the printer \"Room12\"; print it again if it is still "
+           "needed.";
+    QTest::addRow("the sheet and its key cancelled")
+        << QList<JobStatus>{cancelled, cancelled} << int(DeliveryOutcome::Kind::Failed)
+        << int(DeliveryOutcome::Fault::JobCancelled)
+        << "2 worksheets were cancelled at the printer \"Room12\"; print them again if they are "
+           "still needed.";
+    QTest::addRow("cancelled, the other failed")
+        << QList<JobStatus>{cancelled, {JobStatus::State::Failed, "Jammed"}}
+        << int(DeliveryOutcome::Kind::Failed) << int(DeliveryOutcome::Fault::JobFailed)
+        << "The printer \"Room12\" did not print the worksheet: Jammed. Check the printer, then "
+           "print the worksheet again.";
+    QTest::addRow("cancelled while the other waits on")
+        << QList<JobStatus>{waiting, cancelled} << int(DeliveryOutcome::Kind::Failed)
+        << int(DeliveryOutcome::Fault::JobCancelled)
+        << "The worksheet was cancelled at the printer \"Room12\"; print it again if it is still "
+           "needed. 1 job of the printer \"Room12\" still waits in its queue after 1 second; it "
+           "prints when the printer gets to it.";
+    const JobStatus paused{JobStatus::State::Paused, "paused"};
+    QTest::addRow("paused after taking both")
+        << QList<JobStatus>{paused, paused} << int(DeliveryOutcome::Kind::Pending)
+        << int(DeliveryOutcome::Fault::None)
+        << "The printer \"Room12\" is paused: the 2 worksheets wait in its queue and print when "
+           "the printer is resumed.";
+    QTest::addRow("one printed, then paused")
+        << QList<JobStatus>{done, paused} << int(DeliveryOutcome::Kind::Pending)
+        << int(DeliveryOutcome::Fault::None)
+        << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when the "
+           "printer is resumed.";
+    QTest::addRow("one paused, one waiting")
+        << QList<JobStatus>{paused, waiting} << int(DeliveryOutcome::Kind::Pending)
+        << int(DeliveryOutcome::Fault::None)
+        << "2 jobs of the printer \"Room12\" still wait in its queue after 1 second (the printer "
+           "says: paused); they print when the printer gets to them.";
 }
 
 void tst_Delivery::followingJobs()
@@ -572,29 +648,60 @@ void tst_Delivery::adviceFollowsTheCause_data()
     QTest::addColumn<QString>("reason");
     const QString text = "%1/keep.pdf could not be written: %2 (while writing). No file was left "
                          "behind. %3";
-    QTest::addRow("disk full") << ENOSPC
-                               << text.arg("%1", "No space left on device",
-                                           "Free some space or choose another place, then try "
-                                           "again.");
-    QTest::addRow("permission") << EACCES
-                                << text.arg("%1", "Permission denied",
-                                            "Choose a place where you may write, or ask for "
-                                            "permission to write there, then try again.");
-    QTest::addRow("folder gone")
-        << ENOENT
-        << text.arg("%1", "No such file or directory",
-                    "The folder is gone; choose a folder that exists, then try again.");
-    QTest::addRow("device gone") << EIO
-                                 << text.arg("%1", "Input/output error",
-                                             "The disk may have been removed or failed; check it "
-                                             "or choose another place, then try again.");
-    QTest::addRow("read-only disk") << EROFS
-                                    << text.arg("%1", "Read-only file system",
-                                                "The disk there takes no changes (it is "
-                                                "read-only); choose another place, then try "
-                                                "again.");
-    QTest::addRow("anything else")
-        << EFBIG << text.arg("%1", "File too large", "Choose another place, then try again.");
+    const QString space = "Free some space or choose another place, then try again.";
+    const QString permission = "Choose a place where you may write, or ask for permission to "
+                               "write there, then try again.";
+    const QString folderGone = "The folder is gone; choose a folder that exists, then try again.";
+    const QString diskGone = "The disk may have been removed or failed; check it or choose another "
+                             "place, then try again.";
+    const QString network = "The network folder could not be reached; check the network or "
+                            "choose another place, then try again.";
+    const QString inUse = "Another program is using the file; close it or choose another file "
+                          "name, then try again.";
+    const QString resources = "The computer is short of resources; close some programs, then try "
+                              "again.";
+    const QList<std::tuple<const char *, int, const char *, QString>> rows = {
+        {"disk full", ENOSPC, "No space left on device", space},
+        {"quota used up", EDQUOT, "Disk quota exceeded",
+         "Your share of the disk there (your quota) is used up; delete files you no longer need "
+         "or choose another place, then try again."},
+        {"permission", EACCES, "Permission denied", permission},
+        {"operation not permitted", EPERM, "Operation not permitted", permission},
+        {"folder gone", ENOENT, "No such file or directory", folderGone},
+        {"folder replaced by a file", ENOTDIR, "Not a directory", folderGone},
+        {"device gone", EIO, "Input/output error", diskGone},
+        {"no such device", ENODEV, "No such device", diskGone},
+        {"no such device or address", ENXIO, "No such device or address", diskGone},
+        {"stale network file", ESTALE, "Stale file handle", network},
+        {"network timed out", ETIMEDOUT, "Connection timed out", network},
+        {"server down", EHOSTDOWN, "Host is down", network},
+        {"server unreachable", EHOSTUNREACH, "No route to host", network},
+        {"network down", ENETDOWN, "Network is down", network},
+        {"network unreachable", ENETUNREACH, "Network is unreachable", network},
+        {"not connected", ENOTCONN, "Transport endpoint is not connected", network},
+        {"connection reset", ECONNRESET, "Connection reset by peer", network},
+        {"connection aborted", ECONNABORTED, "Software caused connection abort", network},
+        {"remote I/O error", EREMOTEIO, "Remote I/O error", network},
+        {"read-only disk", EROFS, "Read-only file system",
+         "The disk there takes no changes (it is read-only); choose another place, then try "
+         "again."},
+        {"file too large", EFBIG, "File too large",
+         "The file is larger than the disk there allows; choose another place, then try again."},
+        {"name too long", ENAMETOOLONG, "File name too long",
+         "Choose a shorter file name, then try again."},
+        {"a folder took the name", EISDIR, "Is a directory",
+         "A folder has that name now; choose another file name, then try again."},
+        {"busy", EBUSY, "Device or resource busy", inUse},
+        {"text file busy", ETXTBSY, "Text file busy", inUse},
+        {"too many open files", EMFILE, "Too many open files", resources},
+        {"too many open files in the system", ENFILE, "Too many open files in system", resources},
+        {"out of memory", ENOMEM, "Cannot allocate memory", resources},
+        {"anything else", EXDEV, "Invalid cross-device link",
+         "Choose another place, then try again."},
+    };
+    for (const auto &[name, error, says, advice] : rows) {
+        QTest::addRow("%s", name) << error << text.arg("%1", says, advice);
+    }
 }
 
 void tst_Delivery::adviceFollowsTheCause()
@@ -789,12 +896,15 @@ void tst_Delivery::followerTurn()
     JobFollower follower;
     follower.follow("Room12", {100, 101, 102});
     follower.follow("Room7", {7, 8});
+    follower.follow("Room3", {30});
     const QList<DeliveryOutcome> failures =
         follower.update({{JobStatus::State::Failed, "Jammed."},
                          {JobStatus::State::Silent, "No answer"},
                          {JobStatus::State::Done, QString()},
-                         {JobStatus::State::Held, QString()}});
-    QCOMPARE(failures.size(), 2);
+                         {JobStatus::State::Held, QString()},
+                         {JobStatus::State::Paused, "paused"},
+                         {JobStatus::State::Cancelled, "job-canceled-by-user"}});
+    QCOMPARE(failures.size(), 3);
     QCOMPARE(failures.at(0).reason,
              QString("The printer \"Room12\" did not print the worksheet: Jammed. Check the "
                      "printer, then print the worksheet again."));
@@ -806,15 +916,49 @@ void tst_Delivery::followerTurn()
         QString("The printer \"Room7\" could not print the worksheet yet: no reason given. The "
                 "worksheet is held in its queue and the print server tries it again later; "
                 "check the printer."));
+    // A cancel is no failure of the printer: it says who took the sheet back, not what jammed.
+    QCOMPARE(failures.at(2).fault, DeliveryOutcome::Fault::JobCancelled);
+    QCOMPARE(failures.at(2).jobIds, QList<int>{30});
+    QCOMPARE(failures.at(2).reason,
+             QString("The worksheet was cancelled at the printer \"Room3\"; print it again if it "
+                     "is still needed."));
     QCOMPARE(follower.jobs().size(), 2);
     QCOMPARE(follower.jobs().at(0).id, 101);
     QCOMPARE(follower.jobs().at(1).id, 8);
+    QVERIFY(!follower.jobs().at(0).paused);
+    QVERIFY(follower.jobs().at(1).paused);
+    QCOMPARE(follower.jobs().at(1).says, QString("paused"));
     QVERIFY(follower.serverSilent());
     QCOMPARE(follower.silentReason(), QString("No answer"));
     QVERIFY(follower.update({{JobStatus::State::Waiting, "Warming up"}}).isEmpty());
     QVERIFY(!follower.serverSilent());
     QCOMPARE(follower.printerSays(), QString("Warming up"));
     QCOMPARE(follower.jobs().size(), 2);
+    // Resumed: it waits like any other job again.
+    follower.update(
+        {{JobStatus::State::Waiting, QString()}, {JobStatus::State::Waiting, QString()}});
+    QVERIFY(!follower.jobs().at(1).paused);
+}
+
+// "cancel -a" ends a waiting job at once and the one being printed once its backend has stopped:
+// both are counted, and the wait ends as soon as both have.
+void tst_Delivery::cancelReachesThePrintingJobLater()
+{
+    ScriptedPrinterService printers;
+    const JobStatus stopping{JobStatus::State::Waiting, "processing-to-stop-point"};
+    const JobStatus cancelled{JobStatus::State::Cancelled, QString()};
+    printers.setJobStatuses(100, {stopping, stopping, cancelled});
+    printers.setJobStatus(101, cancelled);
+    QElapsedTimer clock;
+    clock.start();
+    const DeliveryOutcome outcome =
+        waitForJobs(printers, printDocuments(printers, sheets(2)), 10000, 10);
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(outcome.fault, DeliveryOutcome::Fault::JobCancelled);
+    QCOMPARE(outcome.reason, QString("2 worksheets were cancelled at the printer \"Room12\"; "
+                                     "print them again if they are still needed."));
+    QCOMPARE(outcome.jobIds, (QList<int>{100, 101}));
+    QCOMPARE(printers.statusQueries(), 4);
 }
 
 void tst_Delivery::askingStopsAtTheFirstFailure()
@@ -829,6 +973,266 @@ void tst_Delivery::askingStopsAtTheFirstFailure()
     QCOMPARE(untilFailure.at(1).state, JobStatus::State::Stopped);
     QCOMPARE(JobFollower::ask(printers, jobs, JobFollower::Asking::EveryJob).size(), 3);
     QCOMPARE(printers.statusQueries(), 5);
+    // One cancel often takes a whole queue, and every job it took is counted.
+    printers.setJobStatus(100, {JobStatus::State::Cancelled, QString()});
+    printers.setJobStatus(101, {JobStatus::State::Cancelled, QString()});
+    QCOMPARE(JobFollower::ask(printers, jobs, JobFollower::Asking::UntilOneFailed).size(), 3);
+}
+
+// What the print server says of a job, read as the CUPS service reads it: first the job's own
+// answer, then, for a job still waiting, its printer's.
+void tst_Delivery::jobReports_data()
+{
+    QTest::addColumn<JobReport>("job");
+    QTest::addColumn<PrinterReport>("printer");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("printing");
+    const auto job = [](Answer asked, int state, const QString &message = QString(),
+                        const QString &reasons = QString(), bool tried = false) {
+        JobReport report;
+        report.asked = asked;
+        report.state = state;
+        report.message = message;
+        report.reasons = reasons;
+        report.tried = tried;
+        return report;
+    };
+    const auto forgotten = [](std::optional<JobEnd> end, bool eventsRead = true,
+                              bool neverStarted = false) {
+        JobReport report;
+        report.asked = Answer::NotFound;
+        report.problem = "The job does not exist.";
+        report.end = end;
+        report.eventsRead = eventsRead;
+        report.neverStarted = neverStarted;
+        if (!eventsRead) {
+            report.problem = "The print server (/run/cups/cups.sock) broke off the connection.";
+        }
+        return report;
+    };
+    const auto printer = [](int state, const QString &message = QString(),
+                            const QString &reasons = QString()) {
+        PrinterReport report;
+        report.asked = Answer::Given;
+        report.state = state;
+        report.message = message;
+        report.reasons = reasons;
+        return report;
+    };
+    const PrinterReport idle = printer(IPP_PSTATE_IDLE);
+    const QString gone = "The printer may not exist or is unavailable at this time.";
+    const QString jammed = "The paper tray is jammed";
+    const int silent = int(JobStatus::State::Silent);
+
+    JobReport unread = job(Answer::Given, IPP_JSTATE_COMPLETED);
+    unread.eventsRead = false;
+    unread.problem = "The print server (/run/cups/cups.sock) broke off the connection.";
+    QTest::addRow("completed, its events unread")
+        << unread << idle << int(JobStatus::State::Done) << "" << false;
+    JobReport abortedUnread = job(Answer::Given, IPP_JSTATE_ABORTED, jammed);
+    abortedUnread.eventsRead = false;
+    QTest::addRow("aborted, its events unread")
+        << abortedUnread << idle << int(JobStatus::State::Failed) << jammed << false;
+    QTest::addRow("cancelled, kept in the history")
+        << job(Answer::Given, IPP_JSTATE_CANCELED, gone, "processing-to-stop-point") << idle
+        << int(JobStatus::State::Cancelled) << "" << false;
+    QTest::addRow("aborted without a message: its reasons")
+        << job(Answer::Given, IPP_JSTATE_ABORTED, QString(), "job-aborted-by-system") << idle
+        << int(JobStatus::State::Failed) << "job-aborted-by-system" << false;
+    QTest::addRow("stopped while printing")
+        << job(Answer::Given, IPP_JSTATE_STOPPED, jammed, "printer-stopped", true) << idle
+        << int(JobStatus::State::Stopped) << jammed << false;
+    QTest::addRow("held to be tried again")
+        << job(Answer::Given, IPP_JSTATE_HELD, jammed, "resources-are-not-ready", true) << idle
+        << int(JobStatus::State::Held) << jammed << false;
+    QTest::addRow("forgotten, its events say cancelled")
+        << forgotten(JobEnd{IPP_JSTATE_CANCELED, gone}) << idle << int(JobStatus::State::Cancelled)
+        << "" << false;
+    QTest::addRow("forgotten, its events say completed")
+        << forgotten(JobEnd{IPP_JSTATE_COMPLETED, QString()}) << idle << int(JobStatus::State::Done)
+        << "" << false;
+    QTest::addRow("forgotten, its events say aborted")
+        << forgotten(JobEnd{IPP_JSTATE_ABORTED, jammed}) << idle << int(JobStatus::State::Failed)
+        << jammed << false;
+    QTest::addRow("forgotten without an event")
+        << forgotten(std::nullopt) << idle << int(JobStatus::State::Unrecorded) << "" << false;
+    QTest::addRow("forgotten before the printer took it")
+        << forgotten(std::nullopt, true, true) << idle << int(JobStatus::State::Cancelled) << ""
+        << false;
+    QTest::addRow("forgotten, its events unread")
+        << forgotten(std::nullopt, false) << idle << silent
+        << "The print server (/run/cups/cups.sock) broke off the connection." << false;
+    JobReport lost = job(Answer::Lost, 0);
+    lost.problem = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    QTest::addRow("lost on the way") << lost << idle << silent << lost.problem << false;
+    JobReport busy = job(Answer::Busy, 0);
+    busy.problem = "The print server (/run/cups/cups.sock) is busy and turned the request away.";
+    QTest::addRow("busy server") << busy << idle << silent << busy.problem << false;
+    JobReport refused = job(Answer::Refused, 0);
+    refused.problem = "Not allowed to see the job.";
+    QTest::addRow("refused") << refused << idle << int(JobStatus::State::Failed) << refused.problem
+                             << false;
+    QTest::addRow("pending on a paused printer")
+        << job(Answer::Given, IPP_JSTATE_PENDING) << printer(IPP_PSTATE_STOPPED, "", "paused")
+        << int(JobStatus::State::Paused) << "paused" << false;
+    QTest::addRow("pending on a printer paused with a reason")
+        << job(Answer::Given, IPP_JSTATE_PENDING)
+        << printer(IPP_PSTATE_STOPPED, "Toner is being changed", "paused")
+        << int(JobStatus::State::Paused) << "Toner is being changed" << false;
+    QTest::addRow("pending, after the printer stopped on it")
+        << job(Answer::Given, IPP_JSTATE_PENDING, jammed, "printer-stopped", true)
+        << printer(IPP_PSTATE_STOPPED, "Printer stopped due to backend errors", "paused")
+        << int(JobStatus::State::Stopped) << jammed << false;
+    QTest::addRow("pending, the printer stopped on it without a word of the job")
+        << job(Answer::Given, IPP_JSTATE_PENDING, QString(), "printer-stopped", true)
+        << printer(IPP_PSTATE_STOPPED, "Printer stopped due to backend errors", "paused")
+        << int(JobStatus::State::Stopped) << "Printer stopped due to backend errors" << false;
+    QTest::addRow("pending on an idle printer")
+        << job(Answer::Given, IPP_JSTATE_PENDING) << printer(IPP_PSTATE_IDLE, "Warming up")
+        << int(JobStatus::State::Waiting) << "Warming up" << false;
+    QTest::addRow("processing, the job's own message")
+        << job(Answer::Given, IPP_JSTATE_PROCESSING, gone, "job-printing", true)
+        << printer(IPP_PSTATE_PROCESSING, "Connecting", "none") << int(JobStatus::State::Waiting)
+        << gone << false;
+    QTest::addRow("printed by a network printer that has it all")
+        << job(Answer::Given, IPP_JSTATE_PROCESSING, QString(), "job-printing", true)
+        << printer(IPP_PSTATE_PROCESSING, "", "cups-waiting-for-job-completed, other")
+        << int(JobStatus::State::Waiting) << "" << true;
+    PrinterReport unanswered;
+    unanswered.asked = Answer::Lost;
+    unanswered.problem = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    QTest::addRow("the printer not answering while the job waits")
+        << job(Answer::Given, IPP_JSTATE_PENDING) << unanswered << silent << unanswered.problem
+        << false;
+}
+
+void tst_Delivery::jobReports()
+{
+    QFETCH(JobReport, job);
+    QFETCH(PrinterReport, printer);
+    QFETCH(int, state);
+    QFETCH(QString, reason);
+    QFETCH(bool, printing);
+    JobStatus status = jobStanding(job);
+    if (status.state == JobStatus::State::Waiting) {
+        status = waitingStanding(job, printer);
+    }
+    QCOMPARE(int(status.state), state);
+    QCOMPARE(status.reason, reason);
+    QCOMPARE(status.printing, printing);
+}
+
+// The end of a job as a printer's events tell it, for a server that forgets the job itself.
+void tst_Delivery::jobEnds_data()
+{
+    QTest::addColumn<QList<JobEvent>>("events");
+    QTest::addColumn<int>("state"); // of job 100; 0 when no end was told
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("neverStarted");
+    const JobEvent processing{1, "job-state-changed", 100, IPP_JSTATE_PROCESSING, "Job started."};
+    const JobEvent jammed{2, "job-progress", 100, IPP_JSTATE_PROCESSING,
+                          "The paper tray is jammed"};
+    const JobEvent created{1, "job-created", 100, IPP_JSTATE_HELD, "Job created."};
+    QTest::addRow("aborted, with the backend's last word")
+        << QList<JobEvent>{processing,
+                           jammed,
+                           {3, "job-completed", 100, IPP_JSTATE_ABORTED,
+                            "Job stopped due to backend errors; please consult the error_log "
+                            "file for details."}}
+        << int(IPP_JSTATE_ABORTED) << "The paper tray is jammed" << false;
+    QTest::addRow("cancelled at the printer")
+        << QList<JobEvent>{processing,
+                           {2, "job-completed", 100, IPP_JSTATE_CANCELED, "Job canceled by user."}}
+        << int(IPP_JSTATE_CANCELED) << "" << false;
+    QTest::addRow("completed") << QList<JobEvent>{processing,
+                                                  {2, "job-completed", 100, IPP_JSTATE_COMPLETED,
+                                                   "Job completed."}}
+                               << int(IPP_JSTATE_COMPLETED) << "" << false;
+    QTest::addRow("still printing") << QList<JobEvent>{processing, jammed} << 0 << "" << false;
+    QTest::addRow("created, never taken by the printer")
+        << QList<JobEvent>{created} << 0 << "" << true;
+    QTest::addRow("created, then taken")
+        << QList<JobEvent>{created, processing} << 0 << "" << false;
+    QTest::addRow("another job's end")
+        << QList<JobEvent>{{3, "job-completed", 101, IPP_JSTATE_CANCELED, "Job canceled by user."}}
+        << 0 << "" << false;
+}
+
+void tst_Delivery::jobEnds()
+{
+    QFETCH(QList<JobEvent>, events);
+    QFETCH(int, state);
+    QFETCH(QString, reason);
+    QFETCH(bool, neverStarted);
+    CupsJobEvents following;
+    following.record("Room12", events);
+    const std::optional<JobEnd> end = following.endOf("Room12", 100);
+    QCOMPARE(end.has_value(), state != 0);
+    if (end) {
+        QCOMPARE(end->state, state);
+        QCOMPARE(end->reason, reason);
+    }
+    QCOMPARE(following.neverStarted("Room12", 100), neverStarted);
+    QVERIFY(!following.endOf("Room7", 100));
+    QVERIFY(!following.neverStarted("Room7", 100));
+}
+
+// The request window's delivery follows a sheet on a paused printer as it follows any other: it
+// says nothing while the sheet waits, and tells how the sheet ended once the printer is resumed.
+void tst_Delivery::pausedSheetIsFollowed_data()
+{
+    QTest::addColumn<JobStatus>("later");
+    QTest::addColumn<QString>("told");
+    QTest::addRow("printed once resumed") << JobStatus{JobStatus::State::Done, QString()} << "";
+    QTest::addRow("the backend fails once resumed")
+        << JobStatus{JobStatus::State::Stopped, "The paper tray is jammed"}
+        << "The worksheet was not printed. The printer \"Room12\" stopped before the worksheet was "
+           "printed: The paper tray is jammed. The worksheet stays in its queue and prints when "
+           "the "
+           "printer is resumed.";
+    QTest::addRow("cancelled while it waits")
+        << JobStatus{JobStatus::State::Cancelled, QString()}
+        << "The worksheet was cancelled at the printer \"Room12\"; print it again if it is still "
+           "needed.";
+}
+
+void tst_Delivery::pausedSheetIsFollowed()
+{
+    QFETCH(JobStatus, later);
+    QFETCH(QString, told);
+    ScriptedPrinterService printers;
+    printers.setPrinter(ScriptedPrinterService::printer("Room12", PrinterLookup::State::Paused));
+    printers.setJobStatus(100, {JobStatus::State::Paused, "paused"});
+    BackgroundDelivery delivery(printers);
+    delivery.setFollowInterval(10);
+    delivery.setWaitNotice(0);
+    QStringList delivered;
+    int notices = 0;
+    connect(&delivery, &BackgroundDelivery::delivered, this, [&](const DeliveryOutcome &outcome) {
+        delivered.append(outcomeSentence(outcome, Reader::Window));
+    });
+    connect(&delivery, &BackgroundDelivery::stillWaiting, this, [&] { ++notices; });
+    delivery.print(sheet(1));
+    QTRY_COMPARE(delivered.size(), 1);
+    QCOMPARE(delivered.first(), QString("The printer \"Room12\" is paused: the worksheet waits in "
+                                        "its queue and prints when the printer is resumed."));
+    QCOMPARE(delivery.jobsFollowed(), 1);
+    QTRY_VERIFY(printers.statusQueries() >= 3);
+    QCOMPARE(notices, 0);
+    QCOMPARE(delivered.size(), 1);
+    // Its end would be missed without the printer's job events.
+    QCOMPARE(printers.settled(), 0);
+
+    printers.setJobStatus(100, later);
+    QTRY_COMPARE(delivery.jobsFollowed(), 0);
+    QStringList expected{delivered.first()};
+    if (!told.isEmpty()) {
+        expected.append(told);
+    }
+    QCOMPARE(delivered, expected);
+    QCOMPARE(notices, 0);
+    QTRY_COMPARE(printers.settled(), 1);
 }
 
 void tst_Delivery::sentences_data()
@@ -871,6 +1275,30 @@ void tst_Delivery::sentences_data()
         << noPrinter << commandLine << "no printer is set up; use --output FILE.pdf or --output -";
     QTest::addRow("command line, refused") << refused << commandLine << "It would not.";
     QTest::addRow("command line, disk full") << diskFull << commandLine << "The disk is full.";
+    const DeliveryOutcome gone = DeliveryOutcome::failed(
+        DeliveryOutcome::Fault::PrinterGone, "The default printer \"Room9\" no longer exists.");
+    const DeliveryOutcome busy =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::ServerBusy, "The print server is busy.");
+    const DeliveryOutcome noLibrary = DeliveryOutcome::failed(
+        DeliveryOutcome::Fault::NoLibrary, "Install the CUPS client library (libcups2).");
+    const DeliveryOutcome cancelled = DeliveryOutcome::failed(
+        DeliveryOutcome::Fault::JobCancelled, "The worksheet was cancelled at the printer.");
+    QTest::addRow("window, printer gone")
+        << gone << window
+        << "The worksheet was not printed. The default printer \"Room9\" no longer exists.";
+    QTest::addRow("window, server busy")
+        << busy << window << "The worksheet was not printed. The print server is busy.";
+    QTest::addRow("window, no CUPS library: the PDF offer says it") << noLibrary << window << "";
+    QTest::addRow("window, cancelled")
+        << cancelled << window << "The worksheet was cancelled at the printer.";
+    QTest::addRow("command line, printer gone")
+        << gone << commandLine << "The default printer \"Room9\" no longer exists.";
+    QTest::addRow("command line, server busy")
+        << busy << commandLine << "The print server is busy.";
+    QTest::addRow("command line, no CUPS library")
+        << noLibrary << commandLine << "Install the CUPS client library (libcups2).";
+    QTest::addRow("command line, cancelled")
+        << cancelled << commandLine << "The worksheet was cancelled at the printer.";
 }
 
 void tst_Delivery::sentences()
@@ -884,10 +1312,10 @@ void tst_Delivery::sentences()
 namespace
 {
 
-enum class Told { Refused, Paused, SilentAfterAccepting, StillQueued, WriteFailed };
+enum class Told { Refused, Paused, SilentAfterAccepting, StillQueued, Cancelled, WriteFailed };
 
-// The sentence a row asks for; first and second are its counts (for a failed write, the step and
-// whether a file was there).
+// The sentence a row asks for; first and second are its counts (for jobs still queued, the jobs
+// and the milliseconds waited; for a failed write, the step and whether a file was there).
 QString told(Told sentence, int first, int second, const QString &printerSays)
 {
     switch (sentence) {
@@ -900,6 +1328,8 @@ QString told(Told sentence, int first, int second, const QString &printerSays)
                                                   first, "Room12");
     case Told::StillQueued:
         return DeliveryText::stillQueued(first, "Room12", second, printerSays);
+    case Told::Cancelled:
+        return DeliveryText::cancelled("Room12", first);
     case Told::WriteFailed:
         break;
     }
@@ -955,7 +1385,7 @@ void tst_Delivery::countsInEnglishAndGerman_data()
     QTest::addRow("server gone, 1 accepted")
         << int(Told::SilentAfterAccepting) << 1 << 0 << ""
         << "No print server runs at /run/cups/cups.sock. 1 job had been accepted by the printer "
-           "\"Room12\"; whether they print cannot be told. Check that the printing service is "
+           "\"Room12\"; whether it prints cannot be told. Check that the printing service is "
            "running, then try again."
         << "No print server runs at /run/cups/cups.sock. Der Drucker „Room12“ hatte 1 Auftrag "
            "angenommen; ob er gedruckt wird, lässt sich nicht sagen. Prüfen Sie, ob der "
@@ -968,24 +1398,36 @@ void tst_Delivery::countsInEnglishAndGerman_data()
         << "No print server runs at /run/cups/cups.sock. Der Drucker „Room12“ hatte 5 Aufträge "
            "angenommen; ob sie gedruckt werden, lässt sich nicht sagen. Prüfen Sie, ob der "
            "Druckdienst läuft, und versuchen Sie es dann noch einmal.";
-    QTest::addRow("1 waiting after 2 seconds")
-        << int(Told::StillQueued) << 1 << 2 << ""
+    QTest::addRow("1 waiting after 1.5 seconds, told as 2")
+        << int(Told::StillQueued) << 1 << 1500 << ""
         << "1 job of the printer \"Room12\" still waits in its queue after 2 seconds; it prints "
            "when the printer gets to it."
         << "1 Auftrag des Druckers „Room12“ wartet nach 2 Sekunden noch in seiner Warteschlange; "
            "er wird gedruckt, sobald er an der Reihe ist.";
     QTest::addRow("2 waiting after 1 second, the printer says why")
-        << int(Told::StillQueued) << 2 << 1 << "Warming up."
+        << int(Told::StillQueued) << 2 << 1000 << "Warming up."
         << "2 jobs of the printer \"Room12\" still wait in its queue after 1 second (the printer "
            "says: Warming up); they print when the printer gets to them."
         << "2 Aufträge des Druckers „Room12“ warten nach 1 Sekunde (der Drucker meldet: Warming "
            "up) noch in seiner Warteschlange; sie werden gedruckt, sobald sie an der Reihe sind.";
-    QTest::addRow("5 waiting after 5 seconds")
-        << int(Told::StillQueued) << 5 << 5 << ""
+    QTest::addRow("5 waiting after 4.001 seconds, told as 5")
+        << int(Told::StillQueued) << 5 << 4001 << ""
         << "5 jobs of the printer \"Room12\" still wait in its queue after 5 seconds; they print "
            "when the printer gets to them."
         << "5 Aufträge des Druckers „Room12“ warten nach 5 Sekunden noch in seiner Warteschlange; "
            "sie werden gedruckt, sobald sie an der Reihe sind.";
+    QTest::addRow("1 cancelled")
+        << int(Told::Cancelled) << 1 << 0 << ""
+        << "The worksheet was cancelled at the printer \"Room12\"; print it again if it is still "
+           "needed."
+        << "Das Arbeitsblatt wurde am Drucker „Room12“ abgebrochen; drucken Sie es noch einmal, "
+           "falls es noch gebraucht wird.";
+    QTest::addRow("2 cancelled")
+        << int(Told::Cancelled) << 2 << 0 << ""
+        << "2 worksheets were cancelled at the printer \"Room12\"; print them again if they are "
+           "still needed."
+        << "2 Arbeitsblätter wurden am Drucker „Room12“ abgebrochen; drucken Sie sie noch einmal, "
+           "falls sie noch gebraucht werden.";
     QTest::addRow("opening fails")
         << int(Told::WriteFailed) << int(WriteStep::Opening) << 0 << ""
         << "/tmp/keep.pdf could not be written: No space left on device (while opening). No file "

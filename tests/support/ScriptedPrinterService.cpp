@@ -26,8 +26,13 @@ void ScriptedPrinterService::answerSubmit(JobSubmission answer)
 
 void ScriptedPrinterService::setJobStatus(int jobId, JobStatus status)
 {
+    setJobStatuses(jobId, {std::move(status)});
+}
+
+void ScriptedPrinterService::setJobStatuses(int jobId, QList<JobStatus> statuses)
+{
     QMutexLocker lock(&m_mutex);
-    m_statuses.insert(jobId, std::move(status));
+    m_statuses.insert(jobId, std::move(statuses));
 }
 
 QList<PrintDocument> ScriptedPrinterService::submitted() const
@@ -95,7 +100,11 @@ JobStatus ScriptedPrinterService::jobStatus(const QString &, int jobId)
 {
     QMutexLocker lock(&m_mutex);
     ++m_statusQueries;
-    JobStatus waiting;
-    waiting.state = JobStatus::State::Waiting;
-    return m_statuses.value(jobId, waiting);
+    QList<JobStatus> &answers = m_statuses[jobId];
+    if (answers.isEmpty()) {
+        JobStatus waiting;
+        waiting.state = JobStatus::State::Waiting;
+        return waiting;
+    }
+    return answers.size() > 1 ? answers.takeFirst() : answers.first();
 }

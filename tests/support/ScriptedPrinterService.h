@@ -18,6 +18,8 @@ public:
     void answerSubmit(JobSubmission answer);
     // Where a job stands from now on; jobs not set are waiting.
     void setJobStatus(int jobId, JobStatus status);
+    // Where a job stands at each question from now on, one answer a question; the last stays.
+    void setJobStatuses(int jobId, QList<JobStatus> statuses);
 
     QList<PrintDocument> submitted() const;
     int lookups() const;
@@ -38,7 +40,7 @@ private:
     mutable QMutex m_mutex;
     PrinterLookup m_printer;
     QList<JobSubmission> m_answers;
-    QMap<int, JobStatus> m_statuses;
+    QMap<int, QList<JobStatus>> m_statuses;
     QList<PrintDocument> m_submitted;
     int m_nextJob = 100;
     int m_lookups = 0;

@@ -17,12 +17,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <arpa/inet.h>
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/types.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 // Prints a worksheet from the request window through a real print server into a PDF queue and
@@ -108,6 +111,79 @@ bool bindWithoutListening(const QString &path)
     return bound;
 }
 
+// A print server too busy for anyone: every request gets "503 Service Unavailable", as a server
+// behind a proxy or one short of workers answers. It runs on a thread of its own, so that the
+// test can wait for a program in the foreground.
+class BusyServer
+{
+public:
+    explicit BusyServer(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, m_path.constData(), sizeof(address.sun_path) - 1);
+        ::unlink(m_path.constData());
+        m_listening = m_fd >= 0 &&
+                      ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0 &&
+                      ::listen(m_fd, 8) == 0;
+        if (m_listening) {
+            m_thread = std::thread([this] { serve(); });
+        }
+    }
+    ~BusyServer()
+    {
+        m_stop = true;
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+        ::close(m_fd);
+        ::unlink(m_path.constData());
+    }
+    bool listening() const { return m_listening; }
+    int requests() const { return m_requests; }
+
+private:
+    void serve()
+    {
+        while (!m_stop) {
+            pollfd waiting{m_fd, POLLIN, 0};
+            if (::poll(&waiting, 1, 100) <= 0) {
+                continue;
+            }
+            const int client = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (client < 0) {
+                continue;
+            }
+            // The request's head, then the answer; the body is not waited for.
+            QByteArray head;
+            char buffer[4096];
+            pollfd reading{client, POLLIN, 0};
+            while (!head.contains("\r\n\r\n") && ::poll(&reading, 1, 2000) > 0) {
+                const ssize_t got = ::read(client, buffer, sizeof(buffer));
+                if (got <= 0) {
+                    break;
+                }
+                head.append(buffer, got);
+            }
+            if (head.contains("\r\n\r\n")) {
+                ++m_requests;
+                static const char answer[] = "HTTP/1.1 503 Service Unavailable\r\n"
+                                             "Content-Length: 0\r\nConnection: close\r\n\r\n";
+                ::send(client, answer, sizeof(answer) - 1, MSG_NOSIGNAL);
+            }
+            ::close(client);
+        }
+    }
+
+    QByteArray m_path;
+    int m_fd = -1;
+    bool m_listening = false;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_requests{0};
+    std::thread m_thread;
+};
+
 // Resumes the server however the test ends.
 struct Resume {
     explicit Resume(QProcess &server) : m_server(server) {}
@@ -144,6 +220,9 @@ private slots:
     void noJobHistory();
     void printerGoneKeepsItsReason();
     void windowTellsAWaitingJob();
+    void cancelledJob_data();
+    void cancelledJob();
+    void busyServer();
     void userMediaChoosesThePaper_data();
     void userMediaChoosesThePaper();
     void noPrintServer_data();
@@ -765,6 +844,81 @@ void tst_CupsPrint::windowTellsAWaitingJob()
                              "cancel it, remove it from the print queue in the printer settings, "
                              "or run: cancel %2 / Print Test")
                              .arg(m_gone, queued.first())});
+}
+
+void tst_CupsPrint::cancelledJob_data()
+{
+    QTest::addColumn<bool>("keepHistory");
+    QTest::addRow("the server keeps the job's record") << true;
+    QTest::addRow("the server forgets the job: its events tell") << false;
+}
+
+// Sheets waiting for a printer nobody can reach, cancelled with cancel: told as cancelled, not as
+// the printer's last complaint, on the command line (a sheet and its key) and in the window.
+void tst_CupsPrint::cancelledJob()
+{
+    QFETCH(bool, keepHistory);
+    if (!keepHistory) {
+        QVERIFY(writeServerConfig(false));
+        reloadServer();
+    }
+    const auto restore = qScopeGuard([&] {
+        if (!keepHistory) {
+            writeServerConfig(true);
+            reloadServer();
+        }
+    });
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PRINTER", m_gone);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SUMTOPIA_EXECUTABLE), QStringList(kOneSheet) << "--with-key"
+                                                                              << "--wait-seconds"
+                                                                              << "30");
+    QTRY_COMPARE_WITH_TIMEOUT(queuedJobs(m_gone).size(), 2, 20000);
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             QStringLiteral("sumtopia: 2 worksheets were cancelled at the printer \"%1\"; print "
+                            "them again if they are still needed.\n")
+                 .arg(m_gone));
+    QCOMPARE(process.exitCode(), 1);
+
+    qputenv("PRINTER", m_gone.toLocal8Bit());
+    Window window;
+    window.dialogs.answerMessage(Dialogs::Answer::Ok);
+    window.submit();
+    QTRY_COMPARE_WITH_TIMEOUT(queuedJobs(m_gone).size(), 1, 20000);
+    qunsetenv("PRINTER");
+    QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
+    QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 20000);
+    QCOMPARE(window.prompts(),
+             QStringList{QStringLiteral("The worksheet was cancelled at the printer \"%1\"; print "
+                                        "it again if it is still needed. / Print Test")
+                             .arg(m_gone)});
+    QTRY_COMPARE_WITH_TIMEOUT(window.aide().jobsFollowed(), 0, 5000);
+}
+
+// A server that answers "service unavailable" is busy, not missing and not without printers:
+// no --output advice, and no PDF offer in the window.
+void tst_CupsPrint::busyServer()
+{
+    const QString path = m_root.filePath("busy.sock");
+    BusyServer busy(path);
+    QVERIFY(busy.listening());
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", path.toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("CUPS_SERVER", server); });
+    const QString turnedAway =
+        QStringLiteral("The print server (%1) is busy and turned the request away. Wait a moment, "
+                       "then try again.")
+            .arg(path);
+    const Command cli = command(kOneSheet);
+    QCOMPARE(cli.err, "sumtopia: " + turnedAway + "\n");
+    QCOMPARE(cli.status, 1);
+    QVERIFY(busy.requests() >= 1);
+    // The window is not tried here: libcups keeps the server's name per thread, and the
+    // window's worker threads have asked the test's own server before.
 }
 
 void tst_CupsPrint::userMediaChoosesThePaper_data()

@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -529,53 +530,61 @@ void tst_TeacherAide::secondSubmitPrintsOtherProblems()
 
 void tst_TeacherAide::noPrinterOffersPdf_data()
 {
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<int>("printerState");
+    QTest::addColumn<QString>("answer"); // typed into the save dialog
+    QTest::addColumn<bool>("existing");  // a sheet.pdf of last week is there
+    QTest::addColumn<bool>("replace");   // the answer to the dialog's question about it
+    QTest::addColumn<QString>("saved");  // what sheet.pdf holds afterwards: new, old or none
     QTest::addColumn<QStringList>("after");
-    QTest::addColumn<bool>("noServer");
+    const int none = int(PrinterLookup::State::None);
     // %1 stands for the test's own folder.
-    QTest::addRow("saved") << "sheet.pdf"
-                           << "sheet.pdf"
-                           << QStringList{"message: The worksheet was saved as %1/sheet.pdf. / "
-                                          "Print Test"}
-                           << false;
+    const QStringList told{"message: The worksheet was saved as %1/sheet.pdf. / Print Test"};
+    QTest::addRow("saved") << none << "sheet.pdf" << false << true << "new" << told;
     QTest::addRow("no print server, saved")
-        << "sheet.pdf"
-        << "sheet.pdf"
-        << QStringList{"message: The worksheet was saved as %1/sheet.pdf. / Print Test"} << true;
-    QTest::addRow("suffix added") << "sheet"
-                                  << "sheet.pdf"
-                                  << QStringList{"message: The worksheet was saved as "
-                                                 "%1/sheet.pdf. / Print Test"}
-                                  << false;
-    QTest::addRow("cancelled") << ""
-                               << "" << QStringList{} << false;
+        << int(PrinterLookup::State::NoServer) << "sheet.pdf" << false << true << "new" << told;
+    QTest::addRow("no CUPS client library, saved")
+        << int(PrinterLookup::State::NoLibrary) << "sheet.pdf" << false << true << "new" << told;
+    QTest::addRow("suffix added") << none << "sheet" << false << true << "new" << told;
+    QTest::addRow("an existing sheet, typed without its suffix, replaced when asked")
+        << none << "sheet" << true << true << "new" << told;
+    QTest::addRow("an existing sheet kept when the teacher says no")
+        << none << "sheet" << true << false << "old" << QStringList{};
+    QTest::addRow("cancelled") << none << "" << false << true << "none" << QStringList{};
     QTest::addRow("missing folder")
-        << "missing/sheet.pdf"
-        << ""
+        << none << "missing/sheet.pdf" << false << true << "none"
         << QStringList{"message: The worksheet was not saved. %1/missing/sheet.pdf cannot be "
                        "written: the folder %1/missing cannot be used: No such file or "
-                       "directory. Choose another file name. / Print Test"}
-        << false;
+                       "directory. Choose another file name. / Print Test"};
 }
 
 void tst_TeacherAide::noPrinterOffersPdf()
 {
+    QFETCH(int, printerState);
     QFETCH(QString, answer);
-    QFETCH(QString, savedAs);
+    QFETCH(bool, existing);
+    QFETCH(bool, replace);
+    QFETCH(QString, saved);
     QFETCH(QStringList, after);
-    QFETCH(bool, noServer);
     QTemporaryDir dir;
+    const QString sheet = dir.filePath("sheet.pdf");
+    if (existing) {
+        QFile old(sheet);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QVERIFY(old.write("last week's sheet") > 0);
+    }
     ProgramFixture f;
-    f.printers.setPrinter(
-        noServer
-            ? ScriptedPrinterService::printer("/run/cups/cups.sock", PrinterLookup::State::NoServer)
-            : ScriptedPrinterService::printer(QString(), PrinterLookup::State::None));
+    PrinterLookup printer =
+        ScriptedPrinterService::printer(QString(), PrinterLookup::State(printerState));
+    printer.reason = "The printing library could not be loaded (libcups.so.2: cannot open shared "
+                     "object file: No such file or directory). Install the CUPS client library "
+                     "(libcups2), then try again.";
+    f.printers.setPrinter(printer);
     f.aide().load();
     f.choose("cboSubject", 2);
     f.choose("cboGrade", 1);
     f.choose("cboSeed", 1);
-    f.dialogs.answerSave(answer.isEmpty() ? QString() : dir.filePath(answer));
+    f.dialogs.answerSave(answer.isEmpty() ? QString() : dir.filePath(answer),
+                         replace ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     if (!after.isEmpty()) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
@@ -583,24 +592,35 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QCOMPARE(f.dialogs.shown().size(), after.size() + 1);
     const ScriptedDialogs::Shown &save = f.dialogs.shown().at(0);
     QCOMPARE(save.kind, QString("save"));
-    QCOMPARE(save.title,
-             noServer ? QString("The printing service is not running, so the worksheet can be "
-                                "saved as a PDF file instead; start the service to print")
-                      : QString("No printer is set up, so the worksheet can be saved as a PDF file "
-                                "instead"));
+    static const QMap<int, QString> titles = {
+        {int(PrinterLookup::State::None),
+         "No printer is set up, so the worksheet can be saved as a PDF file instead"},
+        {int(PrinterLookup::State::NoServer),
+         "The printing service is not running, so the worksheet can be saved as a PDF file "
+         "instead; start the service to print"},
+        {int(PrinterLookup::State::NoLibrary),
+         "The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be "
+         "saved as a PDF file instead; install it to print"},
+    };
+    QCOMPARE(save.title, titles.value(printerState));
     QVERIFY(save.defaultText.endsWith("worksheet.pdf"));
+    // The dialog itself asked about the file to be written, the suffix included.
+    QCOMPARE(save.replaceAsked, existing ? sheet : QString());
     QStringList expected;
     for (const QString &message : after) {
         expected.append(message.arg(dir.path()));
     }
     QCOMPARE(shownMessages(f.dialogs).mid(1), expected);
     QVERIFY(f.printed().isEmpty());
-    QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    QCOMPARE(files, savedAs.isEmpty() ? QStringList{} : QStringList{savedAs});
-    if (!savedAs.isEmpty()) {
-        QFile file(dir.filePath(savedAs));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, saved == QLatin1String("none") ? QStringList{} : QStringList{"sheet.pdf"});
+    if (saved != QLatin1String("none")) {
+        QFile file(sheet);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith("%PDF-"));
+        const QByteArray bytes = file.readAll();
+        QVERIFY2(saved == QLatin1String("new") ? bytes.startsWith("%PDF-")
+                                               : bytes == "last week's sheet",
+                 bytes.left(20).constData());
     }
     QCOMPARE(int(f.aide().intGrade), 0);
     QVERIFY(f.aide().isVisible());
@@ -617,10 +637,22 @@ void tst_TeacherAide::printerOutcomes_data()
     const int accepted = int(JobSubmission::State::Accepted);
     QTest::addRow("printed") << ready << accepted << ""
                              << "" << 1;
+    // Told at once, and followed: it may still fail once the printer is resumed.
     QTest::addRow("paused printer")
         << int(PrinterLookup::State::Paused) << accepted << ""
         << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when "
            "the printer is resumed."
+        << 1;
+    QTest::addRow("the default printer is gone: no PDF offer, another printer will do")
+        << int(PrinterLookup::State::Gone) << accepted << ""
+        << "The worksheet was not printed. The default printer \"Room12\" no longer exists; "
+           "choose another one in the printer settings or with lpoptions -d NAME, then try again."
+        << 0;
+    QTest::addRow("server busy at the lookup")
+        << int(PrinterLookup::State::Busy) << accepted
+        << "The print server (/run/cups/cups.sock) is busy and turned the request away."
+        << "The worksheet was not printed. The print server (/run/cups/cups.sock) is busy and "
+           "turned the request away. Wait a moment, then try again."
         << 0;
     QTest::addRow("queue refuses")
         << ready << int(JobSubmission::State::Refused)
@@ -653,7 +685,8 @@ void tst_TeacherAide::printerOutcomes()
     ProgramFixture f;
     PrinterLookup printer =
         ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
-    if (printer.state == PrinterLookup::State::Silent) {
+    if (printer.state == PrinterLookup::State::Silent ||
+        printer.state == PrinterLookup::State::Busy) {
         printer.reason = reason;
     }
     f.printers.setPrinter(printer);
