@@ -70,6 +70,15 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
     return run;
 }
 
+// The first row of addition, grade 1, seed 1, whatever the language: the bottom operands after
+// the sign in columns 27 and 67.
+const QString kAdditionTop =
+    " 1 )                        12             2 )                       9";
+QString additionBottom(const QString &sign)
+{
+    return QString(26, ' ') + sign + " 14" + QString(36, ' ') + sign + " 10";
+}
+
 } // namespace
 
 class tst_WorksheetCli : public QObject
@@ -143,10 +152,8 @@ void tst_WorksheetCli::textOutput_data()
                                              "",
                                              "Add the following numbers",
                                              "",
-                                             " 1 )                        12             2 )"
-                                             "                       9",
-                                             "                          + 14"
-                                             "                                    + 10",
+                                             kAdditionTop,
+                                             additionBottom("+"),
                                              blanks}
                               << 0;
     QTest::addRow("subtraction with negatives and answers")
@@ -424,11 +431,6 @@ void tst_WorksheetCli::translatedSheet_data()
                                         "1",           "--answers",      "--output", "-"};
     const QStringList division = {"--worksheet", "division",  "--grade",  "6", "--seed",
                                   "1",           "--answers", "--output", "-"};
-    const QString top = " 1 )                        12             2 )                       9";
-    // The sign in columns 27 and 67, each bottom operand's blank after it.
-    const auto bottom = [](const QString &sign) {
-        return QString(26, ' ') + sign + " 14" + QString(36, ' ') + sign + " 10";
-    };
     // Heading and first problem as printed: the columns stay, the numbers take the language's
     // decimal comma and the signs its schools' form.
     QTest::addRow("de addition")
@@ -442,8 +444,8 @@ void tst_WorksheetCli::translatedSheet_data()
                "",
                "Addiere die folgenden Zahlen",
                "",
-               " 1 )                        12             2 )                       9",
-               "                          + 14                                    + 10",
+               kAdditionTop,
+               additionBottom("+"),
                "              Ergebnis__________                        Ergebnis__________"};
     QTest::addRow("de percent with answers")
         << "de_DE.UTF-8" << percent
@@ -455,7 +457,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   Ergebnis  1,308"};
     QTest::addRow("de multiplication with answers")
         << "de_DE.UTF-8" << multiplication
-        << QStringList{"Multipliziere die folgenden Zahlen", "", top, bottom("\u00B7"),
+        << QStringList{"Multipliziere die folgenden Zahlen", "", kAdditionTop,
+                       additionBottom("\u00B7"),
                        "              Ergebnis      168                         Ergebnis    90"};
     QTest::addRow("fr addition")
         << "fr_FR.UTF-8" << addition
@@ -467,8 +470,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        "",
                        "Calcule les additions suivantes",
                        "",
-                       " 1 )                        12             2 )                       9",
-                       "                          + 14                                    + 10",
+                       kAdditionTop,
+                       additionBottom("+"),
                        "              R\u00E9sultat__________                        "
                        "R\u00E9sultat__________"};
     QTest::addRow("fr percent with answers")
@@ -482,7 +485,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   R\u00E9sultat  1,308"};
     QTest::addRow("fr multiplication with answers")
         << "fr_FR.UTF-8" << multiplication
-        << QStringList{"Calcule les multiplications suivantes", "", top, bottom("\u00D7"),
+        << QStringList{"Calcule les multiplications suivantes", "", kAdditionTop,
+                       additionBottom("\u00D7"),
                        "              R\u00E9sultat      168                         "
                        "R\u00E9sultat    90"};
     QTest::addRow("es addition")
@@ -495,8 +499,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        "",
                        "Resuelve las siguientes sumas",
                        "",
-                       " 1 )                        12             2 )                       9",
-                       "                          + 14                                    + 10",
+                       kAdditionTop,
+                       additionBottom("+"),
                        "              Soluci\u00F3n__________                        "
                        "Soluci\u00F3n__________"};
     QTest::addRow("es percent with answers")
@@ -510,7 +514,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   Soluci\u00F3n  1,308"};
     QTest::addRow("es multiplication with answers")
         << "es_ES.UTF-8" << multiplication
-        << QStringList{"Resuelve las siguientes multiplicaciones", "", top, bottom("\u00D7"),
+        << QStringList{"Resuelve las siguientes multiplicaciones", "", kAdditionTop,
+                       additionBottom("\u00D7"),
                        "              Soluci\u00F3n      168                         "
                        "Soluci\u00F3n    90"};
 }
