@@ -95,6 +95,7 @@ private slots:
     void pdfOutput();
     void badInput_data();
     void badInput();
+    void fullStandardOutput_data();
     void fullStandardOutput();
     void pipeWithoutReader();
     void protectedTargets_data();
@@ -341,13 +342,24 @@ void tst_WorksheetCli::badInput()
              before);
 }
 
+// Standard output is written as it is, so a full one fails the run; the help says so by its
+// status alone.
+void tst_WorksheetCli::fullStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("sheets")
+        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "-"}
+        << "sumtopia: standard output could not be written: No space left on device\n";
+    QTest::addRow("help") << QStringList{"--help"} << "";
+}
+
 void tst_WorksheetCli::fullStandardOutput()
 {
-    const Run run =
-        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "-"},
-                   QString(), "/dev/full");
-    QCOMPARE(QString::fromUtf8(run.err),
-             QString("sumtopia: standard output could not be written: No space left on device\n"));
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runProgram(arguments, QString(), "/dev/full");
+    QCOMPARE(QString::fromUtf8(run.err), message);
     QCOMPARE(run.status, 1);
 }
 
