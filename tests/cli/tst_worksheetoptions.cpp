@@ -207,6 +207,9 @@ void tst_WorksheetOptions::rejected_data()
     QTest::addRow("newline in a repeated file name")
         << with(kBase, {"--output", "a.pdf", "--output", "b\n.pdf"})
         << "value 'b\\x0a.pdf' of --output holds a control character; allowed: " + kOutputs;
+    QTest::addRow("delete in a file name")
+        << with(kBase, {"--output", "a\x7f.pdf"})
+        << "value 'a\\x7f.pdf' of --output holds a control character; allowed: " + kOutputs;
     QTest::addRow("tab in a subject")
         << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
         << "value 'addition\\x09' of --worksheet holds a control character; allowed: " + kSubjects;
