@@ -235,16 +235,19 @@ void tst_Worksheets::pairRowColumns()
 void tst_Worksheets::drawOrderOfTheRows_data()
 {
     QTest::addColumn<Subject>("subject");
+    // Without negative answers: only the subject that asks about them changes its operands.
+    QTest::addColumn<bool>("negatives");
     QTest::addColumn<double>("leftAnswer"); // of the first row: a and c, b and d
     QTest::addColumn<double>("rightAnswer");
-    QTest::addRow("addition") << Subject::Addition << 202.0 << 204.0;
-    QTest::addRow("subtraction") << Subject::Subtraction << -2.0 << -2.0;
-    QTest::addRow("multiplication") << Subject::Multiplication << 10200.0 << 10403.0;
+    QTest::addRow("addition") << Subject::Addition << false << 202.0 << 204.0;
+    QTest::addRow("subtraction with negatives") << Subject::Subtraction << true << -2.0 << -2.0;
+    QTest::addRow("multiplication") << Subject::Multiplication << false << 10200.0 << 10403.0;
 }
 
 void tst_Worksheets::drawOrderOfTheRows()
 {
     QFETCH(Subject, subject);
+    QFETCH(bool, negatives);
     QFETCH(double, leftAnswer);
     QFETCH(double, rightAnswer);
     // Grade 5, offset 3: draw k (0-based) yields 100 + k, so every operand names its draw.
@@ -252,7 +255,7 @@ void tst_Worksheets::drawOrderOfTheRows()
     for (int k = 0; k < 40; ++k) {
         random.push(valueFor(100 + k, 999, 3));
     }
-    const Worksheet sheet = buildWorksheet(subject, 5, 3, random, true);
+    const Worksheet sheet = buildWorksheet(subject, 5, 3, random, negatives);
     QCOMPARE(random.draws(), 40);
     for (int row = 0; row < 10; ++row) {
         const WorksheetProblem &left = sheet.problems.at(2 * row);
