@@ -218,21 +218,15 @@ void tst_WorksheetCli::textOutput()
 void tst_WorksheetCli::keyAfterEachSheet_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("answerLines"); // per sheet
-    QTest::addColumn<QString>("blank");   // the blank answer line's mark
     QTest::addRow("addition") << QStringList{"--worksheet", "addition", "--grade",
-                                             "2",           "--seed",   "4"}
-                              << 10 << "Answer__________";
+                                             "2",           "--seed",   "4"};
     QTest::addRow("division") << QStringList{"--worksheet", "division", "--grade",
-                                             "1",           "--seed",   "1"}
-                              << 20 << " Answer  __________";
+                                             "1",           "--seed",   "1"};
 }
 
 void tst_WorksheetCli::keyAfterEachSheet()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(int, answerLines);
-    QFETCH(QString, blank);
     arguments << "--count"
               << "2"
               << "--output"
@@ -254,25 +248,8 @@ void tst_WorksheetCli::keyAfterEachSheet()
     QCOMPARE(documents.at(1), keys.at(0));
     QCOMPARE(documents.at(3), keys.at(1));
     QVERIFY(documents.at(0) != documents.at(2));
-    // Same problems: a key differs from its sheet in the answer lines only, where the sheet has
-    // its blanks and the key its answers.
-    for (int i = 0; i < 4; i += 2) {
-        const QStringList sheet = documents.at(i).split('\n');
-        const QStringList key = documents.at(i + 1).split('\n');
-        QCOMPARE(sheet.size(), key.size());
-        int differing = 0;
-        for (qsizetype line = 0; line < sheet.size(); ++line) {
-            if (sheet.at(line) != key.at(line)) {
-                ++differing;
-                QVERIFY2(sheet.at(line).contains(blank), qPrintable(sheet.at(line)));
-                QVERIFY2(!key.at(line).contains("__________"), qPrintable(key.at(line)));
-            }
-        }
-        QCOMPARE(differing, answerLines);
-        // Twenty blanks on every sheet: two to a row, or one to a line.
-        QCOMPARE(int(documents.at(i).count(blank)), 20);
-        QCOMPARE(int(documents.at(i + 1).count(blank)), 0);
-    }
+    // How a key differs from its sheet, the answer lines alone, is the worksheets' test.
+    QVERIFY(documents.at(1) != documents.at(0));
 }
 
 void tst_WorksheetCli::pdfOutput_data()
