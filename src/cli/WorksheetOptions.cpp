@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
-#include <utility>
 
 namespace
 {
@@ -179,6 +178,15 @@ QString helpText(const OptionRow &row)
     }
 }
 
+// The table's options as Qt's parser knows them, the one alias included.
+void addOptions(QCommandLineParser &parser)
+{
+    for (const OptionRow &row : Options::table) {
+        parser.addOption({row.alias ? QStringList{row.name, row.alias + 1} : QStringList{row.name},
+                          QString(), row.valueName ? QString(row.valueName) : QString()});
+    }
+}
+
 WorksheetParse failure(const QString &message)
 {
     return {WorksheetParse::Action::Error, {}, message};
@@ -203,10 +211,7 @@ bool isWorksheetRequest(const QStringList &arguments)
     // Read as Qt reads its own options: one dash or two, a value after "=" or in the next argument.
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionRow &row : Options::table) {
-        parser.addOption(QCommandLineOption(row.alias ? QStringList{row.name, row.alias + 1}
-                                                      : QStringList{row.name}));
-    }
+    addOptions(parser);
     for (const QString &name : kQtFlags + kQtValued) {
         parser.addOption({name, QString(), kQtValued.contains(name) ? name : QString()});
     }
@@ -232,59 +237,50 @@ bool isWorksheetRequest(const QStringList &arguments)
 WorksheetParse parseWorksheetArguments(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    for (const OptionRow &row : Options::table) {
-        parser.addOption({row.name, QString(), row.valueName ? QString(row.valueName) : QString()});
-    }
+    addOptions(parser);
     // Qt's parser reads on past a fault and keeps no order between faults of different kinds, so
     // it reads the line one argument further each time: the first reading with a fault ends at
     // the first fault in the line. What the values mean is judged after that, option by option
     // in the table's order, and the rules between options come last. The command has no "--" and
     // no short options but its one alias, which Qt's parser would read otherwise.
-    const OptionRow *waiting = nullptr; // given without "=": its value is this argument
     for (qsizetype read = 1; read <= arguments.size(); ++read) {
         const QString &argument = arguments.at(read - 1);
         parser.parse(QStringList(kProgram) + arguments.mid(0, read));
-        const OptionRow *row = std::exchange(waiting, nullptr);
-        if (row == nullptr) {
-            // An option's place holds an alias, or "--" and a name that Qt's parser knows.
-            const bool named = argument.startsWith(QLatin1String("--")) &&
-                               argument != QLatin1String("--") &&
-                               parser.unknownOptionNames().isEmpty();
-            row = std::find_if(
-                std::begin(Options::table), std::end(Options::table), [&](const OptionRow &option) {
-                    return (option.alias && argument == option.alias) ||
-                           (named && parser.optionNames().constLast() == option.name);
-                });
-            if (row == std::end(Options::table)) {
-                QStringList names;
-                for (const OptionRow &option : Options::table) {
-                    names.append(dashed(option));
-                }
-                return failure(Options::tr("unknown option '%1'; allowed: %2")
-                                   .arg(visible(argument), names.join(QStringLiteral(", "))));
+        // An option's place holds an alias, or "--" and a name that Qt's parser knows.
+        const bool named = argument.startsWith(QLatin1String("--")) &&
+                           argument != QLatin1String("--") && parser.unknownOptionNames().isEmpty();
+        const OptionRow *row = std::find_if(
+            std::begin(Options::table), std::end(Options::table), [&](const OptionRow &option) {
+                return (option.alias && argument == option.alias) ||
+                       (named && parser.optionNames().constLast() == option.name);
+            });
+        if (row == std::end(Options::table)) {
+            QStringList names;
+            for (const OptionRow &option : Options::table) {
+                names.append(dashed(option));
             }
-            if (row->kind == Kind::Help) {
-                return {WorksheetParse::Action::Help, {}, {}};
-            }
-            // The only fault Qt's parser finds in a switch is a value after "=".
-            if (!row->valueName && !parser.errorText().isEmpty()) {
-                return failure(
-                    Options::tr("option %1 takes no value, but was given '%2'")
-                        .arg(dashed(*row), visible(argument.section(QLatin1Char('='), 1))));
-            }
-            if (row->kind == Kind::Version) {
-                return {WorksheetParse::Action::Version, {}, {}};
-            }
+            return failure(Options::tr("unknown option '%1'; allowed: %2")
+                               .arg(visible(argument), names.join(QStringLiteral(", "))));
+        }
+        if (row->kind == Kind::Help) {
+            return {WorksheetParse::Action::Help, {}, {}};
+        }
+        // The only fault Qt's parser finds in a switch is a value after "=".
+        if (!row->valueName && !parser.errorText().isEmpty()) {
+            return failure(Options::tr("option %1 takes no value, but was given '%2'")
+                               .arg(dashed(*row), visible(argument.section(QLatin1Char('='), 1))));
+        }
+        if (row->kind == Kind::Version) {
+            return {WorksheetParse::Action::Version, {}, {}};
         }
         const QString name = QLatin1String(row->name);
         const qsizetype times = parser.optionNames().count(name);
-        const QStringList values = parser.values(name);
         // A value is the next argument unless that is an option of its own.
-        if (values.size() < times && row->valueName && read < arguments.size() &&
+        if (parser.values(name).size() < times && row->valueName && read < arguments.size() &&
             !arguments.at(read).startsWith(QLatin1String("--"))) {
-            waiting = row;
-            continue;
+            parser.parse(QStringList(kProgram) + arguments.mid(0, ++read));
         }
+        const QStringList values = parser.values(name);
         if (row->valueName && (values.size() < times || values.constLast().isEmpty())) {
             return failure(Options::tr("option %1 is missing its value; allowed: %2")
                                .arg(dashed(*row), allowedValues(*row)));
@@ -399,13 +395,11 @@ QString worksheetUsage()
              Options::tr("(starts the window)"),
          QString(), Options::tr("Makes worksheets of twenty problems without opening a window."),
          QString()};
+    // A help's further lines start under its first.
     for (const OptionRow &row : Options::table) {
-        const QStringList text = helpText(row).split(QLatin1Char('\n'));
         lines.append((QStringLiteral("  ") + withValueName(row)).leftJustified(column) +
-                     text.first());
-        for (qsizetype i = 1; i < text.size(); ++i) {
-            lines.append(QString(column, QLatin1Char(' ')) + text.at(i));
-        }
+                     helpText(row).replace(QLatin1Char('\n'),
+                                           QLatin1Char('\n') + QString(column, QLatin1Char(' '))));
     }
     lines += {
         QString(),

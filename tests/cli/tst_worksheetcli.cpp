@@ -1,3 +1,4 @@
+#include "CommandLineTexts.h"
 #include "PdfPages.h"
 
 #include <QDir>
@@ -69,6 +70,15 @@ Run runProgram(const QStringList &arguments, const QString &directory = QString(
     return run;
 }
 
+// The first row of addition, grade 1, seed 1, whatever the language: the bottom operands after
+// the sign in columns 27 and 67.
+const QString kAdditionTop =
+    " 1 )                        12             2 )                       9";
+QString additionBottom(const QString &sign)
+{
+    return QString(26, ' ') + sign + " 14" + QString(36, ' ') + sign + " 10";
+}
+
 } // namespace
 
 class tst_WorksheetCli : public QObject
@@ -85,10 +95,9 @@ private slots:
     void pdfOutput();
     void badInput_data();
     void badInput();
+    void fullStandardOutput_data();
     void fullStandardOutput();
-    void deviceTarget();
-    void pipeTarget();
-    void fullDisk();
+    void pipeWithoutReader();
     void protectedTargets_data();
     void protectedTargets();
     void replacedFileKeepsOwnerAndMode();
@@ -144,10 +153,8 @@ void tst_WorksheetCli::textOutput_data()
                                              "",
                                              "Add the following numbers",
                                              "",
-                                             " 1 )                        12             2 )"
-                                             "                       9",
-                                             "                          + 14"
-                                             "                                    + 10",
+                                             kAdditionTop,
+                                             additionBottom("+"),
                                              blanks}
                               << 0;
     QTest::addRow("subtraction with negatives and answers")
@@ -181,13 +188,6 @@ void tst_WorksheetCli::textOutput_data()
         << QStringList{" 1 )         62  /     47   Answer  1.319", "\f",
                        " 1 )         63  /     16   Answer  3.938"}
         << 1;
-    QTest::addRow("leading zeros, equals form")
-        << QStringList{"--worksheet=addition", "--grade=0000000003", "--seed=0000000003",
-                       "--output=-"}
-        << QStringList{" 1 )                        64             2 )                      49",
-                       "                          + 73                                    + 52",
-                       blanks}
-        << 0;
 }
 
 void tst_WorksheetCli::textOutput()
@@ -218,26 +218,15 @@ void tst_WorksheetCli::textOutput()
 void tst_WorksheetCli::keyAfterEachSheet_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("answerLines"); // per sheet
-    QTest::addColumn<QString>("blank");   // the blank answer line's mark
     QTest::addRow("addition") << QStringList{"--worksheet", "addition", "--grade",
-                                             "2",           "--seed",   "4"}
-                              << 10 << "Answer__________";
-    QTest::addRow("subtraction without negatives")
-        << QStringList{"--worksheet", "subtraction", "--grade", "6", "--seed", "20"} << 10
-        << "Answer__________";
+                                             "2",           "--seed",   "4"};
     QTest::addRow("division") << QStringList{"--worksheet", "division", "--grade",
-                                             "1",           "--seed",   "1"}
-                              << 20 << " Answer  __________";
-    QTest::addRow("percent") << QStringList{"--worksheet", "percent", "--grade", "4", "--seed", "9"}
-                             << 20 << " Answer  __________";
+                                             "1",           "--seed",   "1"};
 }
 
 void tst_WorksheetCli::keyAfterEachSheet()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(int, answerLines);
-    QFETCH(QString, blank);
     arguments << "--count"
               << "2"
               << "--output"
@@ -259,25 +248,8 @@ void tst_WorksheetCli::keyAfterEachSheet()
     QCOMPARE(documents.at(1), keys.at(0));
     QCOMPARE(documents.at(3), keys.at(1));
     QVERIFY(documents.at(0) != documents.at(2));
-    // Same problems: a key differs from its sheet in the answer lines only, where the sheet has
-    // its blanks and the key its answers.
-    for (int i = 0; i < 4; i += 2) {
-        const QStringList sheet = documents.at(i).split('\n');
-        const QStringList key = documents.at(i + 1).split('\n');
-        QCOMPARE(sheet.size(), key.size());
-        int differing = 0;
-        for (qsizetype line = 0; line < sheet.size(); ++line) {
-            if (sheet.at(line) != key.at(line)) {
-                ++differing;
-                QVERIFY2(sheet.at(line).contains(blank), qPrintable(sheet.at(line)));
-                QVERIFY2(!key.at(line).contains("__________"), qPrintable(key.at(line)));
-            }
-        }
-        QCOMPARE(differing, answerLines);
-        // Twenty blanks on every sheet: two to a row, or one to a line.
-        QCOMPARE(int(documents.at(i).count(blank)), 20);
-        QCOMPARE(int(documents.at(i + 1).count(blank)), 0);
-    }
+    // How a key differs from its sheet, the answer lines alone, is the worksheets' test.
+    QVERIFY(documents.at(1) != documents.at(0));
 }
 
 void tst_WorksheetCli::pdfOutput_data()
@@ -287,10 +259,6 @@ void tst_WorksheetCli::pdfOutput_data()
     QTest::addRow("percent, two sheets")
         << QStringList{"--worksheet", "percent", "--grade", "6", "--seed", "20", "--count", "2"}
         << 2;
-    QTest::addRow("multiplication, three sheets")
-        << QStringList{"--worksheet", "multiplication", "--grade", "3", "--seed",
-                       "2",           "--count",        "3"}
-        << 3;
     // One file, with a page for each sheet and one for each key.
     QTest::addRow("multiplication, three sheets with keys")
         << QStringList{"--worksheet", "multiplication", "--grade", "3",         "--seed",
@@ -327,9 +295,10 @@ void tst_WorksheetCli::badInput_data()
                                     "once\n";
     QTest::addRow("a folder that is not there")
         << QStringList{"--output", "none/x.pdf"}
-        << "sumtopia: output file 'none/x.pdf' cannot be written (the folder <dir>/none cannot be "
-           "used: No such file or directory); allowed: a writable file path or - for standard "
-           "output\n";
+        << "sumtopia: " +
+               kCannotWrite.arg("none/x.pdf",
+                                "the folder <dir>/none cannot be used: No such file or directory") +
+               "\n";
 }
 
 void tst_WorksheetCli::badInput()
@@ -350,96 +319,41 @@ void tst_WorksheetCli::badInput()
              before);
 }
 
+// Standard output is written as it is, so a full one fails the run; the help says so by its
+// status alone.
+void tst_WorksheetCli::fullStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("sheets")
+        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "-"}
+        << "sumtopia: standard output could not be written: No space left on device\n";
+    QTest::addRow("help") << QStringList{"--help"} << "";
+}
+
 void tst_WorksheetCli::fullStandardOutput()
 {
-    const Run run =
-        runProgram({"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "-"},
-                   QString(), "/dev/full");
-    QCOMPARE(QString::fromUtf8(run.err),
-             QString("sumtopia: standard output could not be written: No space left on device\n"));
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runProgram(arguments, QString(), "/dev/full");
+    QCOMPARE(QString::fromUtf8(run.err), message);
     QCOMPARE(run.status, 1);
 }
 
-void tst_WorksheetCli::deviceTarget()
-{
-    const Run run = runProgram(
-        {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "/dev/null"});
-    QVERIFY2(run.err.isEmpty(), run.err.constData());
-    QCOMPARE(run.status, 0);
-    struct stat info {
-    };
-    QCOMPARE(::stat("/dev/null", &info), 0);
-    QVERIFY(S_ISCHR(info.st_mode));
-}
-
-void tst_WorksheetCli::pipeTarget()
+// Nobody reads: said at once, rather than waited for. Writing to a pipe or a full disk is the
+// delivery's test; here the outcome reaches its exit status and its line.
+void tst_WorksheetCli::pipeWithoutReader()
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("sheets");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // Nobody reads: said at once, rather than waited for.
-    const QStringList arguments{"--worksheet", "percent", "--grade",  "3",
-                                "--seed",      "1",       "--output", fifo};
-    const Run alone = runProgram(arguments);
-    QCOMPARE(QString::fromUtf8(alone.err),
+    const Run run =
+        runProgram({"--worksheet", "percent", "--grade", "3", "--seed", "1", "--output", fifo});
+    QCOMPARE(QString::fromUtf8(run.err),
              "sumtopia: " + fifo +
                  " could not be written: nothing reads from it. Start the program that reads it, "
                  "or choose a file, then try again.\n");
-    QCOMPARE(alone.status, 1);
-
-    QProcess reader;
-    reader.start("cat", {fifo});
-    QVERIFY(reader.waitForStarted());
-    // Until the reader has opened its end, the program finds nobody there and writes nothing.
-    Run run;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        run = runProgram(arguments);
-        if (run.status != 1) {
-            break;
-        }
-        QTest::qWait(50);
-    }
-    QVERIFY(reader.waitForFinished(20000));
-    QVERIFY2(run.err.isEmpty(), run.err.constData());
-    QCOMPARE(run.status, 0);
-    QVERIFY(reader.readAllStandardOutput().startsWith("%PDF-"));
-    struct stat info {
-    };
-    QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
-    QVERIFY(S_ISFIFO(info.st_mode));
-}
-
-void tst_WorksheetCli::fullDisk()
-{
-    QTemporaryDir dir;
-    const QString small = dir.filePath("m");
-    QVERIFY(QDir(dir.path()).mkdir("m"));
-    QProcess mount;
-    mount.setProcessChannelMode(QProcess::MergedChannels);
-    mount.start("mount", {"-t", "tmpfs", "-o", "size=12k", "tmpfs", small});
-    if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
-        QSKIP(qPrintable("a small file system could not be mounted (needs root): " +
-                         QString::fromLocal8Bit(mount.readAll()).trimmed()));
-    }
-    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {small}); });
-    QFile old(small + "/keep.pdf");
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    QCOMPARE(old.write(QByteArray(4000, 'k')), 4000);
-    old.close();
-
-    const Run run = runProgram(
-        {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", "m/keep.pdf"},
-        dir.path());
-    QCOMPARE(QString::fromUtf8(run.err),
-             "sumtopia: " + small +
-                 "/keep.pdf could not be written: No space left on device (while writing). The "
-                 "file that was there is unchanged. Free some space or choose another place, then "
-                 "try again.\n");
     QCOMPARE(run.status, 1);
-    QCOMPARE(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{"keep.pdf"});
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray(4000, 'k'));
 }
 
 void tst_WorksheetCli::noDisplay_data()
@@ -506,11 +420,6 @@ void tst_WorksheetCli::translatedSheet_data()
                                         "1",           "--answers",      "--output", "-"};
     const QStringList division = {"--worksheet", "division",  "--grade",  "6", "--seed",
                                   "1",           "--answers", "--output", "-"};
-    const QString top = " 1 )                        12             2 )                       9";
-    // The sign in columns 27 and 67, each bottom operand's blank after it.
-    const auto bottom = [](const QString &sign) {
-        return QString(26, ' ') + sign + " 14" + QString(36, ' ') + sign + " 10";
-    };
     // Heading and first problem as printed: the columns stay, the numbers take the language's
     // decimal comma and the signs its schools' form.
     QTest::addRow("de addition")
@@ -524,8 +433,8 @@ void tst_WorksheetCli::translatedSheet_data()
                "",
                "Addiere die folgenden Zahlen",
                "",
-               " 1 )                        12             2 )                       9",
-               "                          + 14                                    + 10",
+               kAdditionTop,
+               additionBottom("+"),
                "              Ergebnis__________                        Ergebnis__________"};
     QTest::addRow("de percent with answers")
         << "de_DE.UTF-8" << percent
@@ -537,7 +446,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   Ergebnis  1,308"};
     QTest::addRow("de multiplication with answers")
         << "de_DE.UTF-8" << multiplication
-        << QStringList{"Multipliziere die folgenden Zahlen", "", top, bottom("\u00B7"),
+        << QStringList{"Multipliziere die folgenden Zahlen", "", kAdditionTop,
+                       additionBottom("\u00B7"),
                        "              Ergebnis      168                         Ergebnis    90"};
     QTest::addRow("fr addition")
         << "fr_FR.UTF-8" << addition
@@ -549,8 +459,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        "",
                        "Calcule les additions suivantes",
                        "",
-                       " 1 )                        12             2 )                       9",
-                       "                          + 14                                    + 10",
+                       kAdditionTop,
+                       additionBottom("+"),
                        "              R\u00E9sultat__________                        "
                        "R\u00E9sultat__________"};
     QTest::addRow("fr percent with answers")
@@ -564,7 +474,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   R\u00E9sultat  1,308"};
     QTest::addRow("fr multiplication with answers")
         << "fr_FR.UTF-8" << multiplication
-        << QStringList{"Calcule les multiplications suivantes", "", top, bottom("\u00D7"),
+        << QStringList{"Calcule les multiplications suivantes", "", kAdditionTop,
+                       additionBottom("\u00D7"),
                        "              R\u00E9sultat      168                         "
                        "R\u00E9sultat    90"};
     QTest::addRow("es addition")
@@ -577,8 +488,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        "",
                        "Resuelve las siguientes sumas",
                        "",
-                       " 1 )                        12             2 )                       9",
-                       "                          + 14                                    + 10",
+                       kAdditionTop,
+                       additionBottom("+"),
                        "              Soluci\u00F3n__________                        "
                        "Soluci\u00F3n__________"};
     QTest::addRow("es percent with answers")
@@ -592,7 +503,8 @@ void tst_WorksheetCli::translatedSheet_data()
                        " 1 )        629  :    481   Soluci\u00F3n  1,308"};
     QTest::addRow("es multiplication with answers")
         << "es_ES.UTF-8" << multiplication
-        << QStringList{"Resuelve las siguientes multiplicaciones", "", top, bottom("\u00D7"),
+        << QStringList{"Resuelve las siguientes multiplicaciones", "", kAdditionTop,
+                       additionBottom("\u00D7"),
                        "              Soluci\u00F3n      168                         "
                        "Soluci\u00F3n    90"};
 }
@@ -758,8 +670,6 @@ void tst_WorksheetCli::protectedTargets_data()
     QTest::addColumn<bool>("daemons"); // owned by daemon in a sticky folder, else by nobody
     QTest::addColumn<QString>("problem");
     QTest::addRow("write-protected file") << 0444 << false << "it is write-protected";
-    QTest::addRow("another user's file in a sticky folder")
-        << 0644 << true << "it is write-protected";
     QTest::addRow("another user's writable file in a sticky folder")
         << 0666 << true
         << "it belongs to another user, and in this folder only they may replace it";
@@ -800,10 +710,7 @@ void tst_WorksheetCli::protectedTargets()
         {"--worksheet", "addition", "--grade", "3", "--seed", "1", "--output", target}, QString(),
         QString(), QString(), {"HOME=" + dir.path()},
         {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", program});
-    QCOMPARE(QString::fromUtf8(run.err),
-             QString("sumtopia: output file '%1' cannot be written (%2); allowed: a writable file "
-                     "path or - for standard output\n")
-                 .arg(target, problem));
+    QCOMPARE(QString::fromUtf8(run.err), "sumtopia: " + kCannotWrite.arg(target, problem) + "\n");
     QCOMPARE(run.status, 2);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("last week's sheet"));
@@ -841,11 +748,7 @@ void tst_WorksheetCli::paperFollowsTheLocale_data()
     QTest::addColumn<QSizeF>("points");
     const QSizeF a4(595.28, 841.89);
     const QSizeF letter(612, 792);
-    QTest::addRow("German locale: A4") << "de_DE.UTF-8" << QStringList() << a4;
     QTest::addRow("US locale: Letter") << "en_US.UTF-8" << QStringList() << letter;
-    QTest::addRow("C locale: A4, as the C library says") << "C" << QStringList() << a4;
-    QTest::addRow("--paper letter over an A4 locale")
-        << "de_DE.UTF-8" << QStringList{"--paper", "letter"} << letter;
     QTest::addRow("--paper a4 over a Letter locale")
         << "en_US.UTF-8" << QStringList{"--paper", "a4"} << a4;
 }

@@ -1,3 +1,4 @@
+#include "CommandLineTexts.h"
 #include "cli/WorksheetOptions.h"
 
 #include <QTest>
@@ -12,6 +13,8 @@ private slots:
     void rejected();
     void ranges_data();
     void ranges();
+    void paper_data();
+    void paper();
     void helpAndVersion_data();
     void helpAndVersion();
     void help();
@@ -32,6 +35,9 @@ QStringList with(QStringList list, const QStringList &more)
 const QString kOptionList = "--worksheet, --grade, --seed, --answers, --negatives, --with-key, "
                             "--count, --output, --wait-seconds, --paper, --help, --version";
 const QString kSubjects = "addition, subtraction, multiplication, division, percent or percents";
+const QString kGrades = "a whole number from 1 to 6";
+const QString kSeeds = "a whole number from 1 to 20";
+const QString kOutputs = "a PDF file path, or - for standard output";
 
 } // namespace
 
@@ -90,6 +96,8 @@ void tst_WorksheetOptions::accepted_data()
     QTest::addRow("output with an equals sign")
         << with(kBase, {"--output=a=b.pdf"}) << int(Subject::Addition) << 3 << 5 << "---" << 1
         << "a=b.pdf" << 120;
+    QTest::addRow("a device") << with(kBase, {"--output", "/dev/null"}) << int(Subject::Addition)
+                              << 3 << 5 << "---" << 1 << "/dev/null" << 120;
     QTest::addRow("name of 255 bytes")
         << with(kBase, {"--output", QString(251, 'n') + ".pdf"}) << int(Subject::Addition) << 3 << 5
         << "---" << 1 << QString(251, 'n') + ".pdf" << 120;
@@ -132,37 +140,35 @@ void tst_WorksheetOptions::rejected_data()
                                        << "unknown paper 'A4' for --paper; allowed: a4 or letter";
     QTest::addRow("grade fraction")
         << QStringList{"--worksheet", "addition", "--grade", "2.5", "--seed", "5"}
-        << "grade '2.5' is not allowed; allowed: a whole number from 1 to 6";
+        << "grade '2.5' is not allowed; allowed: " + kGrades;
     QTest::addRow("grade negative")
         << QStringList{"--worksheet", "addition", "--grade=-1", "--seed", "5"}
-        << "grade '-1' is not allowed; allowed: a whole number from 1 to 6";
-    QTest::addRow("grade word")
-        << QStringList{"--worksheet", "addition", "--grade", "three", "--seed", "5"}
-        << "grade 'three' is not allowed; allowed: a whole number from 1 to 6";
-    QTest::addRow("seed huge")
-        << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "99999999999"}
-        << "seed '99999999999' is not allowed; allowed: a whole number from 1 to 20";
+        << "grade '-1' is not allowed; allowed: " + kGrades;
+    QTest::addRow("grade word") << QStringList{"--worksheet", "addition", "--grade",
+                                               "three",       "--seed",   "5"}
+                                << "grade 'three' is not allowed; allowed: " + kGrades;
+    QTest::addRow("seed huge") << QStringList{"--worksheet", "addition", "--grade",
+                                              "3",           "--seed",   "99999999999"}
+                               << "seed '99999999999' is not allowed; allowed: " + kSeeds;
     QTest::addRow("seed with a plus sign")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "+5"}
-        << "seed '+5' is not allowed; allowed: a whole number from 1 to 20";
+        << "seed '+5' is not allowed; allowed: " + kSeeds;
     QTest::addRow("seed with a blank")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", " 5"}
-        << "seed ' 5' is not allowed; allowed: a whole number from 1 to 20";
+        << "seed ' 5' is not allowed; allowed: " + kSeeds;
     QTest::addRow("seed in other digits")
         << QStringList{"--worksheet", "addition", "--grade", "3", "--seed", "\u0665"}
-        << "seed '\u0665' is not allowed; allowed: a whole number from 1 to 20";
+        << "seed '\u0665' is not allowed; allowed: " + kSeeds;
     QTest::addRow("value missing before the next option")
         << QStringList{"--worksheet", "--grade", "3", "--seed", "5"}
         << "option --worksheet is missing its value; allowed: " + kSubjects;
-    QTest::addRow("output value empty") << with(kBase, {"--output="})
-                                        << "option --output is missing its value; allowed: a PDF "
-                                           "file path, or - for standard output";
+    QTest::addRow("output value empty")
+        << with(kBase, {"--output="})
+        << "option --output is missing its value; allowed: " + kOutputs;
     QTest::addRow("grade missing") << QStringList{"--worksheet", "addition", "--seed", "5"}
-                                   << "option --grade is missing; allowed: a whole number from 1 "
-                                      "to 6";
-    QTest::addRow("seed missing")
-        << QStringList{"--worksheet", "addition", "--grade", "3"}
-        << "option --seed is missing; allowed: a whole number from 1 to 20";
+                                   << "option --grade is missing; allowed: " + kGrades;
+    QTest::addRow("seed missing") << QStringList{"--worksheet", "addition", "--grade", "3"}
+                                  << "option --seed is missing; allowed: " + kSeeds;
     QTest::addRow("subject missing") << QStringList{"--grade", "3", "--seed", "5"}
                                      << "option --worksheet is missing; allowed: " + kSubjects;
     QTest::addRow("unknown option")
@@ -197,12 +203,13 @@ void tst_WorksheetOptions::rejected_data()
                                << "option --with-key is given more than once; allowed: once";
     QTest::addRow("newline in a file name")
         << with(kBase, {"--output", "a\nb.pdf"})
-        << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: a PDF file "
-           "path, or - for standard output";
+        << "value 'a\\x0ab.pdf' of --output holds a control character; allowed: " + kOutputs;
     QTest::addRow("newline in a repeated file name")
         << with(kBase, {"--output", "a.pdf", "--output", "b\n.pdf"})
-        << "value 'b\\x0a.pdf' of --output holds a control character; allowed: a PDF file "
-           "path, or - for standard output";
+        << "value 'b\\x0a.pdf' of --output holds a control character; allowed: " + kOutputs;
+    QTest::addRow("delete in a file name")
+        << with(kBase, {"--output", "a\x7f.pdf"})
+        << "value 'a\\x7f.pdf' of --output holds a control character; allowed: " + kOutputs;
     QTest::addRow("tab in a subject")
         << QStringList{"--worksheet", "addition\t", "--grade", "3", "--seed", "5"}
         << "value 'addition\\x09' of --worksheet holds a control character; allowed: " + kSubjects;
@@ -216,9 +223,7 @@ void tst_WorksheetOptions::rejected_data()
         << with(kBase, {"--output", QString("a/").repeated(2046) + "x.pdf"})
         << "output path of 4097 bytes is too long; allowed: a path of at most 4095 bytes";
     QTest::addRow("output is a folder")
-        << with(kBase, {"--output", "/"})
-        << "output file '/' cannot be written (it is a folder); allowed: a writable file path "
-           "or - for standard output";
+        << with(kBase, {"--output", "/"}) << kCannotWrite.arg("/", "it is a folder");
 
     // The first fault in the line is the one reported; the values are judged once every
     // argument is read, in the options' order, and the rules between options after them.
@@ -227,7 +232,7 @@ void tst_WorksheetOptions::rejected_data()
         << "unknown option '--colour'; allowed: " + kOptionList;
     QTest::addRow("a missing value before a repeated option")
         << QStringList{"--grade", "3", "--grade"}
-        << "option --grade is missing its value; allowed: a whole number from 1 to 6";
+        << "option --grade is missing its value; allowed: " + kGrades;
     QTest::addRow("a repeated option before a missing value")
         << QStringList{"--grade", "3", "--grade", "4", "--count"}
         << "option --grade is given more than once; allowed: once";
@@ -236,7 +241,7 @@ void tst_WorksheetOptions::rejected_data()
         << "unknown option '--colour'; allowed: " + kOptionList;
     QTest::addRow("the seed is judged after the grade")
         << QStringList{"--seed", "0", "--grade", "9", "--worksheet", "addition"}
-        << "grade '9' is not allowed; allowed: a whole number from 1 to 6";
+        << "grade '9' is not allowed; allowed: " + kGrades;
     QTest::addRow("the count is judged before the negatives")
         << with(kBase, {"--negatives", "--count", "0"})
         << "count '0' is not allowed; allowed: a whole number from 1 to 100";
@@ -262,33 +267,24 @@ void tst_WorksheetOptions::ranges_data()
     QTest::addColumn<int>("highest");
     QTest::addColumn<QString>("refused"); // the message for a value outside, %1 the value
     QTest::addColumn<QString>("missing"); // the message for a missing value
-    QTest::addColumn<QString>("help");    // the option's line in the help
 
     QTest::addRow("grade") << "--grade" << 1 << 6
-                           << "grade '%1' is not allowed; allowed: a whole number from 1 to 6"
-                           << "option --grade is missing its value; allowed: a whole number from "
-                              "1 to 6"
-                           << "  --grade N            grade level, 1 to 6";
-    QTest::addRow("seed") << "--seed" << 1 << 20
-                          << "seed '%1' is not allowed; allowed: a whole number from 1 to 20"
-                          << "option --seed is missing its value; allowed: a whole number from 1 "
-                             "to 20"
-                          << "  --seed S             seed, 1 to 20, added to every operand less "
-                             "one";
+                           << "grade '%1' is not allowed; allowed: " + kGrades
+                           << "option --grade is missing its value; allowed: " + kGrades;
+    QTest::addRow("seed") << "--seed" << 1 << 20 << "seed '%1' is not allowed; allowed: " + kSeeds
+                          << "option --seed is missing its value; allowed: " + kSeeds;
     QTest::addRow("count") << "--count" << 1 << 100
                            << "count '%1' is not allowed; allowed: a whole number from 1 to 100"
                            << "option --count is missing its value; allowed: a whole number from "
-                              "1 to 100"
-                           << "  --count K            K sheets in a row, 1 to 100 (default 1)";
+                              "1 to 100";
     QTest::addRow("wait-seconds")
         << "--wait-seconds" << 0 << 3600
         << "wait '%1' is not allowed; allowed: a whole number of seconds from 0 to 3600"
         << "option --wait-seconds is missing its value; allowed: a whole number of seconds from "
-           "0 to 3600"
-        << "  --wait-seconds W     how long to wait for the printer to print the jobs, 0 to 3600";
+           "0 to 3600";
 }
 
-// The range that the parse keeps is the one its messages and the help state.
+// The range that the parse keeps is the one its messages state.
 void tst_WorksheetOptions::ranges()
 {
     QFETCH(QString, option);
@@ -296,7 +292,6 @@ void tst_WorksheetOptions::ranges()
     QFETCH(int, highest);
     QFETCH(QString, refused);
     QFETCH(QString, missing);
-    QFETCH(QString, help);
     // Grade and seed are set apart from the option under test, which replaces them.
     const auto parsed = [&option](int value) {
         QStringList arguments{"--worksheet", "subtraction"};
@@ -317,7 +312,27 @@ void tst_WorksheetOptions::ranges()
         QCOMPARE(parse.error, refused.arg(outside));
     }
     QCOMPARE(parseWorksheetArguments({"--worksheet", "addition", option}).error, missing);
-    QVERIFY2(worksheetUsage().split('\n').contains(help), qPrintable(worksheetUsage()));
+}
+
+void tst_WorksheetOptions::paper_data()
+{
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<double>("widthMm"); // 0: left to the locale or the printer
+    QTest::addColumn<double>("heightMm");
+    QTest::addRow("left out") << QStringList{} << 0.0 << 0.0;
+    QTest::addRow("a4") << QStringList{"--paper", "a4"} << 210.0 << 297.0;
+    QTest::addRow("letter") << QStringList{"--paper=letter"} << 215.9 << 279.4;
+}
+
+void tst_WorksheetOptions::paper()
+{
+    QFETCH(QStringList, more);
+    QFETCH(double, widthMm);
+    QFETCH(double, heightMm);
+    const WorksheetParse parse = parseWorksheetArguments(with(kBase, more));
+    QVERIFY2(parse.action == WorksheetParse::Action::Run, qPrintable(parse.error));
+    QCOMPARE(parse.options.paper.value_or(Paper()).widthMm, widthMm);
+    QCOMPARE(parse.options.paper.value_or(Paper()).heightMm, heightMm);
 }
 
 void tst_WorksheetOptions::helpAndVersion_data()

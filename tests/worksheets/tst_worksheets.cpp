@@ -33,8 +33,6 @@ class tst_Worksheets : public QObject
 {
     Q_OBJECT
 private slots:
-    void rangeByGrade_data();
-    void rangeByGrade();
     void heading_data();
     void heading();
     void pairRowText_data();
@@ -45,7 +43,6 @@ private slots:
     void drawOrderOfTheRows();
     void subtractionRule_data();
     void subtractionRule();
-    void subtractionAnswersStandUnderTheTopOperands();
     void productsAreThirtyTwoBits();
     void oneLineProblems_data();
     void oneLineProblems();
@@ -61,25 +58,6 @@ private slots:
     void subjectNames();
     void subjectTableOrders();
 };
-
-void tst_Worksheets::rangeByGrade_data()
-{
-    QTest::addColumn<int>("grade");
-    QTest::addColumn<int>("range");
-    QTest::addRow("grade 1") << 1 << 20;
-    QTest::addRow("grade 2") << 2 << 20;
-    QTest::addRow("grade 3") << 3 << 99;
-    QTest::addRow("grade 4") << 4 << 99;
-    QTest::addRow("grade 5") << 5 << 999;
-    QTest::addRow("grade 6") << 6 << 999;
-}
-
-void tst_Worksheets::rangeByGrade()
-{
-    QFETCH(int, grade);
-    QFETCH(int, range);
-    QCOMPARE(worksheetRange(grade), range);
-}
 
 void tst_Worksheets::heading_data()
 {
@@ -151,42 +129,57 @@ void tst_Worksheets::pairRowText_data()
 {
     QTest::addColumn<Subject>("subject");
     QTest::addColumn<bool>("answers");
+    QTest::addColumn<QList<double>>("left"); // first, second, answer
+    QTest::addColumn<QList<double>>("right");
     QTest::addColumn<QStringList>("row");
 
+    // Operands of both one- and four-digit lengths.
+    const QList<double> sum = {5, 12, 17};
+    const QList<double> sumRight = {123, 1017, 1140};
+    const QList<double> product = {5, 12, 60};
+    const QList<double> productRight = {123, 1017, 125091};
     const QString top = placed({{1, " 1 )"}, {29, " 5 "}, {43, " 2 )"}, {67, " 123 "}});
     const QString blank = placed({{15, "Answer__________"}, {57, "Answer__________"}});
     QTest::addRow("addition with answers")
-        << Subject::Addition << true
+        << Subject::Addition << true << sum << sumRight
         << QStringList{top, placed({{27, "+ 12 "}, {65, "+ 1017 "}}),
                        placed({{15, "Answer "}, {28, " 17 "}, {57, "Answer "}, {66, " 1140 "}}),
                        ""};
     QTest::addRow("addition blank")
-        << Subject::Addition << false
+        << Subject::Addition << false << sum << sumRight
         << QStringList{top, placed({{27, "+ 12 "}, {65, "+ 1017 "}}), blank, ""};
     QTest::addRow("multiplication with answers")
-        << Subject::Multiplication << true
+        << Subject::Multiplication << true << product << productRight
         << QStringList{top, placed({{27, "x 12 "}, {65, "x 1017 "}}),
                        placed({{15, "Answer "}, {28, " 60 "}, {57, "Answer "}, {66, " 125091 "}}),
                        ""};
     QTest::addRow("multiplication blank")
-        << Subject::Multiplication << false
+        << Subject::Multiplication << false << product << productRight
         << QStringList{top, placed({{27, "x 12 "}, {65, "x 1017 "}}), blank, ""};
+    // The minus of a negative answer takes the place of the leading blank, from column
+    // 30 - L(top): the answers stand under the top operands.
+    QTest::addRow("subtraction with answers, one negative")
+        << Subject::Subtraction << true << QList<double>{5, 12, -7} << QList<double>{1005, 7, 998}
+        << QStringList{placed({{1, " 1 )"}, {29, " 5 "}, {43, " 2 )"}, {66, " 1005 "}}),
+                       placed({{27, "- 12 "}, {68, "- 7 "}}),
+                       placed({{15, "Answer "}, {29, "-7 "}, {57, "Answer "}, {66, " 998 "}}), ""};
 }
 
 void tst_Worksheets::pairRowText()
 {
     QFETCH(Subject, subject);
     QFETCH(bool, answers);
+    QFETCH(QList<double>, left);
+    QFETCH(QList<double>, right);
     QFETCH(QStringList, row);
-    // Operands of both one- and four-digit lengths: a = 5, b = 123, c = 12, d = 1017.
-    const bool sum = subject == Subject::Addition;
     Worksheet sheet;
     sheet.subject = subject;
     sheet.grade = 6;
     sheet.seedOffset = 19;
-    sheet.problems = {{5, 12, sum ? 17.0 : 60.0}, {123, 1017, sum ? 1140.0 : 125091.0}};
+    sheet.problems = {{left.at(0), left.at(1), left.at(2)},
+                      {right.at(0), right.at(1), right.at(2)}};
     for (int i = 2; i < 20; ++i) {
-        sheet.problems.append({19, 19, sum ? 38.0 : 361.0});
+        sheet.problems.append({19, 19, 0});
     }
     const QStringList lines = textLines(renderWorksheet(sheet, answers));
     QCOMPARE(lines.mid(kHeadingLines, 4), row);
@@ -242,20 +235,27 @@ void tst_Worksheets::pairRowColumns()
 void tst_Worksheets::drawOrderOfTheRows_data()
 {
     QTest::addColumn<Subject>("subject");
-    QTest::addRow("addition") << Subject::Addition;
-    QTest::addRow("subtraction") << Subject::Subtraction;
-    QTest::addRow("multiplication") << Subject::Multiplication;
+    // Without negative answers: only the subject that asks about them changes its operands.
+    QTest::addColumn<bool>("negatives");
+    QTest::addColumn<double>("leftAnswer"); // of the first row: a and c, b and d
+    QTest::addColumn<double>("rightAnswer");
+    QTest::addRow("addition") << Subject::Addition << false << 202.0 << 204.0;
+    QTest::addRow("subtraction with negatives") << Subject::Subtraction << true << -2.0 << -2.0;
+    QTest::addRow("multiplication") << Subject::Multiplication << false << 10200.0 << 10403.0;
 }
 
 void tst_Worksheets::drawOrderOfTheRows()
 {
     QFETCH(Subject, subject);
+    QFETCH(bool, negatives);
+    QFETCH(double, leftAnswer);
+    QFETCH(double, rightAnswer);
     // Grade 5, offset 3: draw k (0-based) yields 100 + k, so every operand names its draw.
     ScriptedRandomSource random;
     for (int k = 0; k < 40; ++k) {
         random.push(valueFor(100 + k, 999, 3));
     }
-    const Worksheet sheet = buildWorksheet(subject, 5, 3, random, true);
+    const Worksheet sheet = buildWorksheet(subject, 5, 3, random, negatives);
     QCOMPARE(random.draws(), 40);
     for (int row = 0; row < 10; ++row) {
         const WorksheetProblem &left = sheet.problems.at(2 * row);
@@ -264,14 +264,9 @@ void tst_Worksheets::drawOrderOfTheRows()
         QCOMPARE(right.first, 100.0 + 4 * row + 1);  // b
         QCOMPARE(left.second, 100.0 + 4 * row + 2);  // c
         QCOMPARE(right.second, 100.0 + 4 * row + 3); // d
-        const auto answer = [subject](double top, double bottom) {
-            return subject == Subject::Addition      ? top + bottom
-                   : subject == Subject::Subtraction ? top - bottom
-                                                     : top * bottom;
-        };
-        QCOMPARE(left.answer, answer(left.first, left.second));
-        QCOMPARE(right.answer, answer(right.first, right.second));
     }
+    QCOMPARE(sheet.problems.at(0).answer, leftAnswer);
+    QCOMPARE(sheet.problems.at(1).answer, rightAnswer);
 }
 
 void tst_Worksheets::subtractionRule_data()
@@ -316,22 +311,6 @@ void tst_Worksheets::subtractionRule()
         QCOMPARE(right.second, double(bottom + 1));
         QCOMPARE(right.answer, double(printedTop == top ? answer : top + 1));
     }
-}
-
-void tst_Worksheets::subtractionAnswersStandUnderTheTopOperands()
-{
-    Worksheet sheet;
-    sheet.subject = Subject::Subtraction;
-    sheet.grade = 6;
-    for (int i = 0; i < 20; ++i) {
-        sheet.problems.append({1005, 7, 998});
-    }
-    sheet.problems[0] = {5, 12, -7};
-    const QStringList lines = textLines(renderWorksheet(sheet, true));
-    QCOMPARE(lines.at(kHeadingLines + 1), placed({{27, "- 12 "}, {68, "- 7 "}}));
-    // The minus takes the place of the leading blank, from column 30 - L(top).
-    QCOMPARE(lines.at(kHeadingLines + 2),
-             placed({{15, "Answer "}, {29, "-7 "}, {57, "Answer "}, {66, " 998 "}}));
 }
 
 void tst_Worksheets::productsAreThirtyTwoBits()
