@@ -1281,6 +1281,18 @@ void tst_Delivery::sentences_data()
         << "/tmp/keep.pdf could not be written: No space left on device (while opening). No file "
            "was left behind. Free some space or choose another place, then try again.";
 
+    QTest::addRow("PDF offer, no printer")
+        << DeliveryText::pdfOffer(DeliveryOutcome::Fault::NoPrinter)
+        << "No printer is set up, so the worksheet can be saved as a PDF file instead";
+    QTest::addRow("PDF offer, no print server")
+        << DeliveryText::pdfOffer(DeliveryOutcome::Fault::NoServer)
+        << "The printing service is not running, so the worksheet can be saved as a PDF file "
+           "instead; start the service to print";
+    QTest::addRow("PDF offer, no CUPS client library")
+        << DeliveryText::pdfOffer(DeliveryOutcome::Fault::NoLibrary)
+        << "The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be "
+           "saved as a PDF file instead; install it to print";
+
     const auto window = [](const DeliveryOutcome &outcome) {
         return outcomeSentence(outcome, Reader::Window);
     };
