@@ -1345,6 +1345,13 @@ void tst_Delivery::sentences_data()
     QTest::addRow("command line, saved") << commandLine(saved) << "";
     QTest::addRow("command line, no printer")
         << commandLine(noPrinter) << "no printer is set up; use --output FILE.pdf or --output -";
+    DeliveryOutcome noServer =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::NoServer, "No print server runs.");
+    noServer.printer = "/run/cups/cups.sock";
+    QTest::addRow("command line, no print server")
+        << commandLine(noServer)
+        << "no print server is running at /run/cups/cups.sock; start the printing service (CUPS), "
+           "or use --output FILE.pdf or --output -";
     QTest::addRow("command line, refused") << commandLine(refusal) << "It would not.";
     QTest::addRow("command line, disk full") << commandLine(diskFull) << "The disk is full.";
     QTest::addRow("command line, printer gone")
