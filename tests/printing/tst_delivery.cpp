@@ -1,3 +1,4 @@
+#include "PrintServerWords.h"
 #include "ScriptedPrinterService.h"
 #include "platform/Controls.h"
 #include "printing/BackgroundDelivery.h"
@@ -27,6 +28,15 @@ namespace
 {
 
 const QByteArray kOldSheet = "last week's sheet";
+
+// What a print server at the usual socket says, as the CUPS service passes it on.
+const QString kNoAnswer =
+    QStringLiteral("The print server (/run/cups/cups.sock) did not answer within 4 seconds.");
+const QString kTurnedAway =
+    QStringLiteral("The print server (/run/cups/cups.sock) is busy and turned the request away.");
+const QString kBrokenOff =
+    QStringLiteral("The print server (/run/cups/cups.sock) broke off the connection.");
+const QString kNoServer = QStringLiteral("No print server runs at /run/cups/cups.sock.");
 
 // The real calls, except that one step fails as on a full disk. A failing write first writes
 // part of the bytes, as a disk that fills up during the write does.
@@ -399,10 +409,8 @@ void tst_Delivery::printing_data()
     QTest::addColumn<QString>("reason");
     const int ready = int(PrinterLookup::State::Ready);
     const int failed = int(DeliveryOutcome::Kind::Failed);
-    const QString silent =
-        "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
-    const QString busy =
-        "The print server (/run/cups/cups.sock) is busy and turned the request away.";
+    const QString silent = kNoAnswer;
+    const QString busy = kTurnedAway;
     const QString noLibrary =
         "The printing library could not be loaded (libcups.so.2: cannot open shared object file: "
         "No such file or directory). Install the CUPS client library (libcups2), then try again.";
@@ -466,10 +474,8 @@ void tst_Delivery::printing_data()
                     "sent. Check that the printing service is running, then try again.";
     QTest::addRow("server gone after one of two")
         << ready << ""
-        << QList<JobSubmission>{accepted(3),
-                                {JobSubmission::State::Silent, 0,
-                                 "No print server runs at /run/cups/cups.sock."}}
-        << 2 << failed << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{3}
+        << QList<JobSubmission>{accepted(3), {JobSubmission::State::Silent, 0, kNoServer}} << 2
+        << failed << int(DeliveryOutcome::Fault::ServerSilent) << QList<int>{3}
         << "No print server runs at /run/cups/cups.sock. 1 job had already been accepted; the "
            "other 1 was not sent. Check that the printing service is running, then try "
            "again.";
@@ -531,8 +537,7 @@ void tst_Delivery::followingJobs_data()
     const JobStatus stopped{JobStatus::State::Stopped, "Out of toner"};
     const JobStatus held{JobStatus::State::Held, "The paper tray is jammed"};
     const JobStatus warming{JobStatus::State::Waiting, "Warming up"};
-    const JobStatus silent{JobStatus::State::Silent,
-                           "No print server runs at /run/cups/cups.sock."};
+    const JobStatus silent{JobStatus::State::Silent, kNoServer};
     const JobStatus cancelled{JobStatus::State::Cancelled, QString()};
     const JobStatus paused{JobStatus::State::Paused, "paused"};
     // The words of each sentence are the sentences table's; these rows check which sentence a
@@ -781,7 +786,7 @@ void tst_Delivery::forgottenJobs()
 
 void tst_Delivery::firstReasonOfAnyJob()
 {
-    const QString gone = "The printer may not exist or is unavailable at this time.";
+    const QString gone = printerUnavailable();
     JobFollower follower;
     follower.follow("Room12", {100, 101});
     follower.update({{JobStatus::State::Waiting, QString()}, {JobStatus::State::Waiting, gone}});
@@ -947,7 +952,7 @@ void tst_Delivery::jobReports_data()
         report.eventsRead = eventsRead;
         report.neverStarted = neverStarted;
         if (!eventsRead) {
-            report.problem = "The print server (/run/cups/cups.sock) broke off the connection.";
+            report.problem = kBrokenOff;
         }
         return report;
     };
@@ -961,13 +966,13 @@ void tst_Delivery::jobReports_data()
         return report;
     };
     const PrinterReport idle = printer(IPP_PSTATE_IDLE);
-    const QString gone = "The printer may not exist or is unavailable at this time.";
+    const QString gone = printerUnavailable();
     const QString jammed = "The paper tray is jammed";
     const int silent = int(JobStatus::State::Silent);
 
     JobReport unread = job(Answer::Given, IPP_JSTATE_COMPLETED);
     unread.eventsRead = false;
-    unread.problem = "The print server (/run/cups/cups.sock) broke off the connection.";
+    unread.problem = kBrokenOff;
     QTest::addRow("completed, its events unread")
         << unread << idle << int(JobStatus::State::Done) << "" << false;
     JobReport abortedUnread = job(Answer::Given, IPP_JSTATE_ABORTED, jammed);
@@ -1001,13 +1006,12 @@ void tst_Delivery::jobReports_data()
         << forgotten(std::nullopt, true, true) << idle << int(JobStatus::State::Cancelled) << ""
         << false;
     QTest::addRow("forgotten, its events unread")
-        << forgotten(std::nullopt, false) << idle << silent
-        << "The print server (/run/cups/cups.sock) broke off the connection." << false;
+        << forgotten(std::nullopt, false) << idle << silent << kBrokenOff << false;
     JobReport lost = job(Answer::Lost, 0);
-    lost.problem = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    lost.problem = kNoAnswer;
     QTest::addRow("lost on the way") << lost << idle << silent << lost.problem << false;
     JobReport busy = job(Answer::Busy, 0);
-    busy.problem = "The print server (/run/cups/cups.sock) is busy and turned the request away.";
+    busy.problem = kTurnedAway;
     QTest::addRow("busy server") << busy << idle << silent << busy.problem << false;
     JobReport refused = job(Answer::Refused, 0);
     refused.problem = "Not allowed to see the job.";
@@ -1041,7 +1045,7 @@ void tst_Delivery::jobReports_data()
         << int(JobStatus::State::Waiting) << "" << true;
     PrinterReport unanswered;
     unanswered.asked = Answer::Lost;
-    unanswered.problem = "The print server (/run/cups/cups.sock) did not answer within 4 seconds.";
+    unanswered.problem = kNoAnswer;
     QTest::addRow("the printer not answering while the job waits")
         << job(Answer::Given, IPP_JSTATE_PENDING) << unanswered << silent << unanswered.problem
         << false;
@@ -1201,7 +1205,7 @@ void tst_Delivery::sentences_data()
         << paused("Room12", 5)
         << "The printer \"Room12\" is paused: the 5 worksheets wait in its queue and print when "
            "the printer is resumed.";
-    const QString gone = "No print server runs at /run/cups/cups.sock.";
+    const QString gone = kNoServer;
     QTest::addRow("server gone, 1 accepted")
         << silentAfterAccepting(gone, 1, "Room12")
         << "No print server runs at /run/cups/cups.sock. 1 job had been accepted by the printer "
@@ -1265,7 +1269,7 @@ void tst_Delivery::sentences_data()
            "and prints when the printer is back. To cancel it, remove it from the print queue in "
            "the printer settings, or run: cancel Room12-100";
     QTest::addRow("still waiting, the printer says why")
-        << stillWaiting("Room12", 100, "The printer may not exist or is unavailable at this time.")
+        << stillWaiting("Room12", 100, printerUnavailable())
         << "The worksheet has not printed yet: it waits in the queue of the printer \"Room12\", "
            "which says: The printer may not exist or is unavailable at this time. It prints when "
            "the printer is back. To cancel it, remove it from the print queue in the printer "

@@ -1,3 +1,4 @@
+#include "PrintServerWords.h"
 #include "ProgramFixture.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
@@ -741,7 +742,7 @@ void tst_TeacherAide::waitingJobIsTold()
     const int printing = f.printers.statusQueries();
     QTRY_VERIFY(f.printers.statusQueries() >= printing + 3);
     QVERIFY(f.dialogs.shown().isEmpty());
-    const QString unavailable = "The printer may not exist or is unavailable at this time.";
+    const QString unavailable = printerUnavailable();
     f.printers.setJobStatus(100, {JobStatus::State::Waiting, unavailable});
     QTRY_COMPARE(f.dialogs.shown().size(), 1);
     const QString notice =
