@@ -827,6 +827,7 @@ void tst_Delivery::localePaperSizes_data()
     QTest::addRow("A4") << 210u << 297u << 210.0 << 297.0;
     QTest::addRow("another size, as given") << 148u << 210u << 148.0 << 210.0;
     QTest::addRow("nothing said: A4") << 0u << 0u << 210.0 << 297.0;
+    QTest::addRow("a width without a height: A4") << 216u << 0u << 210.0 << 297.0;
 }
 
 void tst_Delivery::localePaperSizes()
