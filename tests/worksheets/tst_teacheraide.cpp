@@ -551,7 +551,6 @@ void tst_TeacherAide::noPrinterOffersPdf_data()
         << int(PrinterLookup::State::NoServer) << "sheet.pdf" << false << true << "new" << true;
     QTest::addRow("no CUPS client library, saved")
         << int(PrinterLookup::State::NoLibrary) << "sheet.pdf" << false << true << "new" << true;
-    QTest::addRow("suffix added") << none << "sheet" << false << true << "new" << true;
     QTest::addRow("an existing sheet, typed without its suffix, replaced when asked")
         << none << "sheet" << true << true << "new" << true;
     QTest::addRow("an existing sheet kept when the teacher says no")
