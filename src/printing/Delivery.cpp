@@ -97,14 +97,6 @@ DeliveryOutcome printDocuments(PrinterService &service, const QList<PrintDocumen
 namespace
 {
 
-// The outcome once the jobs' fate is known, with the printed outcome's printer and jobs.
-DeliveryOutcome settled(const DeliveryOutcome &printed, DeliveryOutcome told)
-{
-    told.printer = printed.printer;
-    told.jobIds = printed.jobIds;
-    return told;
-}
-
 DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &printed, int waitMs,
                            int pollMs)
 {
@@ -125,18 +117,19 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
             if (one.fault == DeliveryOutcome::Fault::JobCancelled) {
                 cancelled += one.jobIds;
             } else if (!one.succeeded()) {
-                return settled(printed, one);
+                return one.ofJobs(printed.printer, printed.jobIds);
             } else {
                 unrecorded += one.jobIds;
             }
         }
         if (follower.isEmpty() && !cancelled.isEmpty()) {
-            return settled(printed, JobFollower::cancelled(printed.printer, cancelled));
+            return JobFollower::cancelled(printed.printer, cancelled)
+                .ofJobs(printed.printer, printed.jobIds);
         }
         if (follower.isEmpty()) {
-            return unrecorded.isEmpty()
-                       ? printed
-                       : settled(printed, JobFollower::sent(printed.printer, unrecorded));
+            return unrecorded.isEmpty() ? printed
+                                        : JobFollower::sent(printed.printer, unrecorded)
+                                              .ofJobs(printed.printer, printed.jobIds);
         }
         // Paused after it took them: they print when it is resumed, as if it had been paused
         // from the start, so there is nothing to wait for.
@@ -158,8 +151,8 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
     const QString stillQueued = DeliveryText::stillQueued(
         static_cast<int>(follower.jobs().size()), printed.printer, waitMs, follower.printerSays());
     if (!cancelled.isEmpty()) {
-        DeliveryOutcome outcome =
-            settled(printed, JobFollower::cancelled(printed.printer, cancelled));
+        DeliveryOutcome outcome = JobFollower::cancelled(printed.printer, cancelled)
+                                      .ofJobs(printed.printer, printed.jobIds);
         outcome.reason += QLatin1Char(' ') + stillQueued;
         return outcome;
     }

@@ -43,6 +43,14 @@ struct DeliveryOutcome {
     {
         return fault == Fault::NoPrinter || fault == Fault::NoServer || fault == Fault::NoLibrary;
     }
+    // The same outcome, told of these jobs of this printer.
+    DeliveryOutcome ofJobs(const QString &onPrinter, const QList<int> &ids) const
+    {
+        DeliveryOutcome outcome = *this;
+        outcome.printer = onPrinter;
+        outcome.jobIds = ids;
+        return outcome;
+    }
     static DeliveryOutcome failed(Fault fault, const QString &reason)
     {
         DeliveryOutcome outcome;

@@ -29,13 +29,6 @@ Standing standing(const JobStatus &status)
     return Standing::Waiting;
 }
 
-DeliveryOutcome ended(DeliveryOutcome outcome, const QString &printer, const QList<int> &jobIds)
-{
-    outcome.printer = printer;
-    outcome.jobIds = jobIds;
-    return outcome;
-}
-
 } // namespace
 
 void JobFollower::follow(const QString &printer, const QList<int> &jobIds)
@@ -50,15 +43,15 @@ DeliveryOutcome JobFollower::sent(const QString &printer, const QList<int> &jobI
     DeliveryOutcome outcome;
     outcome.kind = DeliveryOutcome::Kind::Sent;
     outcome.reason = DeliveryText::sentWithoutRecord(printer, static_cast<int>(jobIds.size()));
-    return ended(outcome, printer, jobIds);
+    return outcome.ofJobs(printer, jobIds);
 }
 
 DeliveryOutcome JobFollower::cancelled(const QString &printer, const QList<int> &jobIds)
 {
-    return ended(
-        DeliveryOutcome::failed(DeliveryOutcome::Fault::JobCancelled,
-                                DeliveryText::cancelled(printer, static_cast<int>(jobIds.size()))),
-        printer, jobIds);
+    return DeliveryOutcome::failed(
+               DeliveryOutcome::Fault::JobCancelled,
+               DeliveryText::cancelled(printer, static_cast<int>(jobIds.size())))
+        .ofJobs(printer, jobIds);
 }
 
 QList<JobStatus> JobFollower::ask(PrinterService &service, const QList<Job> &jobs, Asking asking)
@@ -95,9 +88,9 @@ QList<DeliveryOutcome> JobFollower::update(const QList<JobStatus> &answers)
             told.append(sent(job.printer, {job.id}));
             break;
         case Standing::Failed:
-            told.append(ended(DeliveryOutcome::failed(DeliveryOutcome::Fault::JobFailed,
-                                                      DeliveryText::jobFailed(job.printer, status)),
-                              job.printer, {job.id}));
+            told.append(DeliveryOutcome::failed(DeliveryOutcome::Fault::JobFailed,
+                                                DeliveryText::jobFailed(job.printer, status))
+                            .ofJobs(job.printer, {job.id}));
             break;
         case Standing::Cancelled:
             told.append(cancelled(job.printer, {job.id}));

@@ -3,10 +3,7 @@
 #include "printing/PdfOutput.h"
 #include "printing/PrinterSurface.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,9 +33,6 @@ private slots:
     void averageWidthOfTheSerifFace();
     void pdfPages_data();
     void pdfPages();
-    void pdfLeavesNoTemporaryFile();
-    void unwritablePdfPathIsReported_data();
-    void unwritablePdfPathIsReported();
 };
 
 void tst_PrinterSurface::averageWidthOfTheSerifFace_data()
@@ -85,41 +79,6 @@ void tst_PrinterSurface::pdfPages()
     const DeliveryOutcome result = savePdf(documents, path);
     QVERIFY2(result.kind == DeliveryOutcome::Kind::Saved, qPrintable(result.reason));
     QCOMPARE(::pdfPages(path), pages);
-}
-
-void tst_PrinterSurface::pdfLeavesNoTemporaryFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("sheet.pdf");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    QCOMPARE(int(savePdf({linesDocument(3)}, path).kind), int(DeliveryOutcome::Kind::Saved));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("%PDF-"));
-}
-
-void tst_PrinterSurface::unwritablePdfPathIsReported_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addRow("missing folder") << "no/such/folder/sheet.pdf";
-    QTest::addRow("a folder") << "folder";
-}
-
-void tst_PrinterSurface::unwritablePdfPathIsReported()
-{
-    QFETCH(QString, relative);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("folder"));
-    const QString path = dir.filePath(relative);
-    const DeliveryOutcome result = savePdf({linesDocument(3)}, path);
-    QCOMPARE(int(result.kind), int(DeliveryOutcome::Kind::Failed));
-    QCOMPARE(int(result.fault), int(DeliveryOutcome::Fault::BadDestination));
-    QVERIFY2(result.reason.contains(relative), qPrintable(result.reason));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 
 QTEST_MAIN(tst_PrinterSurface)

@@ -60,6 +60,7 @@ private slots:
     void linesPastThePageBottomContinueOnANewPage_data();
     void linesPastThePageBottomContinueOnANewPage();
     void modelEquality();
+    void textSheetsApart();
 };
 
 void tst_PrintLayout::zoneAfterText_data()
@@ -267,6 +268,22 @@ void tst_PrintLayout::modelEquality()
     QCOMPARE(a.commands().at(0).kind, PrintCommand::Kind::Line);
     QCOMPARE(a.commands().at(0).line, b.commands().at(0).line);
     QVERIFY(a.commands().at(0).line != c.commands().at(0).line);
+    // Two tabs differ by their column, as two texts differ by their words.
+    QVERIFY(PrintLine().tab(4) != PrintLine().tab(5));
+}
+
+// On the text surface each sheet after the first starts on a new page: a form feed on a line
+// of its own between two sheets, none before the first or after the last.
+void tst_PrintLayout::textSheetsApart()
+{
+    PrintDocument first;
+    first.print(PrintLine().text("first"));
+    first.endDocument();
+    PrintDocument second;
+    second.print(PrintLine().text("second"));
+    second.endDocument();
+    QCOMPARE(renderText({first}), QByteArray("first\n"));
+    QCOMPARE(renderText({first, second}), QByteArray("first\n\f\nsecond\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_PrintLayout)

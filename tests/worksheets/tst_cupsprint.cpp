@@ -1,8 +1,10 @@
+#include "PrintServerWords.h"
 #include "ScriptedDialogs.h"
 #include "app/Program.h"
 #include "platform/Controls.h"
 #include "platform/RandomSource.h"
 #include "printing/CupsPrinterService.h"
+#include "printing/DeliveryText.h"
 #include "printing/TextSurface.h"
 #include "worksheets/Worksheets.h"
 #include "worksheets/frmTeacherAide.h"
@@ -45,6 +47,27 @@ struct Command {
 };
 
 const QStringList kOneSheet{"--worksheet", "addition", "--grade", "3", "--seed", "1"};
+
+// The sentences are tst_delivery's; here they show which outcome a real server led to, with the
+// server's own words in it, as the command line's one line and as the window's message.
+QString said(const QString &sentence)
+{
+    return "sumtopia: " + sentence + "\n";
+}
+
+// How many jobs a line on a server that fell silent during a run says were accepted.
+int acceptedCount(const QString &line)
+{
+    static const QRegularExpression count(
+        QStringLiteral(" (\\d+) jobs had already been accepted;"));
+    return count.match(line).captured(1).toInt();
+}
+
+QString windowSays(DeliveryOutcome::Fault fault, const QString &reason)
+{
+    return outcomeSentence(DeliveryOutcome::failed(fault, reason), Reader::Window) +
+           " / Print Test";
+}
 
 // The request window on the test's server, with a short time limit for its calls.
 struct Window {
@@ -407,7 +430,7 @@ void tst_CupsPrint::initTestCase()
     QVERIFY(run(QStringLiteral("lpadmin"), {"-d", m_queue}));
     QVERIFY(run(QStringLiteral("lpadmin"), {"-p", m_failing, "-E", "-v", "jammed:/tray"}));
     // A network printer that is gone: a loopback port where nothing listens any more. Its
-    // backend keeps the jobs and says "The printer may not exist or is unavailable at this time."
+    // backend keeps the jobs and says so (printerUnavailable()).
     const quint16 port = unusedLoopbackPort();
     QVERIFY(port != 0);
     QVERIFY(
@@ -503,12 +526,10 @@ void tst_CupsPrint::rejectingQueue()
     QVERIFY(run(QStringLiteral("cupsreject"), {m_queue}));
     const int pdfs = pdfCount();
     const int jobs = jobsReceived();
-    const QString refused = QStringLiteral("The printer \"%1\" did not accept the worksheet: "
-                                           "Destination \"%1\" is not accepting jobs. Check that "
-                                           "the printer accepts jobs, then try again.")
-                                .arg(m_queue);
+    const QString refused = DeliveryText::refused(
+        m_queue, QStringLiteral("Destination \"%1\" is not accepting jobs.").arg(m_queue), 0, 0);
     const Command cli = command(kOneSheet);
-    QCOMPARE(cli.err, "sumtopia: " + refused + "\n");
+    QCOMPARE(cli.err, said(refused));
     QCOMPARE(cli.status, 1);
     QVERIFY(cli.out.isEmpty());
 
@@ -516,8 +537,7 @@ void tst_CupsPrint::rejectingQueue()
     window.dialogs.answerMessage(Dialogs::Answer::Ok);
     window.submit();
     QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 10000);
-    QCOMPARE(window.prompts(),
-             QStringList{"The worksheet was not printed. " + refused + " / Print Test"});
+    QCOMPARE(window.prompts(), QStringList{windowSays(DeliveryOutcome::Fault::Refused, refused)});
     QCOMPARE(window.aide().jobsFollowed(), 0);
 
     QVERIFY(run(QStringLiteral("cupsaccept"), {m_queue}));
@@ -528,34 +548,26 @@ void tst_CupsPrint::rejectingQueue()
 void tst_CupsPrint::failingBackend_data()
 {
     QTest::addColumn<QString>("policy");
-    QTest::addColumn<QString>("reason");
-    QTest::addRow("the printer stops")
-        << "stop-printer"
-        << "The printer \"%1\" stopped before the worksheet was printed: The paper tray is "
-           "jammed. The worksheet stays in its queue and prints when the printer is resumed.";
-    QTest::addRow("the job is aborted")
-        << "abort-job"
-        << "The printer \"%1\" did not print the worksheet: The paper tray is jammed. Check the "
-           "printer, then print the worksheet again.";
+    QTest::addColumn<int>("state"); // where the job stands, as told
+    QTest::addRow("the printer stops") << "stop-printer" << int(JobStatus::State::Stopped);
+    QTest::addRow("the job is aborted") << "abort-job" << int(JobStatus::State::Failed);
     QTest::addRow("the job is held to be tried again")
-        << "retry-job"
-        << "The printer \"%1\" could not print the worksheet yet: The paper tray is jammed. The "
-           "worksheet is held in its queue and the print server tries it again later; check the "
-           "printer.";
+        << "retry-job" << int(JobStatus::State::Held);
 }
 
 void tst_CupsPrint::failingBackend()
 {
     QFETCH(QString, policy);
-    QFETCH(QString, reason);
-    reason = reason.arg(m_failing);
+    QFETCH(int, state);
+    const QString reason =
+        DeliveryText::jobFailed(m_failing, {JobStatus::State(state), "The paper tray is jammed"});
     QVERIFY(
         run(QStringLiteral("lpadmin"), {"-p", m_failing, "-o", "printer-error-policy=" + policy}));
     const int pdfs = pdfCount();
     const Command cli = command(QStringList(kOneSheet) << "--wait-seconds"
                                                        << "20",
                                 m_failing);
-    QCOMPARE(cli.err, "sumtopia: " + reason + "\n");
+    QCOMPARE(cli.err, said(reason));
     QCOMPARE(cli.status, 1);
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_failing}));
     QVERIFY(run(QStringLiteral("cupsenable"), {m_failing}));
@@ -567,8 +579,7 @@ void tst_CupsPrint::failingBackend()
     QTRY_COMPARE_WITH_TIMEOUT(window.aide().deliveriesInFlight(), 0, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 20000);
     qunsetenv("PRINTER");
-    QCOMPARE(window.prompts(),
-             QStringList{"The worksheet was not printed. " + reason + " / Print Test"});
+    QCOMPARE(window.prompts(), QStringList{windowSays(DeliveryOutcome::Fault::JobFailed, reason)});
     QCOMPARE(window.aide().jobsFollowed(), 0);
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_failing}));
     QVERIFY(run(QStringLiteral("cupsenable"), {m_failing}));
@@ -579,11 +590,9 @@ void tst_CupsPrint::pausedPrinter()
 {
     QVERIFY(run(QStringLiteral("cupsdisable"), {m_queue}));
     const int pdfs = pdfCount();
-    const QString paused = QStringLiteral("The printer \"%1\" is paused: the worksheet waits in "
-                                          "its queue and prints when the printer is resumed.")
-                               .arg(m_queue);
+    const QString paused = DeliveryText::paused(m_queue, 1);
     const Command cli = command(kOneSheet);
-    QCOMPARE(cli.err, "sumtopia: " + paused + "\n");
+    QCOMPARE(cli.err, said(paused));
     QCOMPARE(cli.status, 0);
 
     Window window;
@@ -608,10 +617,7 @@ void tst_CupsPrint::stalledServer()
     signalServer(SIGSTOP);
 
     const Command cli = command(kOneSheet);
-    QCOMPARE(cli.err, QStringLiteral("sumtopia: The print server (%1) did not answer within 4 "
-                                     "seconds. Check that the printing service is running, then "
-                                     "try again.\n")
-                          .arg(socket));
+    QCOMPARE(cli.err, said(DeliveryText::serverSilent(DeliveryText::noAnswer(socket, 4000), 0, 0)));
     QCOMPARE(cli.status, 1);
     QVERIFY2(cli.milliseconds < 10000, qPrintable(QString::number(cli.milliseconds)));
 
@@ -626,10 +632,9 @@ void tst_CupsPrint::stalledServer()
     QCOMPARE(window.dialogs.shown().size(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 10000);
     QCOMPARE(window.prompts(),
-             QStringList{QStringLiteral("The worksheet was not printed. The print server (%1) did "
-                                        "not answer within 1 second. Check that the printing "
-                                        "service is running, then try again. / Print Test")
-                             .arg(socket)});
+             QStringList{windowSays(
+                 DeliveryOutcome::Fault::ServerSilent,
+                 DeliveryText::serverSilent(DeliveryText::noAnswer(socket, 1000), 0, 0))});
 
     signalServer(SIGCONT);
     QTest::qWait(1000);
@@ -652,15 +657,10 @@ void tst_CupsPrint::serverStallsDuringARun()
     signalServer(SIGCONT);
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QCOMPARE(process.exitCode(), 1);
-    static const QRegularExpression said(
-        QStringLiteral("\\Asumtopia: The print server \\(.*\\) did not answer within 4 seconds\\. "
-                       "(\\d+) jobs had already been accepted; the other (\\d+) "
-                       "were not sent\\. Check that the printing service is running, then try "
-                       "again\\.\n\\z"));
-    const QRegularExpressionMatch match = said.match(err);
-    QVERIFY2(match.hasMatch(), qPrintable(err));
-    const int accepted = match.captured(1).toInt();
-    QCOMPARE(accepted + match.captured(2).toInt(), 40);
+    const int accepted = acceptedCount(err);
+    QCOMPARE(err, said(DeliveryText::serverSilent(
+                      DeliveryText::noAnswer(m_root.filePath("cups.sock"), 4000), accepted,
+                      40 - accepted)));
     // The third document may have reached the server without its answer reaching the program.
     QVERIFY(accepted >= 2);
     // The count said is what the server holds, give or take the job it took as it stalled.
@@ -706,14 +706,13 @@ void tst_CupsPrint::serverDiesDuringARun()
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QCOMPARE(process.exitCode(), 1);
     // Killed in the middle of a job or between two: either is said as it is.
-    static const QRegularExpression said(QStringLiteral(
-        "\\Asumtopia: (The print server \\(.*\\) broke off the connection|No print server runs "
-        "at .*)\\. (\\d+) jobs had already been accepted; the other (\\d+) were not sent\\. "
-        "Check that the printing service is running, then try again\\.\n\\z"));
-    const QRegularExpressionMatch match = said.match(err);
-    QVERIFY2(match.hasMatch(), qPrintable(err));
-    const int accepted = match.captured(2).toInt();
-    QCOMPARE(accepted + match.captured(3).toInt(), 40);
+    const QString socket = m_root.filePath("cups.sock");
+    const int accepted = acceptedCount(err);
+    const QStringList either{
+        said(DeliveryText::serverSilent(DeliveryText::connectionBroken(socket), accepted,
+                                        40 - accepted)),
+        said(DeliveryText::serverSilent(DeliveryText::noServer(socket), accepted, 40 - accepted))};
+    QVERIFY2(either.contains(err), qPrintable(err));
     // The third document may have reached the server without its answer reaching the program.
     QVERIFY(accepted >= 2);
     QVERIFY2(
@@ -775,19 +774,14 @@ void tst_CupsPrint::noJobHistory_data()
 {
     QTest::addColumn<bool>("jams");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("err");
-    QTest::addRow("a printed sheet is printed") << false << 0 << QString();
-    QTest::addRow("an aborted job keeps the printer's reason")
-        << true << 1
-        << "sumtopia: The printer \"%1\" did not print the worksheet: The paper tray is jammed. "
-           "Check the printer, then print the worksheet again.\n";
+    QTest::addRow("a printed sheet is printed") << false << 0;
+    QTest::addRow("an aborted job keeps the printer's reason") << true << 1;
 }
 
 void tst_CupsPrint::noJobHistory()
 {
     QFETCH(bool, jams);
     QFETCH(int, status);
-    QFETCH(QString, err);
     QVERIFY(writeServerConfig(false));
     reloadServer();
     QVERIFY(
@@ -799,7 +793,9 @@ void tst_CupsPrint::noJobHistory()
                                 printer);
     QVERIFY(writeServerConfig(true));
     reloadServer();
-    QCOMPARE(cli.err, err.isEmpty() ? err : err.arg(printer));
+    QCOMPARE(cli.err, jams ? said(DeliveryText::jobFailed(
+                                 printer, {JobStatus::State::Failed, "The paper tray is jammed"}))
+                           : QString());
     QCOMPARE(cli.status, status);
     QTRY_COMPARE_WITH_TIMEOUT(pdfCount(), pdfs + (jams ? 0 : 1), 20000);
     QCOMPARE(queuedJobs(printer), QStringList());
@@ -813,11 +809,7 @@ void tst_CupsPrint::printerGoneKeepsItsReason()
                                 m_gone);
     const QStringList queued = queuedJobs(m_gone);
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
-    QCOMPARE(cli.err, QStringLiteral("sumtopia: 2 jobs of the printer \"%1\" still wait in its "
-                                     "queue after 5 seconds (the printer says: The printer may "
-                                     "not exist or is unavailable at this time); they print when "
-                                     "the printer gets to them.\n")
-                          .arg(m_gone));
+    QCOMPARE(cli.err, said(DeliveryText::stillQueued(2, m_gone, 5000, printerUnavailable())));
     QCOMPARE(cli.status, 0);
     QCOMPARE(queued.size(), 2);
 }
@@ -837,13 +829,9 @@ void tst_CupsPrint::windowTellsAWaitingJob()
     QCOMPARE(window.dialogs.shown().first().kind, QString("notice"));
     QCOMPARE(queued.size(), 1);
     QCOMPARE(window.prompts(),
-             QStringList{QStringLiteral(
-                             "The worksheet has not printed yet: it waits in the queue of the "
-                             "printer \"%1\", which says: The printer may not exist or is "
-                             "unavailable at this time. It prints when the printer is back. To "
-                             "cancel it, remove it from the print queue in the printer settings, "
-                             "or run: cancel %2 / Print Test")
-                             .arg(m_gone, queued.first())});
+             QStringList{DeliveryText::stillWaiting(m_gone, queued.first().section('-', -1).toInt(),
+                                                    printerUnavailable()) +
+                         " / Print Test"});
 }
 
 void tst_CupsPrint::cancelledJob_data()
@@ -879,9 +867,7 @@ void tst_CupsPrint::cancelledJob()
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-             QStringLiteral("sumtopia: 2 worksheets were cancelled at the printer \"%1\"; print "
-                            "them again if they are still needed.\n")
-                 .arg(m_gone));
+             said(DeliveryText::cancelled(m_gone, 2)));
     QCOMPARE(process.exitCode(), 1);
 
     qputenv("PRINTER", m_gone.toLocal8Bit());
@@ -892,10 +878,8 @@ void tst_CupsPrint::cancelledJob()
     qunsetenv("PRINTER");
     QVERIFY(run(QStringLiteral("cancel"), {"-a", m_gone}));
     QTRY_COMPARE_WITH_TIMEOUT(window.dialogs.shown().size(), 1, 20000);
-    QCOMPARE(window.prompts(),
-             QStringList{QStringLiteral("The worksheet was cancelled at the printer \"%1\"; print "
-                                        "it again if it is still needed. / Print Test")
-                             .arg(m_gone)});
+    QCOMPARE(window.prompts(), QStringList{windowSays(DeliveryOutcome::Fault::JobCancelled,
+                                                      DeliveryText::cancelled(m_gone, 1))});
     QTRY_COMPARE_WITH_TIMEOUT(window.aide().jobsFollowed(), 0, 5000);
 }
 
@@ -909,12 +893,8 @@ void tst_CupsPrint::busyServer()
     const QByteArray server = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", path.toLocal8Bit());
     const auto restore = qScopeGuard([&] { qputenv("CUPS_SERVER", server); });
-    const QString turnedAway =
-        QStringLiteral("The print server (%1) is busy and turned the request away. Wait a moment, "
-                       "then try again.")
-            .arg(path);
     const Command cli = command(kOneSheet);
-    QCOMPARE(cli.err, "sumtopia: " + turnedAway + "\n");
+    QCOMPARE(cli.err, said(DeliveryText::serverBusy(DeliveryText::busyServer(path), 0, 0)));
     QCOMPARE(cli.status, 1);
     QVERIFY(busy.requests() >= 1);
     // The window is not tried here: libcups keeps the server's name per thread, and the
@@ -989,10 +969,10 @@ void tst_CupsPrint::noPrintServer()
     qputenv("CUPS_SERVER", path.toLocal8Bit());
     const Command cli = command(kOneSheet);
     qputenv("CUPS_SERVER", server);
-    QCOMPARE(cli.err, QStringLiteral("sumtopia: no print server is running at %1; start the "
-                                     "printing service (CUPS), or use --output FILE.pdf or "
-                                     "--output -\n")
-                          .arg(path));
+    DeliveryOutcome none =
+        DeliveryOutcome::failed(DeliveryOutcome::Fault::NoServer, DeliveryText::noServer(path));
+    none.printer = path;
+    QCOMPARE(cli.err, said(outcomeSentence(none, Reader::CommandLine)));
     QCOMPARE(cli.status, 1);
 }
 

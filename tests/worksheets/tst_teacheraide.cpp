@@ -1,9 +1,11 @@
+#include "PrintServerWords.h"
 #include "ProgramFixture.h"
 #include "app/Program.h"
 #include "app/frmSelection.h"
 #include "platform/Controls.h"
 #include "platform/RandomSource.h"
 #include "platform/Twips.h"
+#include "printing/DeliveryText.h"
 #include "printing/TextSurface.h"
 #include "worksheets/Worksheets.h"
 #include "worksheets/frmTeacherAide.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 namespace
 {
@@ -28,6 +31,12 @@ QStringList shownMessages(const ScriptedDialogs &dialogs)
         result.append(shown.kind + ": " + shown.prompt + " / " + shown.title);
     }
     return result;
+}
+
+// An outcome as the window tells it: its sentence in a message box with the window's title.
+QString shownMessage(const DeliveryOutcome &outcome)
+{
+    return "message: " + outcomeSentence(outcome, Reader::Window) + " / Print Test";
 }
 
 } // namespace
@@ -535,26 +544,20 @@ void tst_TeacherAide::noPrinterOffersPdf_data()
     QTest::addColumn<bool>("existing");  // a sheet.pdf of last week is there
     QTest::addColumn<bool>("replace");   // the answer to the dialog's question about it
     QTest::addColumn<QString>("saved");  // what sheet.pdf holds afterwards: new, old or none
-    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("told");      // a message says how the saving went
     const int none = int(PrinterLookup::State::None);
-    // %1 stands for the test's own folder.
-    const QStringList told{"message: The worksheet was saved as %1/sheet.pdf. / Print Test"};
-    QTest::addRow("saved") << none << "sheet.pdf" << false << true << "new" << told;
+    QTest::addRow("saved") << none << "sheet.pdf" << false << true << "new" << true;
     QTest::addRow("no print server, saved")
-        << int(PrinterLookup::State::NoServer) << "sheet.pdf" << false << true << "new" << told;
+        << int(PrinterLookup::State::NoServer) << "sheet.pdf" << false << true << "new" << true;
     QTest::addRow("no CUPS client library, saved")
-        << int(PrinterLookup::State::NoLibrary) << "sheet.pdf" << false << true << "new" << told;
-    QTest::addRow("suffix added") << none << "sheet" << false << true << "new" << told;
+        << int(PrinterLookup::State::NoLibrary) << "sheet.pdf" << false << true << "new" << true;
     QTest::addRow("an existing sheet, typed without its suffix, replaced when asked")
-        << none << "sheet" << true << true << "new" << told;
+        << none << "sheet" << true << true << "new" << true;
     QTest::addRow("an existing sheet kept when the teacher says no")
-        << none << "sheet" << true << false << "old" << QStringList{};
-    QTest::addRow("cancelled") << none << "" << false << true << "none" << QStringList{};
+        << none << "sheet" << true << false << "old" << false;
+    QTest::addRow("cancelled") << none << "" << false << true << "none" << false;
     QTest::addRow("missing folder")
-        << none << "missing/sheet.pdf" << false << true << "none"
-        << QStringList{"message: The worksheet was not saved. %1/missing/sheet.pdf cannot be "
-                       "written: the folder %1/missing cannot be used: No such file or "
-                       "directory. Choose another file name. / Print Test"};
+        << none << "missing/sheet.pdf" << false << true << "none" << true;
 }
 
 void tst_TeacherAide::noPrinterOffersPdf()
@@ -564,7 +567,7 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QFETCH(bool, existing);
     QFETCH(bool, replace);
     QFETCH(QString, saved);
-    QFETCH(QStringList, after);
+    QFETCH(bool, told);
     QTemporaryDir dir;
     const QString sheet = dir.filePath("sheet.pdf");
     if (existing) {
@@ -585,32 +588,35 @@ void tst_TeacherAide::noPrinterOffersPdf()
     f.choose("cboSeed", 1);
     f.dialogs.answerSave(answer.isEmpty() ? QString() : dir.filePath(answer),
                          replace ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-    if (!after.isEmpty()) {
+    if (told) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
     f.submit();
-    QCOMPARE(f.dialogs.shown().size(), after.size() + 1);
+    QCOMPARE(f.dialogs.shown().size(), told ? 2 : 1);
     const ScriptedDialogs::Shown &save = f.dialogs.shown().at(0);
     QCOMPARE(save.kind, QString("save"));
-    static const QMap<int, QString> titles = {
-        {int(PrinterLookup::State::None),
-         "No printer is set up, so the worksheet can be saved as a PDF file instead"},
-        {int(PrinterLookup::State::NoServer),
-         "The printing service is not running, so the worksheet can be saved as a PDF file "
-         "instead; start the service to print"},
-        {int(PrinterLookup::State::NoLibrary),
-         "The CUPS client library (libcups2) is missing or incomplete, so the worksheet can be "
-         "saved as a PDF file instead; install it to print"},
+    static const QMap<int, DeliveryOutcome::Fault> faults = {
+        {int(PrinterLookup::State::None), DeliveryOutcome::Fault::NoPrinter},
+        {int(PrinterLookup::State::NoServer), DeliveryOutcome::Fault::NoServer},
+        {int(PrinterLookup::State::NoLibrary), DeliveryOutcome::Fault::NoLibrary},
     };
-    QCOMPARE(save.title, titles.value(printerState));
+    QCOMPARE(save.title, DeliveryText::pdfOffer(faults.value(printerState)));
     QVERIFY(save.defaultText.endsWith("worksheet.pdf"));
     // The dialog itself asked about the file to be written, the suffix included.
     QCOMPARE(save.replaceAsked, existing ? sheet : QString());
-    QStringList expected;
-    for (const QString &message : after) {
-        expected.append(message.arg(dir.path()));
+    if (told) {
+        DestinationCheck missing;
+        missing.problem = DestinationCheck::Problem::FolderUnusable;
+        missing.folder = dir.filePath("missing");
+        missing.error = ENOENT;
+        const DeliveryOutcome outcome =
+            saved == QLatin1String("new")
+                ? DeliveryOutcome::saved(sheet)
+                : DeliveryOutcome::failed(
+                      DeliveryOutcome::Fault::BadDestination,
+                      DeliveryText::badDestination(dir.filePath(answer), missing));
+        QCOMPARE(shownMessages(f.dialogs).mid(1), QStringList{shownMessage(outcome)});
     }
-    QCOMPARE(shownMessages(f.dialogs).mid(1), expected);
     QVERIFY(f.printed().isEmpty());
     const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(files, saved == QLatin1String("none") ? QStringList{} : QStringList{"sheet.pdf"});
@@ -626,84 +632,53 @@ void tst_TeacherAide::noPrinterOffersPdf()
     QVERIFY(f.aide().isVisible());
 }
 
+// The window hands the sheet to the printer service and shows what came of it; the sentences
+// themselves are tst_delivery's.
 void tst_TeacherAide::printerOutcomes_data()
 {
     QTest::addColumn<int>("printerState");
-    QTest::addColumn<int>("submitState");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<JobSubmission>("answer");
+    QTest::addColumn<DeliveryOutcome>("outcome"); // what the window is to tell
     QTest::addColumn<int>("followed");
-    const int ready = int(PrinterLookup::State::Ready);
-    const int accepted = int(JobSubmission::State::Accepted);
-    QTest::addRow("printed") << ready << accepted << ""
-                             << "" << 1;
+    const JobSubmission accepted{JobSubmission::State::Accepted, 100, QString()};
+    DeliveryOutcome printed;
+    printed.kind = DeliveryOutcome::Kind::Printed;
+    QTest::addRow("printed") << int(PrinterLookup::State::Ready) << accepted << printed << 1;
     // Told at once, and followed: it may still fail once the printer is resumed.
-    QTest::addRow("paused printer")
-        << int(PrinterLookup::State::Paused) << accepted << ""
-        << "The printer \"Room12\" is paused: the worksheet waits in its queue and prints when "
-           "the printer is resumed."
-        << 1;
-    QTest::addRow("the default printer is gone: no PDF offer, another printer will do")
-        << int(PrinterLookup::State::Gone) << accepted << ""
-        << "The worksheet was not printed. The default printer \"Room12\" no longer exists; "
-           "choose another one in the printer settings or with lpoptions -d NAME, then try again."
-        << 0;
-    QTest::addRow("server busy at the lookup")
-        << int(PrinterLookup::State::Busy) << accepted
-        << "The print server (/run/cups/cups.sock) is busy and turned the request away."
-        << "The worksheet was not printed. The print server (/run/cups/cups.sock) is busy and "
-           "turned the request away. Wait a moment, then try again."
-        << 0;
+    DeliveryOutcome paused;
+    paused.kind = DeliveryOutcome::Kind::Pending;
+    paused.reason = DeliveryText::paused("Room12", 1);
+    QTest::addRow("paused printer") << int(PrinterLookup::State::Paused) << accepted << paused << 1;
+    const QString notAccepting = "Destination \"Room12\" is not accepting jobs.";
     QTest::addRow("queue refuses")
-        << ready << int(JobSubmission::State::Refused)
-        << "Destination \"Room12\" is not accepting jobs."
-        << "The worksheet was not printed. The printer \"Room12\" did not accept the worksheet: "
-           "Destination \"Room12\" is not accepting jobs. Check that the printer accepts jobs, "
-           "then try again."
-        << 0;
-    QTest::addRow("server silent at the lookup")
-        << int(PrinterLookup::State::Silent) << accepted
-        << "The print server (/run/cups/cups.sock) did not answer within 4 seconds."
-        << "The worksheet was not printed. The print server (/run/cups/cups.sock) did not answer "
-           "within 4 seconds. Check that the printing service is running, then try again."
-        << 0;
-    QTest::addRow("server silent at the job")
-        << ready << int(JobSubmission::State::Silent)
-        << "The print server (/run/cups/cups.sock) did not answer within 4 seconds."
-        << "The worksheet was not printed. The print server (/run/cups/cups.sock) did not answer "
-           "within 4 seconds. Check that the printing service is running, then try again."
+        << int(PrinterLookup::State::Ready)
+        << JobSubmission{JobSubmission::State::Refused, 0, notAccepting}
+        << DeliveryOutcome::failed(DeliveryOutcome::Fault::Refused,
+                                   DeliveryText::refused("Room12", notAccepting, 0, 0))
         << 0;
 }
 
 void tst_TeacherAide::printerOutcomes()
 {
     QFETCH(int, printerState);
-    QFETCH(int, submitState);
-    QFETCH(QString, reason);
-    QFETCH(QString, message);
+    QFETCH(JobSubmission, answer);
+    QFETCH(DeliveryOutcome, outcome);
     QFETCH(int, followed);
     ProgramFixture f;
-    PrinterLookup printer =
-        ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState));
-    if (printer.state == PrinterLookup::State::Silent ||
-        printer.state == PrinterLookup::State::Busy) {
-        printer.reason = reason;
-    }
-    f.printers.setPrinter(printer);
-    if (submitState != int(JobSubmission::State::Accepted)) {
-        f.printers.answerSubmit({JobSubmission::State(submitState), 0, reason});
-    }
+    f.printers.setPrinter(
+        ScriptedPrinterService::printer("Room12", PrinterLookup::State(printerState)));
+    f.printers.answerSubmit(answer);
     f.aide().load();
     f.choose("cboSubject", 3);
     f.choose("cboGrade", 1);
     f.choose("cboSeed", 1);
-    if (!message.isEmpty()) {
+    const bool told = !outcome.reason.isEmpty();
+    if (told) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
     f.submit();
-    QCOMPARE(shownMessages(f.dialogs), message.isEmpty()
-                                           ? QStringList{}
-                                           : QStringList{"message: " + message + " / Print Test"});
+    QCOMPARE(f.printers.lookups(), 1);
+    QCOMPARE(shownMessages(f.dialogs), told ? QStringList{shownMessage(outcome)} : QStringList{});
     QCOMPARE(f.aide().jobsFollowed(), followed);
     QVERIFY(f.aide().isVisible());
     QCOMPARE(f.quits, 0);
@@ -712,33 +687,15 @@ void tst_TeacherAide::printerOutcomes()
 
 void tst_TeacherAide::jobFailingLaterIsReported_data()
 {
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<QString>("message");
-    QTest::addRow("completed") << int(JobStatus::State::Done) << ""
-                               << "";
-    QTest::addRow("aborted")
-        << int(JobStatus::State::Failed) << "The paper tray is jammed"
-        << "The worksheet was not printed. The printer \"Room12\" did not print the worksheet: The "
-           "paper tray is jammed. Check the printer, then print the worksheet again.";
-    QTest::addRow("printer stopped")
-        << int(JobStatus::State::Stopped)
-        << "Printer stopped due to backend errors; please consult the error_log file for details."
-        << "The worksheet was not printed. The printer \"Room12\" stopped before the worksheet was "
-           "printed: Printer stopped due to backend errors; please consult the error_log file for "
-           "details. The worksheet stays in its queue and prints when the printer is resumed.";
-    QTest::addRow("held to be tried again")
-        << int(JobStatus::State::Held) << "The paper tray is jammed"
-        << "The worksheet was not printed. The printer \"Room12\" could not print the worksheet "
-           "yet: The paper tray is jammed. The worksheet is held in its queue and the print server "
-           "tries it again later; check the printer.";
+    QTest::addColumn<JobStatus>("status");
+    QTest::addRow("completed") << JobStatus{JobStatus::State::Done, QString()};
+    QTest::addRow("aborted") << JobStatus{JobStatus::State::Failed, "The paper tray is jammed"};
 }
 
 void tst_TeacherAide::jobFailingLaterIsReported()
 {
-    QFETCH(int, state);
-    QFETCH(QString, reason);
-    QFETCH(QString, message);
+    QFETCH(JobStatus, status);
+    const bool fails = status.state != JobStatus::State::Done;
     ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", 0);
@@ -754,17 +711,18 @@ void tst_TeacherAide::jobFailingLaterIsReported()
     QTRY_VERIFY(f.printers.statusQueries() >= 2);
     QCOMPARE(f.aide().jobsFollowed(), 2);
 
-    if (!message.isEmpty()) {
+    if (fails) {
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     }
-    f.printers.setJobStatus(100, {JobStatus::State(state), reason});
+    f.printers.setJobStatus(100, status);
     QTRY_COMPARE(f.aide().jobsFollowed(), 1);
-    QCOMPARE(shownMessages(f.dialogs), message.isEmpty()
-                                           ? QStringList{}
-                                           : QStringList{"message: " + message + " / Print Test"});
+    QCOMPARE(shownMessages(f.dialogs), fails ? QStringList{shownMessage(DeliveryOutcome::failed(
+                                                   DeliveryOutcome::Fault::JobFailed,
+                                                   DeliveryText::jobFailed("Room12", status)))}
+                                             : QStringList{});
     f.printers.setJobStatus(101, {JobStatus::State::Done, QString()});
     QTRY_COMPARE(f.aide().jobsFollowed(), 0);
-    QCOMPARE(f.dialogs.shown().size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(f.dialogs.shown().size(), fails ? 1 : 0);
 }
 
 // The teacher hears of a sheet that does not come out, and can go on working meanwhile.
@@ -783,14 +741,11 @@ void tst_TeacherAide::waitingJobIsTold()
     const int printing = f.printers.statusQueries();
     QTRY_VERIFY(f.printers.statusQueries() >= printing + 3);
     QVERIFY(f.dialogs.shown().isEmpty());
-    f.printers.setJobStatus(100, {JobStatus::State::Waiting,
-                                  "The printer may not exist or is unavailable at this time."});
+    const QString unavailable = printerUnavailable();
+    f.printers.setJobStatus(100, {JobStatus::State::Waiting, unavailable});
     QTRY_COMPARE(f.dialogs.shown().size(), 1);
     const QString notice =
-        "notice: The worksheet has not printed yet: it waits in the queue of the printer "
-        "\"Room12\", which says: The printer may not exist or is unavailable at this time. It "
-        "prints when the printer is back. To cancel it, remove it from the print queue in the "
-        "printer settings, or run: cancel Room12-100 / Print Test";
+        "notice: " + DeliveryText::stillWaiting("Room12", 100, unavailable) + " / Print Test";
     QCOMPARE(shownMessages(f.dialogs), QStringList{notice});
     // Told once, and still followed.
     const int asked = f.printers.statusQueries();
@@ -798,12 +753,13 @@ void tst_TeacherAide::waitingJobIsTold()
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.aide().jobsFollowed(), 1);
     f.dialogs.answerMessage(Dialogs::Answer::Ok);
-    f.printers.setJobStatus(100, {JobStatus::State::Failed, "Cancelled by the teacher"});
+    const JobStatus failed{JobStatus::State::Failed, "Cancelled by the teacher"};
+    f.printers.setJobStatus(100, failed);
     QTRY_COMPARE(f.aide().jobsFollowed(), 0);
     QCOMPARE(shownMessages(f.dialogs),
-             (QStringList{notice, "message: The worksheet was not printed. The printer \"Room12\" "
-                                  "did not print the worksheet: Cancelled by the teacher. Check "
-                                  "the printer, then print the worksheet again. / Print Test"}));
+             (QStringList{notice, shownMessage(DeliveryOutcome::failed(
+                                      DeliveryOutcome::Fault::JobFailed,
+                                      DeliveryText::jobFailed("Room12", failed)))}));
     QTRY_COMPARE(f.printers.settled(), 1);
 }
 
