@@ -133,8 +133,6 @@ private Q_SLOTS:
     void typingIntoAnswerBoxChangesNothing();
     void hugeNameAndScripts_data();
     void hugeNameAndScripts();
-    void menu_data();
-    void menu();
     void backThenReloadStartsFresh_data();
     void backThenReloadStartsFresh();
 };
@@ -473,6 +471,7 @@ void tst_DrillWindow::typingIntoAnswerBoxChangesNothing()
     DrillWindow &w =
         f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), QStringLiteral("3"));
     QTest::keyClicks(w.txtAnswer(), s.answerText);
+    QTest::keyClick(w.txtAnswer(), Qt::Key_Return);
     QCOMPARE(w.txtAnswer()->text(), s.answerText);
     QVERIFY(!w.lblWinner()->isVisible());
     QCOMPARE(enabledCandidates(w), 4);
@@ -506,26 +505,6 @@ void tst_DrillWindow::hugeNameAndScripts()
     QVERIFY(w.lblWinner()->geometry().right() < w.window()->client()->width());
     // Painted, the verdict shows its beginning in red on its light blue.
     QVERIFY(hasVerdictRed(w.lblWinner()->grab().toImage()));
-}
-
-void tst_DrillWindow::menu_data()
-{
-    addDrillRows();
-}
-
-void tst_DrillWindow::menu()
-{
-    QFETCH(QString, drill);
-    DrillFixture f;
-    f.random.push(scriptedProblem(drill).values);
-    DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
-    auto *mnuTeacher = w.window()->findChild<QMenu *>(QStringLiteral("mnuTeacher"));
-    QVERIFY(mnuTeacher != nullptr);
-    QCOMPARE(mnuTeacher->title(), QStringLiteral("Teacher's Guide"));
-    QCOMPARE(mnuTeacher->actions().size(), 1);
-    QCOMPARE(mnuTeacher->actions().at(0)->objectName(), QStringLiteral("mnuTeacherPrint"));
-    QCOMPARE(mnuTeacher->actions().at(0)->text(), QStringLiteral("Print Test"));
-    QVERIFY(w.window()->menuBar()->actions().contains(mnuTeacher->menuAction()));
 }
 
 void tst_DrillWindow::backThenReloadStartsFresh_data()
