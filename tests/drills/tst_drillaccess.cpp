@@ -193,6 +193,7 @@ private Q_SLOTS:
     void lineEditReadWhole();
     void textSelection_data();
     void textSelection();
+    void characterPlaces();
     void names_data();
     void names();
     void problemReadsInOrder_data();
@@ -350,6 +351,10 @@ void tst_DrillAccess::focusFrameAndMarkDrawnOnlyWhenThere()
     QVERIFY(focused != plain);
     w.txtAnswer()->setFocus();
     QCOMPARE(candidate->grab().toImage(), plain);
+    // Shift+Tab comes back to it framed the same.
+    candidate->setFocus(Qt::BacktabFocusReason);
+    QCOMPARE(candidate->grab().toImage(), focused);
+    w.txtAnswer()->setFocus();
 
     QTest::mouseClick(candidate, Qt::LeftButton);
     const QImage selected = candidate->grab().toImage();
@@ -672,6 +677,29 @@ void tst_DrillAccess::textSelection()
     QCOMPARE(readEnd, end);
     read->removeSelection(0);
     QCOMPARE(read->selectionCount(), 0);
+}
+
+// A magnifier follows the reader by the characters' places: in the right-aligned answer box each
+// character is where the box draws it, and a point there is that character's offset.
+void tst_DrillAccess::characterPlaces()
+{
+    DrillFixture f;
+    f.random.push(scriptedProblem(QStringLiteral("frmDivision")).values);
+    DrillWindow &w = f.open(QStringLiteral("frmDivision"), QStringLiteral("ANN"), "3");
+    QLineEdit *edit = w.txtAnswer();
+    edit->setText(QStringLiteral("0.67"));
+    // The box lays its text out as it paints: once, as on screen.
+    edit->grab();
+    QAccessibleTextInterface *read = accessible(edit)->textInterface();
+    const QRect box(edit->mapToGlobal(QPoint(0, 0)), edit->size());
+    for (int offset = 0; offset < 4; ++offset) {
+        const QRect place = read->characterRect(offset);
+        QVERIFY2(box.contains(place), qPrintable(QString::number(offset)));
+        QCOMPARE(read->offsetAtPoint(place.center() - QPoint(place.width() / 4, 0)), offset);
+    }
+    // Right-aligned: the last character ends near the box's right edge, far from its left.
+    QVERIFY(read->characterRect(3).right() > box.center().x());
+    QCOMPARE(read->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
 }
 
 void tst_DrillAccess::names_data()

@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/ScreenBuilder.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,8 @@ class tst_ScreenBuilder : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void twipsEdges_data();
+    void twipsEdges();
     void initTestCase() { installFontSubstitutes(); }
     void labelGrowsIntoFreeRoom_data();
     void labelGrowsIntoFreeRoom();
@@ -145,6 +148,25 @@ void tst_ScreenBuilder::buttonWrapsInItsBox()
     QCOMPARE(button->geometry(), QRect(100, 10, 81, 41));
     QCOMPARE(button->text(), QStringLiteral("Retour au\nmenu"));
     QCOMPARE(button->accessibleName(), QStringLiteral("Retour au menu"));
+}
+
+// Each edge is rounded on its own, so controls that touch in twips touch on screen; a size
+// rounded by itself would leave a pixel's gap or overlap.
+void tst_ScreenBuilder::twipsEdges_data()
+{
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addRow("7 twips from 7 reach the first pixel edge")
+        << QRect(7, 7, 7, 7) << QRect(0, 0, 1, 1);
+    QTest::addRow("its right neighbour starts there") << QRect(14, 0, 7, 15) << QRect(1, 0, 0, 1);
+    QTest::addRow("a designed button") << QRect(293, 1958, 1695, 975) << QRect(20, 131, 113, 65);
+}
+
+void tst_ScreenBuilder::twipsEdges()
+{
+    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
+    QCOMPARE(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
 }
 
 QTEST_MAIN(tst_ScreenBuilder)
