@@ -1,3 +1,4 @@
+#include "DrillProblems.h"
 #include "MouseDrag.h"
 #include "ProgramFixture.h"
 #include "app/frmSplash.h"
@@ -21,47 +22,6 @@
 
 namespace
 {
-
-// One problem per drill at grade 3, operands Int(Rnd * k + 1): the same as the drill tests'.
-struct Scripted {
-    QList<float> values;
-    QStringList candidates;
-    int slot;
-    QString answerText;
-    QString sentence;
-};
-
-Scripted scriptedProblem(const QString &drill)
-{
-    const int k = drill == QLatin1String("frmAddition") || drill == QLatin1String("frmSubtraction")
-                      ? 200
-                      : 99;
-    const auto v = [k](int wanted) { return valueFor(wanted, k, 1); };
-    const auto slot = [](int s) { return valueFor(s, 4, 1); };
-    if (drill == QLatin1String("frmAddition")) {
-        return {{v(5), v(7), slot(2)}, {"22", "12", "15", "16"}, 2, "12", "5 plus 7"};
-    }
-    if (drill == QLatin1String("frmSubtraction")) {
-        return {{v(5), v(7), slot(1)}, {"-2", "18", "1", "2"}, 1, "-2", "5 minus 7"};
-    }
-    if (drill == QLatin1String("frmMultiplication")) {
-        return {{v(6), v(7), slot(3)}, {"52", "44", "42", "46"}, 3, "42", "6 times 7"};
-    }
-    if (drill == QLatin1String("frmDivision")) {
-        return {
-            {v(2), v(3), slot(4)}, {"0.77", "0.87", "0.97", "0.67"}, 4, "0.67", "2 divided by 3"};
-    }
-    return {
-        {v(3), v(4), slot(1)}, {"75", "75.2", "75.3", "75.4"}, 1, "75", "What Percent of 4 is 3"};
-}
-
-const QStringList kDrills = {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision",
-                             "frmPercent"};
-
-int wrongIndex(int slot)
-{
-    return slot == 1 ? 2 : 1;
-}
 
 // What a user sees of the answer: the verdict as drawn and where, the answer box, the candidates.
 struct Seen {
@@ -226,7 +186,7 @@ void tst_DrillAccess::answersLikeDrops()
 {
     QFETCH(QString, drill);
     QFETCH(QString, way);
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     DrillFixture dropped;
     dropped.random.push(s.values);
     DrillWindow &d = dropped.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
@@ -274,7 +234,7 @@ void tst_DrillAccess::clickSelects()
 {
     QFETCH(QString, clear);
     DrillFixture f;
-    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    const ScriptedProblem s = scriptedProblem(QStringLiteral("frmAddition"));
     f.random.push(s.values);
     f.random.push(s.values);
     DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
@@ -473,7 +433,7 @@ void tst_DrillAccess::altAndDigit()
     QFETCH(QString, verdict);
     QFETCH(QString, focus);
     DrillFixture f;
-    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    const ScriptedProblem s = scriptedProblem(QStringLiteral("frmAddition"));
     f.random.push(s.values);
     DrillWindow &w = f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), "3");
     activate(w.window());
@@ -562,7 +522,7 @@ void tst_DrillAccess::answerBoxHeardAsAnswer()
         QStringLiteral("Answer with Alt+1 to Alt+4, or Tab to an answer choice and press Space");
     const QString answered =
         QStringLiteral("Tab to Next Question and press Space for a new problem");
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     DrillFixture f;
     f.random.push(s.values);
     f.random.push(s.values);
@@ -614,7 +574,6 @@ void tst_DrillAccess::lineEditReadWhole()
     auto *edit = target->window()->findChild<QLineEdit *>(control);
     QVERIFY(edit != nullptr);
     edit->setText(text);
-    edit->selectAll();
     QAccessibleTextInterface *read = accessible(edit)->textInterface();
     QVERIFY(read != nullptr);
     const int length = static_cast<int>(text.size());
@@ -628,11 +587,7 @@ void tst_DrillAccess::lineEditReadWhole()
         QCOMPARE(start, 0);
         QCOMPARE(end, length);
     }
-    int start = -1;
-    int end = -1;
-    read->selection(0, &start, &end);
-    QCOMPARE(read->selectionCount(), length > 0 ? 1 : 0);
-    QCOMPARE(end - start, length);
+    // The selection's offsets are textSelection's.
     QCOMPARE(read->cursorPosition(), length);
 }
 
@@ -837,7 +792,7 @@ void tst_DrillAccess::problemReadsInOrder()
 void tst_DrillAccess::candidatesDescribed()
 {
     DrillFixture f;
-    const Scripted s = scriptedProblem(QStringLiteral("frmDivision"));
+    const ScriptedProblem s = scriptedProblem(QStringLiteral("frmDivision"));
     f.random.push(s.values);
     DrillWindow &w = f.open(QStringLiteral("frmDivision"), QStringLiteral("ANN"), "3");
     for (int index = 1; index <= 4; ++index) {
@@ -872,7 +827,7 @@ void tst_DrillAccess::announcements_data()
 void tst_DrillAccess::announcements()
 {
     QFETCH(QString, drill);
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     DrillFixture f;
     for (int problem = 0; problem < 3; ++problem) {
         f.random.push(s.values);
@@ -929,7 +884,6 @@ void tst_DrillAccess::splashName()
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Sumtopia, Math Quiz"));
     QCOMPARE(iface->text(QAccessible::Description),
              QStringLiteral("The menu opens in three seconds. A key press now ends the program."));
-    QCOMPARE(f.program.splash().window()->windowTitle(), QStringLiteral("Math Quiz"));
 }
 
 QTEST_MAIN(tst_DrillAccess)

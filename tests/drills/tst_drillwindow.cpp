@@ -1,8 +1,10 @@
+#include "DrillProblems.h"
 #include "MouseDrag.h"
 #include "ProgramFixture.h"
 #include "platform/Controls.h"
 #include "worksheets/frmTeacherAide.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -13,42 +15,6 @@
 
 namespace
 {
-
-// One scripted problem per drill, all at grade 3 (operands Int(Rnd * k + 1)).
-struct Scripted {
-    QList<float> values;
-    QString label1;
-    QString label2;
-    QStringList candidates;
-    int slot;
-    QString answerText;
-};
-
-Scripted scriptedProblem(const QString &drill)
-{
-    const int k = drill == QLatin1String("frmAddition") || drill == QLatin1String("frmSubtraction")
-                      ? 200
-                      : 99;
-    const auto v = [k](int wanted) { return valueFor(wanted, k, 1); };
-    const auto slot = [](int s) { return valueFor(s, 4, 1); };
-    if (drill == QLatin1String("frmAddition")) {
-        return {{v(5), v(7), slot(2)}, "5", "7", {"22", "12", "15", "16"}, 2, "12"};
-    }
-    if (drill == QLatin1String("frmSubtraction")) {
-        return {{v(5), v(7), slot(1)}, "5", "7", {"-2", "18", "1", "2"}, 1, "-2"};
-    }
-    if (drill == QLatin1String("frmMultiplication")) {
-        return {{v(6), v(7), slot(3)}, "6", "7", {"52", "44", "42", "46"}, 3, "42"};
-    }
-    if (drill == QLatin1String("frmDivision")) {
-        return {{v(2), v(3), slot(4)}, "2", "3", {"0.77", "0.87", "0.97", "0.67"}, 4, "0.67"};
-    }
-    // "What Percent of:" 4 (the second operand) "is:" 3 (the first): 75.
-    return {{v(3), v(4), slot(1)}, "3", "4", {"75", "75.2", "75.3", "75.4"}, 1, "75"};
-}
-
-const QStringList kDrills = {"frmAddition", "frmSubtraction", "frmMultiplication", "frmDivision",
-                             "frmPercent"};
 
 void addDrillRows()
 {
@@ -75,11 +41,6 @@ bool hasVerdictRed(const QImage &image)
         }
     }
     return false;
-}
-
-int wrongIndex(int slot)
-{
-    return slot == 1 ? 2 : 1;
 }
 
 } // namespace
@@ -155,7 +116,7 @@ void tst_DrillWindow::loadShowsWelcomeAndProblem()
     QFETCH(QString, name);
     QFETCH(QString, welcome);
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, name, QStringLiteral("3"));
 
@@ -202,7 +163,7 @@ void tst_DrillWindow::verdictReadableWhole()
     QFETCH(QString, name);
     QFETCH(bool, right);
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, name, QStringLiteral("3"));
     QVERIFY(DrillFixture::dropCandidate(w, right ? s.slot : wrongIndex(s.slot)));
@@ -219,7 +180,7 @@ void tst_DrillWindow::wrongDropsThenRight()
 {
     QFETCH(QString, drill);
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
 
@@ -241,7 +202,7 @@ void tst_DrillWindow::verdictsWithoutName()
 {
     const QString drill = QStringLiteral("frmPercent");
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, QString(), QStringLiteral("3"));
     QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
@@ -262,7 +223,7 @@ void tst_DrillWindow::nextQuestionResets()
 {
     QFETCH(QString, drill);
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
     QVERIFY(DrillFixture::dropCandidate(w, s.slot));
@@ -316,7 +277,7 @@ void tst_DrillWindow::dropElsewhereDoesNothing()
     QFETCH(QString, drill);
     QFETCH(QString, target);
     DrillFixture f;
-    const Scripted s = scriptedProblem(drill);
+    const ScriptedProblem s = scriptedProblem(drill);
     f.random.push(s.values);
     DrillWindow &w = f.open(drill, QStringLiteral("ANN"), QStringLiteral("3"));
     QWidget *widget = w.window()->findChild<QWidget *>(target);
@@ -400,7 +361,7 @@ void tst_DrillWindow::openedFromMenu()
 void tst_DrillWindow::typingIntoAnswerBoxChangesNothing()
 {
     DrillFixture f;
-    const Scripted s = scriptedProblem(QStringLiteral("frmAddition"));
+    const ScriptedProblem s = scriptedProblem(QStringLiteral("frmAddition"));
     f.random.push(s.values);
     DrillWindow &w =
         f.open(QStringLiteral("frmAddition"), QStringLiteral("ANN"), QStringLiteral("3"));
@@ -421,17 +382,21 @@ void tst_DrillWindow::hugeNameAndScripts_data()
     QTest::addRow("emoji and scripts")
         << QString::fromUtf8("MIA 🦊 ΣΟΦΊΑ ЮЛЯ عائشة");
     QTest::addRow("blanks kept") << "  ANN LEE ";
+    QTest::addRow("markup shown as typed") << "<B>ANN</B>";
 }
 
 void tst_DrillWindow::hugeNameAndScripts()
 {
     QFETCH(QString, name);
     DrillFixture f;
-    const Scripted s = scriptedProblem(QStringLiteral("frmPercent"));
+    const ScriptedProblem s = scriptedProblem(QStringLiteral("frmPercent"));
     f.random.push(s.values);
     DrillWindow &w = f.open(QStringLiteral("frmPercent"), name, QStringLiteral("3"));
     QCOMPARE(w.lblIntro()->text(),
              QStringLiteral("Welcome ") + name + QStringLiteral("!   To The Sumtopia."));
+    // Plain text, read as shown: no markup taken from a name, no blanks run together.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblIntro())->text(QAccessible::Name),
+             w.lblIntro()->text());
     QVERIFY(DrillFixture::dropCandidate(w, wrongIndex(s.slot)));
     QCOMPARE(w.lblWinner()->text(), QStringLiteral("Sorry,Try Again ") + name);
     QVERIFY(DrillFixture::dropCandidate(w, s.slot));

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void clickIsReleaseOnTheControl_data();
     void clickIsReleaseOnTheControl();
     void selectionMarkRepaints();
+    void keysThatChoose_data();
+    void keysThatChoose();
 };
 
 void tst_DragDrop::dragShouldStart_data()
@@ -248,6 +250,32 @@ void tst_DragDrop::selectionMarkRepaints()
         label->setSelected(selected);
         QTRY_VERIFY(counter.paints > 0);
     }
+}
+
+// Space, Return and the keypad's Enter choose a focused candidate; with a modifier held the key
+// is some other command's.
+void tst_DragDrop::keysThatChoose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("chosen");
+    QTest::addRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1;
+    QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::addRow("Shift+Space") << int(Qt::Key_Space) << int(Qt::ShiftModifier) << 0;
+    QTest::addRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
+    QTest::addRow("a letter") << int(Qt::Key_A) << int(Qt::NoModifier) << 0;
+}
+
+void tst_DragDrop::keysThatChoose()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, chosen);
+    QWidget parent;
+    CandidateLabel label(&parent, QStringLiteral("frmAddition"), 3);
+    QSignalSpy activated(&label, &CandidateLabel::activated);
+    QTest::keyClick(&label, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(activated.size(), chosen);
 }
 
 QTEST_MAIN(tst_DragDrop)

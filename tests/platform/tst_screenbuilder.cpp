@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // How a box makes room for a caption longer than the one it was designed for: sideways by its
@@ -12,6 +13,8 @@ class tst_ScreenBuilder : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void returnPressesButtons_data();
+    void returnPressesButtons();
     void twipsEdges_data();
     void twipsEdges();
     void initTestCase() { installFontSubstitutes(); }
@@ -167,6 +170,31 @@ void tst_ScreenBuilder::twipsEdges()
     QFETCH(QRect, twips);
     QFETCH(QRect, pixels);
     QCOMPARE(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
+}
+
+// Outside a dialog Qt leaves Return to a default button, and these windows have none.
+void tst_ScreenBuilder::returnPressesButtons_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("clicks");
+    QTest::addRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::addRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << 0;
+    QTest::addRow("Ctrl+Enter") << int(Qt::Key_Enter) << int(Qt::ControlModifier) << 0;
+}
+
+void tst_ScreenBuilder::returnPressesButtons()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, clicks);
+    QWidget parent;
+    QPushButton *button = makeButton(&parent, QStringLiteral("cmdNext"),
+                                     QStringLiteral("Next Question"), 1500, 150, 1215, 615);
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QTest::keyClick(button, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicked.size(), clicks);
 }
 
 QTEST_MAIN(tst_ScreenBuilder)
