@@ -82,8 +82,6 @@ class tst_DrillRules : public QObject
 private Q_SLOTS:
     void gradeBands_data();
     void gradeBands();
-    void drawCount_data();
-    void drawCount();
     void operandBounds_data();
     void operandBounds();
     void slotDraw_data();
@@ -114,6 +112,8 @@ void tst_DrillRules::gradeBands_data()
 {
     QTest::addColumn<QString>("grade");
     QTest::addColumn<GradeBand>("band");
+    // The parse of the typed text is the number unit's; here every band's edges, and one text
+    // that is no number at all.
     QTest::addRow("1") << "1" << GradeBand::Grades1To2;
     QTest::addRow("2") << "2" << GradeBand::Grades1To2;
     QTest::addRow("3") << "3" << GradeBand::Grades3To4;
@@ -121,9 +121,7 @@ void tst_DrillRules::gradeBands_data()
     QTest::addRow("5") << "5" << GradeBand::Grades5To6;
     QTest::addRow("6") << "6" << GradeBand::Grades5To6;
     QTest::addRow("7") << "7" << GradeBand::Grades5To6;
-    QTest::addRow("4.5") << "4.5" << GradeBand::Grades5To6;
     QTest::addRow("just above 4") << "4.000001" << GradeBand::Grades5To6;
-    QTest::addRow("100") << "100" << GradeBand::Grades5To6;
     QTest::addRow("0") << "0" << GradeBand::None;
     QTest::addRow("negative") << "-1" << GradeBand::None;
     QTest::addRow("negative 5") << "-5" << GradeBand::None;
@@ -131,18 +129,7 @@ void tst_DrillRules::gradeBands_data()
     QTest::addRow("2.5") << "2.5" << GradeBand::None;
     QTest::addRow("3.5") << "3.5" << GradeBand::None;
     QTest::addRow("just below 4") << "3.999999" << GradeBand::None;
-    QTest::addRow("2.0") << "2.0" << GradeBand::Grades1To2;
-    QTest::addRow("3.0") << "3.0" << GradeBand::Grades3To4;
-    QTest::addRow("leading blank 3") << " 3" << GradeBand::Grades3To4;
-    QTest::addRow("trailing blank 5") << "5 " << GradeBand::Grades5To6;
-    QTest::addRow("plus 2") << "+2" << GradeBand::Grades1To2;
     QTest::addRow("word two") << "two" << GradeBand::None;
-    QTest::addRow("3abc") << "3abc" << GradeBand::None;
-    QTest::addRow("empty") << "" << GradeBand::None;
-    QTest::addRow("inf") << "inf" << GradeBand::None;
-    QTest::addRow("nan") << "nan" << GradeBand::None;
-    QTest::addRow("overflowing numeral") << QString(400, QLatin1Char('9')) << GradeBand::None;
-    QTest::addRow("emoji") << QString::fromUtf8("3🦊") << GradeBand::None;
 }
 
 void tst_DrillRules::gradeBands()
@@ -150,32 +137,6 @@ void tst_DrillRules::gradeBands()
     QFETCH(QString, grade);
     QFETCH(GradeBand, band);
     QCOMPARE(gradeBand(grade), band);
-}
-
-void tst_DrillRules::drawCount_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("grade");
-    QTest::addColumn<int>("draws");
-    const QList<QPair<QString, int>> grades = {{"1", 3},   {"2", 3},   {"3", 3},   {"4", 3},
-                                               {"6", 3},   {"7", 3},   {"0", 1},   {"-2", 1},
-                                               {"1.5", 1}, {"2.5", 1}, {"3.5", 1}, {"4.5", 3}};
-    for (const QString &operation : kOperations) {
-        for (const auto &[grade, draws] : grades) {
-            QTest::addRow("%s grade %s", qPrintable(operation), qPrintable(grade))
-                << operation << grade << draws;
-        }
-    }
-}
-
-void tst_DrillRules::drawCount()
-{
-    QFETCH(QString, operation);
-    QFETCH(QString, grade);
-    QFETCH(int, draws);
-    ScriptedRandomSource random({0.5F, 0.5F, 0.5F, 0.5F});
-    runRule(operation, grade, random);
-    QCOMPARE(random.draws(), draws);
 }
 
 void tst_DrillRules::operandBounds_data()

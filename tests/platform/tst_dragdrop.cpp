@@ -23,6 +23,11 @@ private Q_SLOTS:
     void answerBox();
     void mouseDragStartsOnlyFromEnabledLabel_data();
     void mouseDragStartsOnlyFromEnabledLabel();
+    void clickIsReleaseOnTheControl_data();
+    void clickIsReleaseOnTheControl();
+    void selectionMarkRepaints();
+    void keysThatChoose_data();
+    void keysThatChoose();
 };
 
 void tst_DragDrop::dragShouldStart_data()
@@ -131,7 +136,8 @@ void tst_DragDrop::answerBox()
     QDragMoveEvent move(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&box, &move);
     QCOMPARE(move.isAccepted(), accepted);
-    // Even a drop that skipped the enter step is refused unless it is a candidate.
+    // Qt hands the move and the drop only to a box that took the enter: a refused drag drops
+    // nothing.
     QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&box, &drop);
     QCOMPARE(drop.isAccepted(), accepted);
@@ -171,6 +177,105 @@ void tst_DragDrop::mouseDragStartsOnlyFromEnabledLabel()
     QCOMPARE(mouseDragStarts(label, QPoint(20, 15), distance), starts);
     // The label is not moved by dragging it.
     QCOMPARE(label->geometry(), QRect(10, 10, 80, 30));
+}
+
+// A press let go off the control is no click, on a candidate as on the answer box: a child who
+// thinks better of a choice slides off before letting go.
+void tst_DragDrop::clickIsReleaseOnTheControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("released");
+    QTest::addColumn<int>("clicks");
+    QTest::addRow("candidate, let go on it") << "candidate" << QPoint(76, 15) << 1;
+    QTest::addRow("candidate, let go just off it") << "candidate" << QPoint(82, 15) << 0;
+    QTest::addRow("answer box, let go on it") << "answer box" << QPoint(76, 15) << 1;
+    QTest::addRow("answer box, let go just off it") << "answer box" << QPoint(82, 15) << 0;
+}
+
+void tst_DragDrop::clickIsReleaseOnTheControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QPoint, released);
+    QFETCH(int, clicks);
+    QWidget window;
+    window.resize(200, 100);
+    auto *candidate = new CandidateLabel(&window, QStringLiteral("frmAddition"), 2);
+    auto *box = new AnswerBox(&window, QStringLiteral("frmAddition"));
+    QWidget *pressed = candidate;
+    std::unique_ptr<QSignalSpy> spy;
+    if (control == QLatin1String("candidate")) {
+        spy = std::make_unique<QSignalSpy>(candidate, &CandidateLabel::clicked);
+    } else {
+        pressed = box;
+        spy = std::make_unique<QSignalSpy>(box, &AnswerBox::clicked);
+    }
+    pressed->setGeometry(10, 10, 80, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Four pixels between press and release: less than a drag's distance.
+    QTest::mousePress(pressed, Qt::LeftButton, Qt::NoModifier, released - QPoint(4, 0));
+    QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, released);
+    QCOMPARE(spy->size(), clicks);
+}
+
+namespace
+{
+// Counts the paint events a widget gets.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+} // namespace
+
+// The mark comes and goes at once, not at the next paint something else asks for.
+void tst_DragDrop::selectionMarkRepaints()
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto *label = new CandidateLabel(&window, QStringLiteral("frmAddition"), 1);
+    label->setGeometry(10, 10, 80, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    label->installEventFilter(&counter);
+    for (const bool selected : {true, false}) {
+        counter.paints = 0;
+        label->setSelected(selected);
+        QTRY_VERIFY(counter.paints > 0);
+    }
+}
+
+// Space, Return and the keypad's Enter choose a focused candidate; with a modifier held the key
+// is some other command's.
+void tst_DragDrop::keysThatChoose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("chosen");
+    QTest::addRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1;
+    QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::addRow("Shift+Space") << int(Qt::Key_Space) << int(Qt::ShiftModifier) << 0;
+    QTest::addRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
+    QTest::addRow("a letter") << int(Qt::Key_A) << int(Qt::NoModifier) << 0;
+}
+
+void tst_DragDrop::keysThatChoose()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, chosen);
+    QWidget parent;
+    CandidateLabel label(&parent, QStringLiteral("frmAddition"), 3);
+    QSignalSpy activated(&label, &CandidateLabel::activated);
+    QTest::keyClick(&label, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(activated.size(), chosen);
 }
 
 QTEST_MAIN(tst_DragDrop)

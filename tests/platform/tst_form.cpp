@@ -46,6 +46,7 @@ private Q_SLOTS:
     void showLoadsWithTheWindowOnScreen();
     void loadRunsFormLoadHidden();
     void showOfALoadedFormRunsNoFormLoad();
+    void nothingLoadsOnceTheRunHasEnded();
 };
 
 void tst_Form::showLoadsWithTheWindowOnScreen()
@@ -88,13 +89,33 @@ void tst_Form::showOfALoadedFormRunsNoFormLoad()
     FormHost host(dialogs, random, {});
     ProbeForm form(host);
     form.show();
+    form.window()->move(form.window()->pos() + QPoint(40, 30));
+    const QPoint left = form.window()->pos();
     form.hide();
     form.show();
     QCOMPARE(form.loads, 1);
     QVERIFY(form.isVisible());
+    // Shown again where it was left, not centred again.
+    QCOMPARE(form.window()->pos(), left);
     form.unload();
     form.show();
     QCOMPARE(form.loads, 2);
+}
+
+// A handler that ends the run may go on to show a window; none comes up.
+void tst_Form::nothingLoadsOnceTheRunHasEnded()
+{
+    ScriptedDialogs dialogs;
+    ScriptedRandomSource random;
+    int quits = 0;
+    FormHost host(dialogs, random, [&quits] { ++quits; });
+    ProbeForm form(host);
+    host.endProgram();
+    form.show();
+    form.load();
+    QVERIFY(!form.isLoaded());
+    QCOMPARE(form.loads, 0);
+    QCOMPARE(quits, 1);
 }
 
 QTEST_MAIN(tst_Form)

@@ -126,6 +126,7 @@ void tst_Numbers::parseNumber_data()
     QTest::addRow("infinity word") << "inf" << false << 0.0;
     QTest::addRow("nan word") << "nan" << false << 0.0;
     QTest::addRow("comma decimal") << "3,5" << false << 0.0;
+    QTest::addRow("digit then emoji") << QString::fromUtf8("3🦊") << false << 0.0;
     QTest::addRow("arabic-indic digits") << QString::fromUtf8("\u0663") << false << 0.0;
     QTest::addRow("overflowing digits") << QString(400, QLatin1Char('9')) << false << 0.0;
 }

@@ -1,8 +1,10 @@
 #include "platform/Controls.h"
 #include "platform/ScreenBuilder.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // How a box makes room for a caption longer than the one it was designed for: sideways by its
@@ -11,6 +13,10 @@ class tst_ScreenBuilder : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void returnPressesButtons_data();
+    void returnPressesButtons();
+    void twipsEdges_data();
+    void twipsEdges();
     void initTestCase() { installFontSubstitutes(); }
     void labelGrowsIntoFreeRoom_data();
     void labelGrowsIntoFreeRoom();
@@ -145,6 +151,50 @@ void tst_ScreenBuilder::buttonWrapsInItsBox()
     QCOMPARE(button->geometry(), QRect(100, 10, 81, 41));
     QCOMPARE(button->text(), QStringLiteral("Retour au\nmenu"));
     QCOMPARE(button->accessibleName(), QStringLiteral("Retour au menu"));
+}
+
+// Each edge is rounded on its own, so controls that touch in twips touch on screen; a size
+// rounded by itself would leave a pixel's gap or overlap.
+void tst_ScreenBuilder::twipsEdges_data()
+{
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addRow("7 twips from 7 reach the first pixel edge")
+        << QRect(7, 7, 7, 7) << QRect(0, 0, 1, 1);
+    QTest::addRow("its right neighbour starts there") << QRect(14, 0, 7, 15) << QRect(1, 0, 0, 1);
+    QTest::addRow("a designed button") << QRect(293, 1958, 1695, 975) << QRect(20, 131, 113, 65);
+}
+
+void tst_ScreenBuilder::twipsEdges()
+{
+    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
+    QCOMPARE(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
+}
+
+// Outside a dialog Qt leaves Return to a default button, and these windows have none.
+void tst_ScreenBuilder::returnPressesButtons_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("clicks");
+    QTest::addRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::addRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << 0;
+    QTest::addRow("Ctrl+Enter") << int(Qt::Key_Enter) << int(Qt::ControlModifier) << 0;
+}
+
+void tst_ScreenBuilder::returnPressesButtons()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, clicks);
+    QWidget parent;
+    QPushButton *button = makeButton(&parent, QStringLiteral("cmdNext"),
+                                     QStringLiteral("Next Question"), 1500, 150, 1215, 615);
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QTest::keyClick(button, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicked.size(), clicks);
 }
 
 QTEST_MAIN(tst_ScreenBuilder)
