@@ -84,6 +84,10 @@ void tst_Splash::tickHandsOverToMenuOnce()
 
 void tst_Splash::menuComesUpAfterThreeSecondsNotBefore()
 {
+    // Three seconds of real waiting are the same at every scale and in every language.
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        QSKIP("the timer runs once, in the plain run");
+    }
     ProgramFixture f;
     QElapsedTimer clock;
     clock.start();
@@ -190,7 +194,7 @@ void tst_Splash::windowIconComesAfterTheSplash()
     const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
     QCOMPARE(QApplication::windowIcon().availableSizes(), expected);
     QVERIFY(!f.program.splash().window()->windowIcon().isNull());
-    QTest::qWait(frmSplash::kTimerInterval + 200);
+    f.program.splash().Timer1_Timer();
     QVERIFY(f.program.selection().isVisible());
     QVERIFY(!f.program.selection().window()->windowIcon().isNull());
 }
