@@ -411,12 +411,10 @@ void tst_TeacherAide::requestState_data()
 {
     QTest::addColumn<int>("gradeIndex");
     QTest::addColumn<int>("seedIndex");
-    QTest::addColumn<int>("grade");
-    QTest::addColumn<int>("offset");
     QTest::addColumn<int>("firstOperand");
-    QTest::addRow("grade item with a tab, seed 1") << 0 << 0 << 1 << 0 << 10;
-    QTest::addRow("grade 6, seed 20") << 5 << 19 << 6 << 19 << 518;
-    QTest::addRow("grade 3, seed 7") << 2 << 6 << 3 << 6 << 55;
+    QTest::addRow("grade item with a tab, seed 1 (range 20, offset 0)") << 0 << 0 << 10;
+    QTest::addRow("grade 6, seed 20 (range 999, offset 19)") << 5 << 19 << 518;
+    QTest::addRow("grade 3, seed 7 (range 99, offset 6)") << 2 << 6 << 55;
 }
 
 void tst_TeacherAide::requestState()
