@@ -61,6 +61,10 @@ void tst_RequestLayout::subjectPromptAndExit()
     f.aide().load();
     const QString prompt = f.child<QLabel>(f.aide(), "Label2")->text();
     auto *subjects = f.child<QComboBox>(f.aide(), "cboSubject");
+    const QString frame = shown("frmTeacherAide", "Enter the Subject: %1: ");
+    QVERIFY2(prompt.startsWith(frame.section("%1", 0, 0)) &&
+                 prompt.endsWith(frame.section("%1", 1)),
+             qPrintable(prompt));
     qsizetype at = 0;
     for (int i = 0; i < subjects->count(); ++i) {
         at = prompt.indexOf(subjects->itemText(i), at);
