@@ -228,7 +228,6 @@ public:
 private slots:
     void initTestCase();
     void submitPrintsOneJob();
-    void commandPrintsOneJobPerSheet();
     void commandPrintsAKeyAfterEachSheet();
     void rejectingQueue();
     void failingBackend_data();
@@ -484,19 +483,6 @@ void tst_CupsPrint::submitPrintsOneJob()
     QCOMPARE(dialogs.shown().size(), 0);
 }
 
-void tst_CupsPrint::commandPrintsOneJobPerSheet()
-{
-    const QDir out(m_root.filePath("out"));
-    const int before = static_cast<int>(out.entryList({"*.pdf"}, QDir::Files).size());
-    QString output;
-    QVERIFY(run(QStringLiteral(SUMTOPIA_EXECUTABLE),
-                {"--worksheet", "division", "--grade", "2", "--seed", "3", "--count", "2"},
-                &output));
-    QVERIFY2(output.isEmpty(), qPrintable(output));
-    QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 2,
-                              qPrintable(serverLog()), 40000);
-}
-
 void tst_CupsPrint::commandPrintsAKeyAfterEachSheet()
 {
     const QDir out(m_root.filePath("out"));
@@ -507,7 +493,7 @@ void tst_CupsPrint::commandPrintsAKeyAfterEachSheet()
         {"--worksheet", "addition", "--grade", "4", "--seed", "8", "--count", "2", "--with-key"},
         &output));
     QVERIFY2(output.isEmpty(), qPrintable(output));
-    // Two jobs for each sheet: the sheet and its key.
+    // One job for each document: two sheets, each with its key.
     QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}, QDir::Files).size() == before + 4,
                               qPrintable(serverLog()), 40000);
 }
