@@ -145,17 +145,8 @@ void tst_WorksheetCli::textOutput_data()
         "              Answer__________                          Answer__________";
     QTest::addRow("addition") << QStringList{"--worksheet", "addition", "--grade",  "1",
                                              "--seed",      "1",        "--output", "-"}
-                              << QStringList{"",
-                                             "",
-                                             "NAME: __________________",
-                                             "",
-                                             "DATE: __________________",
-                                             "",
-                                             "Add the following numbers",
-                                             "",
-                                             kAdditionTop,
-                                             additionBottom("+"),
-                                             blanks}
+                              << QStringList{"Add the following numbers", "", kAdditionTop,
+                                             additionBottom("+"), blanks}
                               << 0;
     QTest::addRow("subtraction with negatives and answers")
         << QStringList{"--worksheet", "subtraction", "--grade",     "4",        "--seed",
@@ -412,74 +403,24 @@ void tst_WorksheetCli::translatedSheet_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("lines");
-    const QStringList addition = {"--worksheet", "addition", "--grade",  "1",
-                                  "--seed",      "1",        "--output", "-"};
-    const QStringList percent = {"--worksheet", "percent",   "--grade",  "5", "--seed",
-                                 "1",           "--answers", "--output", "-"};
-    const QStringList multiplication = {"--worksheet", "multiplication", "--grade",  "1", "--seed",
-                                        "1",           "--answers",      "--output", "-"};
-    const QStringList division = {"--worksheet", "division",  "--grade",  "6", "--seed",
-                                  "1",           "--answers", "--output", "-"};
-    // Heading and first problem as printed: the columns stay, the numbers take the language's
-    // decimal comma and the signs its schools' form.
-    QTest::addRow("de addition")
-        << "de_DE.UTF-8" << addition
-        << QStringList{
-               "",
-               "",
-               "NAME: __________________",
-               "",
-               "DATUM: __________________",
-               "",
-               "Addiere die folgenden Zahlen",
-               "",
-               kAdditionTop,
-               additionBottom("+"),
-               "              Ergebnis__________                        Ergebnis__________"};
-    QTest::addRow("de percent with answers")
-        << "de_DE.UTF-8" << percent
-        << QStringList{"Berechne den Prozentsatz der folgenden Zahlen", "",
-                       " 1 )        629 SIND WIE VIEL % VON:           481  Ergebnis  130,8"};
-    QTest::addRow("de division with answers")
-        << "de_DE.UTF-8" << division
-        << QStringList{"Dividiere die folgenden Zahlen", "",
-                       " 1 )        629  :    481   Ergebnis  1,308"};
+    // One sheet a language, as printed: its catalogue loads for the heading, the sign or the
+    // middle text and both answer lines; the columns stay with the longer words, and the
+    // numbers take the decimal comma. Each text on its own is the catalogue's test.
     QTest::addRow("de multiplication with answers")
-        << "de_DE.UTF-8" << multiplication
+        << "de_DE.UTF-8" << QStringList{"--worksheet", "multiplication", "--grade",  "1", "--seed",
+                                        "1",           "--answers",      "--output", "-"}
         << QStringList{"Multipliziere die folgenden Zahlen", "", kAdditionTop,
                        additionBottom("\u00B7"),
                        "              Ergebnis      168                         Ergebnis    90"};
-    QTest::addRow("fr addition")
-        << "fr_FR.UTF-8" << addition
-        << QStringList{"",
-                       "",
-                       "NOM\u00A0: __________________",
-                       "",
-                       "DATE\u00A0: __________________",
-                       "",
-                       "Calcule les additions suivantes",
-                       "",
-                       kAdditionTop,
-                       additionBottom("+"),
-                       "              R\u00E9sultat__________                        "
-                       "R\u00E9sultat__________"};
     QTest::addRow("fr percent with answers")
-        << "fr_FR.UTF-8" << percent
+        << "fr_FR.UTF-8" << QStringList{"--worksheet", "percent",   "--grade",  "5", "--seed",
+                                        "1",           "--answers", "--output", "-"}
         << QStringList{"Calcule les pourcentages suivants", "",
                        " 1 )        629 EST QUEL % DE\u00A0:                481  R\u00E9sultat  "
                        "130,8"};
-    QTest::addRow("fr division with answers")
-        << "fr_FR.UTF-8" << division
-        << QStringList{"Calcule les divisions suivantes", "",
-                       " 1 )        629  :    481   R\u00E9sultat  1,308"};
-    QTest::addRow("fr multiplication with answers")
-        << "fr_FR.UTF-8" << multiplication
-        << QStringList{"Calcule les multiplications suivantes", "", kAdditionTop,
-                       additionBottom("\u00D7"),
-                       "              R\u00E9sultat      168                         "
-                       "R\u00E9sultat    90"};
     QTest::addRow("es addition")
-        << "es_ES.UTF-8" << addition
+        << "es_ES.UTF-8"
+        << QStringList{"--worksheet", "addition", "--grade", "1", "--seed", "1", "--output", "-"}
         << QStringList{"",
                        "",
                        "NOMBRE: __________________",
@@ -492,21 +433,6 @@ void tst_WorksheetCli::translatedSheet_data()
                        additionBottom("+"),
                        "              Soluci\u00F3n__________                        "
                        "Soluci\u00F3n__________"};
-    QTest::addRow("es percent with answers")
-        << "es_ES.UTF-8" << percent
-        << QStringList{"Calcula los siguientes porcentajes", "",
-                       " 1 )        629 ES QU\u00C9 % DE:                   481  Soluci\u00F3n  "
-                       "130,8"};
-    QTest::addRow("es division with answers")
-        << "es_ES.UTF-8" << division
-        << QStringList{"Resuelve las siguientes divisiones", "",
-                       " 1 )        629  :    481   Soluci\u00F3n  1,308"};
-    QTest::addRow("es multiplication with answers")
-        << "es_ES.UTF-8" << multiplication
-        << QStringList{"Resuelve las siguientes multiplicaciones", "", kAdditionTop,
-                       additionBottom("\u00D7"),
-                       "              Soluci\u00F3n      168                         "
-                       "Soluci\u00F3n    90"};
 }
 
 void tst_WorksheetCli::translatedSheet()
@@ -532,22 +458,15 @@ void tst_WorksheetCli::translatedSheetsOnePageEach_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("subject");
-    QTest::addColumn<QString>("grade");
-    QTest::addColumn<QString>("seed");
-    // The longest words of each language on its widest problems: four-digit operands and
-    // answers of seed 20, seven-digit products, the percent sheet's middle text, with the
-    // numbers in the language's own form.
+    // Grade 6, seed 20. The longest words of each language on its widest problems, with the numbers
+    // in the language's own form: the pair rows' answer lines (as wide on every pair-row sheet)
+    // beside seven-digit products, and the percent sheet's middle text beside four-digit operands.
+    // Division's lines are shorter than the percent sheet's.
     for (const char *locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
         const QString language = QString::fromLatin1(locale).left(2);
-        for (const char *subject :
-             {"addition", "subtraction", "multiplication", "division", "percent"}) {
-            QTest::addRow("%s %s grade 6 seed 20", qPrintable(language), subject)
-                << locale << subject << "6"
-                << "20";
+        for (const char *subject : {"multiplication", "percent"}) {
+            QTest::addRow("%s %s", qPrintable(language), subject) << locale << subject;
         }
-        QTest::addRow("%s percent grade 3 seed 2", qPrintable(language)) << locale << "percent"
-                                                                         << "3"
-                                                                         << "2";
     }
 }
 
@@ -555,15 +474,13 @@ void tst_WorksheetCli::translatedSheetsOnePageEach()
 {
     QFETCH(QString, locale);
     QFETCH(QString, subject);
-    QFETCH(QString, grade);
-    QFETCH(QString, seed);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: run scripts/install-deps.sh");
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
     const Run run = runProgram(
-        {"--worksheet", subject, "--grade", grade, "--seed", seed, "--with-key", "--output", pdf},
+        {"--worksheet", subject, "--grade", "6", "--seed", "20", "--with-key", "--output", pdf},
         QString(), QString(), locale);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
@@ -585,22 +502,20 @@ void tst_WorksheetCli::translatedSheetsOnePageEach()
     QVERIFY(words > 200);
 }
 
+// The language of the session reaches the help and the faults: the help's first line, the
+// subjects as the language lists them, every description in one column beside the longer words,
+// and a fault's one line with exit status 2. Each sentence is the option parse's test.
 void tst_WorksheetCli::translatedHelpAndErrors_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("subjects");
-    QTest::addColumn<QString>("grades");
-    QTest::addColumn<QString>("unknownSubject");
     QTest::addColumn<QString>("badGrade");
     // The subject names and the options are the command's interface and stay as they are.
     QTest::addRow("de")
         << "de_DE.UTF-8"
         << "Aufruf: sumtopia --worksheet RECHENART --grade N --seed S [--answers]"
         << "  --worksheet RECHENART  addition, subtraction, multiplication, division oder percent"
-        << "  --grade N              Klassenstufe, 1 bis 6"
-        << "sumtopia: unbekannte Rechenart \u201Ex\u201C f\u00FCr --worksheet; erlaubt: addition, "
-           "subtraction, multiplication, division, percent oder percents\n"
         << "sumtopia: --grade \u201E7\u201C ist nicht erlaubt; erlaubt: eine ganze Zahl von 1 bis "
            "6\n";
     QTest::addRow("fr")
@@ -608,22 +523,14 @@ void tst_WorksheetCli::translatedHelpAndErrors_data()
         << "Usage\u00A0: sumtopia --worksheet OP\u00C9RATION --grade N --seed S [--answers]"
         << "  --worksheet OP\u00C9RATION  addition, subtraction, multiplication, division ou "
            "percent"
-        << "  --grade N              niveau de classe, de 1 \u00E0 6"
-        << "sumtopia: op\u00E9ration inconnue \u00AB\u00A0x\u00A0\u00BB pour --worksheet\u00A0; "
-           "autoris\u00E9\u00A0: addition, subtraction, multiplication, division, percent ou "
-           "percents\n"
         << "sumtopia: --grade \u00AB\u00A07\u00A0\u00BB n\u2019est pas autoris\u00E9\u00A0; "
            "autoris\u00E9\u00A0: un nombre entier de 1 \u00E0 6\n";
     QTest::addRow("es")
         << "es_ES.UTF-8"
         << "Uso: sumtopia --worksheet OPERACI\u00D3N --grade N --seed S [--answers] [--negatives]"
         << "  --worksheet OPERACI\u00D3N  addition, subtraction, multiplication, division o percent"
-        << "  --grade N              curso, del 1 al 6"
-        << "sumtopia: operaci\u00F3n desconocida \u00ABx\u00BB para --worksheet; se admite: "
-           "addition, subtraction, multiplication, division, percent o percents\n"
         << "sumtopia: --grade \u00AB7\u00BB no se admite; se admite: un n\u00FAmero entero del 1 "
-           "al "
-           "6\n";
+           "al 6\n";
 }
 
 void tst_WorksheetCli::translatedHelpAndErrors()
@@ -631,15 +538,12 @@ void tst_WorksheetCli::translatedHelpAndErrors()
     QFETCH(QString, locale);
     QFETCH(QString, usage);
     QFETCH(QString, subjects);
-    QFETCH(QString, grades);
-    QFETCH(QString, unknownSubject);
     QFETCH(QString, badGrade);
     const Run help = runProgram({"--help"}, QString(), QString(), locale);
     QCOMPARE(help.status, 0);
     const QStringList lines = QString::fromUtf8(help.out).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), usage);
     QVERIFY2(lines.contains(subjects), qPrintable(subjects));
-    QVERIFY2(lines.contains(grades), qPrintable(grades));
     // Every description starts in one column, beside its option or under the one above.
     static const QRegularExpression row(QStringLiteral("^(  --\\S+( \\S+)?  +| {20,})\\S"));
     QSet<qsizetype> columns;
@@ -651,16 +555,11 @@ void tst_WorksheetCli::translatedHelpAndErrors()
     }
     QCOMPARE(columns.size(), 1);
 
-    const Run unknown = runProgram({"--worksheet", "x", "--grade", "1", "--seed", "1"}, QString(),
-                                   QString(), locale);
-    QCOMPARE(unknown.status, 2);
-    QCOMPARE(QString::fromUtf8(unknown.err), unknownSubject);
-    QCOMPARE(unknown.out, QByteArray());
-
     const Run grade = runProgram({"--worksheet", "addition", "--grade", "7", "--seed", "1"},
                                  QString(), QString(), locale);
     QCOMPARE(grade.status, 2);
     QCOMPARE(QString::fromUtf8(grade.err), badGrade);
+    QCOMPARE(grade.out, QByteArray());
 }
 
 // The suite runs as root, who may replace any file (as cp may); the rule shows for another user.

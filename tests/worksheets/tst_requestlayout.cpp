@@ -53,32 +53,30 @@ void tst_RequestLayout::captionsFitTheirBoxes()
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
-// The subjects are listed as the running language writes a list, and the button that only
-// closes this window says so.
+// The prompt lists the subjects the list beside it offers, in their order and in the running
+// language; how a language joins a list is the texts' test, each caption the catalogue's.
 void tst_RequestLayout::subjectPromptAndExit()
 {
-    const QMap<QString, QStringList> texts = {
-        {"de",
-         {"W\u00E4hlen Sie die Rechenart: Addition, Subtraktion, Division, Multiplikation oder "
-          "Prozentrechnung: ",
-          "Schlie\u00DFen"}},
-        {"fr",
-         {"Choisissez l\u2019op\u00E9ration\u00A0: Addition, Soustraction, Division, "
-          "Multiplication ou Pourcentages\u00A0: ",
-          "Fermer"}},
-        {"es",
-         {"Elija la operaci\u00F3n: Suma, Resta, Divisi\u00F3n, Multiplicaci\u00F3n o "
-          "Porcentajes: ",
-          "Cerrar"}},
-    };
-    const QStringList english = {
-        "Enter the Subject: Addition,Subtraction,Division,Multiplication,or Percents: ", "Exit"};
-    const QStringList expected =
-        texts.value(QLocale::system().uiLanguages().value(0).left(2), english);
     ProgramFixture f;
     f.aide().load();
-    QCOMPARE(f.child<QLabel>(f.aide(), "Label2")->text(), expected.at(0));
-    QCOMPARE(f.child<QPushButton>(f.aide(), "cmdExit")->text(), expected.at(1));
+    const QString prompt = f.child<QLabel>(f.aide(), "Label2")->text();
+    auto *subjects = f.child<QComboBox>(f.aide(), "cboSubject");
+    const QString frame = shown("frmTeacherAide", "Enter the Subject: %1: ");
+    QVERIFY2(prompt.startsWith(frame.section("%1", 0, 0)) &&
+                 prompt.endsWith(frame.section("%1", 1)),
+             qPrintable(prompt));
+    qsizetype at = 0;
+    for (int i = 0; i < subjects->count(); ++i) {
+        at = prompt.indexOf(subjects->itemText(i), at);
+        QVERIFY2(at > 0, qPrintable(subjects->itemText(i) + " / " + prompt));
+    }
+    if (QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("en")) ||
+        QLocale::system().language() == QLocale::C) {
+        QCOMPARE(prompt, QString("Enter the Subject: Addition,Subtraction,Division,Multiplication,"
+                                 "or Percents: "));
+    }
+    QCOMPARE(f.child<QPushButton>(f.aide(), "cmdExit")->text(),
+             shown("frmTeacherAide", "Exit", "closes this window only"));
 }
 
 void tst_RequestLayout::listItemsFitTheirLists()

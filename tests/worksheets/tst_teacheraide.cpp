@@ -411,12 +411,10 @@ void tst_TeacherAide::requestState_data()
 {
     QTest::addColumn<int>("gradeIndex");
     QTest::addColumn<int>("seedIndex");
-    QTest::addColumn<int>("grade");
-    QTest::addColumn<int>("offset");
     QTest::addColumn<int>("firstOperand");
-    QTest::addRow("grade item with a tab, seed 1") << 0 << 0 << 1 << 0 << 10;
-    QTest::addRow("grade 6, seed 20") << 5 << 19 << 6 << 19 << 518;
-    QTest::addRow("grade 3, seed 7") << 2 << 6 << 3 << 6 << 55;
+    QTest::addRow("grade item with a tab, seed 1 (range 20, offset 0)") << 0 << 0 << 10;
+    QTest::addRow("grade 6, seed 20 (range 999, offset 19)") << 5 << 19 << 518;
+    QTest::addRow("grade 3, seed 7 (range 99, offset 6)") << 2 << 6 << 55;
 }
 
 void tst_TeacherAide::requestState()
@@ -444,23 +442,36 @@ void tst_TeacherAide::requestState()
     QVERIFY2(lines.at(8).endsWith(QString(" %1").arg(firstOperand)), qPrintable(lines.at(8)));
 }
 
+// The list positions, the grade, the seed and the answer choice reach the sheet: its first
+// problem as a fresh start draws it at grade 4, seed 5. The sheets' own rules are the worksheets'
+// test.
 void tst_TeacherAide::printsTheCoreWorksheet_data()
 {
     QTest::addColumn<int>("subject");
     QTest::addColumn<bool>("answers");
-    for (int subject = 0; subject < 5; ++subject) {
-        if (subject == int(Subject::Subtraction)) {
-            continue;
-        }
-        QTest::addRow("subject %d blank", subject) << subject << false;
-        QTest::addRow("subject %d answers", subject) << subject << true;
-    }
+    QTest::addColumn<QStringList>("lines");
+    QTest::addRow("addition, blank")
+        << 0 << false
+        << QStringList{" 1 )                        66             2 )                      51",
+                       "                          + 75                                    + 54",
+                       "              Answer__________                          Answer__________"};
+    QTest::addRow("division, answers")
+        << 2 << true << QStringList{" 1 )         66  /     51   Answer  1.294"};
+    QTest::addRow("multiplication, answers")
+        << 3 << true
+        << QStringList{" 1 )                        66             2 )                      51",
+                       "                          x 75                                    x 54",
+                       "              Answer        4950                        Answer      2754"};
+    QTest::addRow("percents, blank")
+        << 4 << false
+        << QStringList{" 1 )         66 IS WHAT PERCENT OF:             51  Answer  __________"};
 }
 
 void tst_TeacherAide::printsTheCoreWorksheet()
 {
     QFETCH(int, subject);
     QFETCH(bool, answers);
+    QFETCH(QStringList, lines);
     ProgramFixture f;
     f.aide().load();
     f.choose("cboSubject", subject);
@@ -471,11 +482,7 @@ void tst_TeacherAide::printsTheCoreWorksheet()
     }
     f.submit();
     QCOMPARE(f.printed().size(), 1);
-    Pcg32RandomSource fresh;
-    const PrintDocument expected =
-        renderWorksheet(buildWorksheet(Subject(subject), 4, 4, fresh, false), answers);
-    QCOMPARE(textLines(f.printed().at(0)), textLines(expected));
-    QVERIFY(f.printed().at(0) == expected);
+    QCOMPARE(textLines(f.printed().at(0)).mid(8, lines.size()), lines);
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
@@ -483,10 +490,9 @@ void tst_TeacherAide::subtractionQuestion_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::addColumn<bool>("answers");
-    QTest::addRow("Yes, blank") << true << false;
-    QTest::addRow("No, blank") << false << false;
+    // What the answer does with either choice is the worksheets' test.
     QTest::addRow("Yes, answers") << true << true;
-    QTest::addRow("No, answers") << false << true;
+    QTest::addRow("No, blank") << false << false;
 }
 
 void tst_TeacherAide::subtractionQuestion()
@@ -515,12 +521,8 @@ void tst_TeacherAide::subtractionQuestion()
     QVERIFY2(lines.at(8).startsWith(yes ? " 1 )                         5"
                                         : " 1 )                        17"),
              qPrintable(lines.at(8)));
-    if (answers) {
-        QVERIFY2(lines.at(10).mid(14).startsWith(yes ? "Answer        -7" : "Answer        5"),
-                 qPrintable(lines.at(10)));
-    } else {
-        QVERIFY(!lines.at(10).contains('-'));
-    }
+    QVERIFY2(lines.at(10).mid(14).startsWith(answers ? "Answer        -7" : "Answer_"),
+             qPrintable(lines.at(10)));
 }
 
 void tst_TeacherAide::secondSubmitPrintsOtherProblems()

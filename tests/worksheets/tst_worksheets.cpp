@@ -56,7 +56,6 @@ private slots:
     void answersAreReadAtEachAnswerLine();
     void subjectNames_data();
     void subjectNames();
-    void subjectTableOrders();
 };
 
 void tst_Worksheets::heading_data()
@@ -625,22 +624,6 @@ void tst_Worksheets::subjectNames()
     QFETCH(int, subject);
     const std::optional<Subject> parsed = subjectFromName(name);
     QCOMPARE(parsed ? int(*parsed) : -1, subject);
-}
-
-void tst_Worksheets::subjectTableOrders()
-{
-    // The request window selects a row by its list position, the code by its enumerator.
-    const QList<SubjectRow> &rows = subjectRows();
-    QCOMPARE(rows.size(), 5);
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        QCOMPARE(int(rows.at(i).subject), int(i));
-    }
-    QStringList helpOrder;
-    for (const SubjectRow &row : subjectsInCommandOrder()) {
-        helpOrder.append(row.commandName);
-    }
-    QCOMPARE(helpOrder,
-             (QStringList{"addition", "subtraction", "multiplication", "division", "percent"}));
 }
 
 QTEST_GUILESS_MAIN(tst_Worksheets)
