@@ -246,6 +246,8 @@ void tst_Navigation::nameIsStoredUpperCased_data()
                                 << "ANN";
     QTest::addRow("blanks kept") << "  ann lee "
                                  << "  ANN LEE ";
+    QTest::addRow("only blanks, still a name") << "   "
+                                               << "   ";
     QTest::addRow("sharp s") << QString::fromUtf8("straße") << "STRASSE";
     QTest::addRow("greek") << QString::fromUtf8("σοφία") << QString::fromUtf8("ΣΟΦΊΑ");
     QTest::addRow("cyrillic") << QString::fromUtf8("юля") << QString::fromUtf8("ЮЛЯ");

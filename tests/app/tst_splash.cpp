@@ -24,6 +24,8 @@ private Q_SLOTS:
     void keyOrBareFrameClickEndsTheRun();
     void clickOnLabelOrLogoDoesNothing_data();
     void clickOnLabelOrLogoDoesNothing();
+    void clickNotWhollyOnBareFrameDoesNothing_data();
+    void clickNotWhollyOnBareFrameDoesNothing();
     void keyWithoutCharacterDoesNothing();
     void windowIconComesAfterTheSplash();
     void logoScalesToTheSideAsked_data();
@@ -165,6 +167,42 @@ void tst_Splash::clickOnLabelOrLogoDoesNothing()
     auto *widget = f.program.splash().window()->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    ProgramFixture::settle();
+    QVERIFY(f.program.splash().isVisible());
+    QCOMPARE(f.quits, 0);
+}
+
+// A click ends the run only when the left button goes both down and up on the bare frame.
+void tst_Splash::clickNotWhollyOnBareFrameDoesNothing_data()
+{
+    QTest::addColumn<QString>("pressedOn");
+    QTest::addColumn<QString>("releasedOn");
+    QTest::addColumn<int>("button");
+    QTest::addRow("pressed on the title, let go on the bare frame") << "lblProductName"
+                                                                    << "" << int(Qt::LeftButton);
+    QTest::addRow("pressed on the bare frame, let go on the title")
+        << ""
+        << "lblProductName" << int(Qt::LeftButton);
+    QTest::addRow("right button on the bare frame") << ""
+                                                    << "" << int(Qt::RightButton);
+}
+
+void tst_Splash::clickNotWhollyOnBareFrameDoesNothing()
+{
+    QFETCH(QString, pressedOn);
+    QFETCH(QString, releasedOn);
+    QFETCH(int, button);
+    ProgramFixture f;
+    f.program.start();
+    ClickFrame *frame = f.program.splash().Frame1();
+    const auto point = [frame](const QString &name) {
+        if (name.isEmpty()) {
+            return QPoint(frame->width() - 20, frame->height() / 2 + 40);
+        }
+        return frame->findChild<QWidget *>(name)->geometry().center();
+    };
+    QTest::mousePress(frame, Qt::MouseButton(button), {}, point(pressedOn));
+    QTest::mouseRelease(frame, Qt::MouseButton(button), {}, point(releasedOn));
     ProgramFixture::settle();
     QVERIFY(f.program.splash().isVisible());
     QCOMPARE(f.quits, 0);
