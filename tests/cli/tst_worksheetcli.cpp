@@ -387,7 +387,13 @@ void tst_WorksheetCli::noDisplay()
 
 void tst_WorksheetCli::qtOptionsStartTheWindow()
 {
+    // No display and no platform from the environment: the argument alone must open the window.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QLatin1String(name));
+    }
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(SUMTOPIA_EXECUTABLE),
                   {"-platform", "offscreen", "-style", "Fusion"});
     QVERIFY(process.waitForStarted());
