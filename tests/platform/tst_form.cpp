@@ -1,10 +1,17 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedRandomSource.h"
+#include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -47,6 +54,10 @@ private Q_SLOTS:
     void loadRunsFormLoadHidden();
     void showOfALoadedFormRunsNoFormLoad();
     void nothingLoadsOnceTheRunHasEnded();
+    void qtMessageBoxAnswers_data();
+    void qtMessageBoxAnswers();
+    void qtInputBoxAnswers_data();
+    void qtInputBoxAnswers();
 };
 
 void tst_Form::showLoadsWithTheWindowOnScreen()
@@ -116,6 +127,96 @@ void tst_Form::nothingLoadsOnceTheRunHasEnded()
     QVERIFY(!form.isLoaded());
     QCOMPARE(form.loads, 0);
     QCOMPARE(quits, 1);
+}
+
+namespace
+{
+
+// Answers the modal dialog the next call opens, as a person would: a button clicked, a key typed.
+template <typename Answer> void answerNextDialog(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog != nullptr);
+        answer(dialog);
+    });
+}
+
+} // namespace
+
+void tst_Form::qtMessageBoxAnswers_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("answer");
+    using B = Dialogs::Buttons;
+    using A = Dialogs::Answer;
+    QTest::addRow("Yes clicked") << int(B::YesNo) << "&Yes" << int(A::Yes);
+    QTest::addRow("No clicked") << int(B::YesNo) << "&No" << int(A::No);
+    QTest::addRow("Return takes the default, Yes") << int(B::YesNo) << "Return" << int(A::Yes);
+    QTest::addRow("Escape is No") << int(B::YesNo) << "Escape" << int(A::No);
+    QTest::addRow("OK clicked") << int(B::Ok) << "OK" << int(A::Ok);
+}
+
+void tst_Form::qtMessageBoxAnswers()
+{
+    QFETCH(int, buttons);
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    answerNextDialog([press](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Title"));
+        QCOMPARE(box->text(), QStringLiteral("Prompt"));
+        if (press == QLatin1String("Return") || press == QLatin1String("Escape")) {
+            QTest::keyClick(box,
+                            press == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Escape);
+            return;
+        }
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == press) {
+                button->click();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no button ") + press));
+    });
+    QtDialogs dialogs;
+    QCOMPARE(int(dialogs.messageBox(nullptr, QStringLiteral("Prompt"), QStringLiteral("Title"),
+                                    Dialogs::Buttons(buttons))),
+             answer);
+}
+
+void tst_Form::qtInputBoxAnswers_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("answer");
+    QTest::addRow("default kept") << true << QString() << "3";
+    QTest::addRow("typed over") << true << "5"
+                                << "35";
+    QTest::addRow("Cancel") << false << "5" << QString();
+}
+
+void tst_Form::qtInputBoxAnswers()
+{
+    QFETCH(bool, accept);
+    QFETCH(QString, typed);
+    QFETCH(QString, answer);
+    answerNextDialog([accept, typed](QWidget *dialog) {
+        auto *input = qobject_cast<QInputDialog *>(dialog);
+        QVERIFY(input != nullptr);
+        QCOMPARE(input->labelText(), QStringLiteral("Grade?"));
+        auto *line = input->findChild<QLineEdit *>();
+        QVERIFY(line != nullptr);
+        line->end(false);
+        QTest::keyClicks(line, typed);
+        QTest::keyClick(line, accept ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.inputBox(nullptr, QStringLiteral("Grade?"), QStringLiteral("Title"),
+                              QStringLiteral("3")),
+             answer);
 }
 
 QTEST_MAIN(tst_Form)
