@@ -305,8 +305,13 @@ void tst_DrillLayout::window()
     QCOMPARE(w.window()->windowTitle(), shown("DrillLayout", caption));
     QCOMPARE(w.window()->client()->size(),
              QSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())));
-    // The menu bar stands above the client area, not over it.
-    QVERIFY(w.window()->client()->y() >= w.window()->menuBar()->height());
+    // The menu bar stands above the client area, not over it, across the whole window.
+    const QMenuBar *bar = w.window()->menuBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->height() > 0);
+    QCOMPARE(bar->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(bar->width(), w.window()->width());
+    QCOMPARE(w.window()->client()->y(), bar->height());
 }
 
 // Boxes and type sizes are the screen check's; here a sign, the greeting and every drill's buttons
