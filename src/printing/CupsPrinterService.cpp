@@ -117,11 +117,10 @@ JobReport askAboutJob(http_t *http, CupsJobEvents &events, const QString &printe
     clock.start();
     Ipp job(cups().cupsDoRequest(http, request, "/"));
     report.asked = answerOf(http, job.get());
+    report.problem = answerReason(report.asked, clock, timeoutMs);
     if (report.asked == Answer::Lost || report.asked == Answer::Busy) {
-        report.problem = answerReason(report.asked, clock, timeoutMs);
         return report;
     }
-    report.problem = lastError();
     report.state = integer(job.get(), "job-state");
     report.message = text(job.get(), "job-printer-state-message");
     report.reasons = text(job.get(), "job-state-reasons");

@@ -48,6 +48,11 @@ Connection failedConnection(PrinterLookup::State failure, const QString &reason)
     return connection;
 }
 
+QString lastError()
+{
+    return QString::fromUtf8(cups().cupsLastErrorString());
+}
+
 } // namespace
 
 QString serverName()
@@ -128,11 +133,6 @@ QString answerReason(Answer answer, const QElapsedTimer &clock, int timeoutMs)
         break;
     }
     return lastError();
-}
-
-QString lastError()
-{
-    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 namespace

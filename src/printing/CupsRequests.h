@@ -41,7 +41,7 @@ Connection connectToServer(int timeoutMs);
 enum class Answer {
     Given,    // it answered, and not with an error
     NotFound, // there is no such printer, job or subscription
-    Refused,  // it answered with another error (lastError() says which)
+    Refused,  // it answered with another error (answerReason() gives its words)
     Busy,     // it said it cannot take requests now
     Lost,     // no answer in time, or the connection broke off
 };
@@ -50,7 +50,6 @@ Answer answerOf(http_t *http, ipp_t *response);
 // The sentence for an answer other than Given: the server's own words for an error, or what
 // happened to a busy server or a lost request, timed by `clock` since it was sent.
 QString answerReason(Answer answer, const QElapsedTimer &clock, int timeoutMs);
-QString lastError();
 
 ipp_t *newRequest(ipp_op_t operation, const QString &printer);
 void askFor(ipp_t *request, std::initializer_list<const char *> names);

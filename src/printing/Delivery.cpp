@@ -110,6 +110,9 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
     // A cancel reaches a waiting job at once and one being printed a little later, so the jobs
     // that someone cancelled are counted until the rest have settled too.
     QList<int> cancelled;
+    const auto ofAllJobs = [&printed](const DeliveryOutcome &outcome) {
+        return outcome.ofJobs(printed.printer, printed.jobIds);
+    };
     while (true) {
         const QList<DeliveryOutcome> told = follower.update(
             JobFollower::ask(service, follower.jobs(), JobFollower::Asking::UntilOneFailed));
@@ -117,19 +120,17 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
             if (one.fault == DeliveryOutcome::Fault::JobCancelled) {
                 cancelled += one.jobIds;
             } else if (!one.succeeded()) {
-                return one.ofJobs(printed.printer, printed.jobIds);
+                return ofAllJobs(one);
             } else {
                 unrecorded += one.jobIds;
             }
         }
-        if (follower.isEmpty() && !cancelled.isEmpty()) {
-            return JobFollower::cancelled(printed.printer, cancelled)
-                .ofJobs(printed.printer, printed.jobIds);
-        }
         if (follower.isEmpty()) {
+            if (!cancelled.isEmpty()) {
+                return ofAllJobs(JobFollower::cancelled(printed.printer, cancelled));
+            }
             return unrecorded.isEmpty() ? printed
-                                        : JobFollower::sent(printed.printer, unrecorded)
-                                              .ofJobs(printed.printer, printed.jobIds);
+                                        : ofAllJobs(JobFollower::sent(printed.printer, unrecorded));
         }
         // Paused after it took them: they print when it is resumed, as if it had been paused
         // from the start, so there is nothing to wait for.
@@ -151,8 +152,7 @@ DeliveryOutcome followJobs(PrinterService &service, const DeliveryOutcome &print
     const QString stillQueued = DeliveryText::stillQueued(
         static_cast<int>(follower.jobs().size()), printed.printer, waitMs, follower.printerSays());
     if (!cancelled.isEmpty()) {
-        DeliveryOutcome outcome = JobFollower::cancelled(printed.printer, cancelled)
-                                      .ofJobs(printed.printer, printed.jobIds);
+        DeliveryOutcome outcome = ofAllJobs(JobFollower::cancelled(printed.printer, cancelled));
         outcome.reason += QLatin1Char(' ') + stillQueued;
         return outcome;
     }

@@ -157,6 +157,12 @@ QString writeAdvice(int error)
     return QCoreApplication::translate("Delivery", "Choose another place, then try again.");
 }
 
+// A length against its limit, as the sentences about too long a path give them.
+QString lengthsSaid(const char *sentence, const DestinationCheck &check)
+{
+    return QCoreApplication::translate("Delivery", sentence).arg(check.bytes).arg(check.limit);
+}
+
 } // namespace
 
 namespace DeliveryText
@@ -171,16 +177,15 @@ QString destinationProblem(const DestinationCheck &check)
     case Problem::Empty:
         return QCoreApplication::translate("Delivery", "the file name is empty");
     case Problem::PathTooLong:
-        return QCoreApplication::translate(
-                   "Delivery", "the path is %1 bytes long, more than the %2 a path may have")
-            .arg(check.bytes)
-            .arg(check.limit);
+        return lengthsSaid(
+            QT_TRANSLATE_NOOP("Delivery",
+                              "the path is %1 bytes long, more than the %2 a path may have"),
+            check);
     case Problem::NameTooLong:
-        return QCoreApplication::translate(
-                   "Delivery", "a name in the path is %1 bytes long, more than the %2 a name "
-                               "may have")
-            .arg(check.bytes)
-            .arg(check.limit);
+        return lengthsSaid(QT_TRANSLATE_NOOP("Delivery",
+                                             "a name in the path is %1 bytes long, more than the "
+                                             "%2 a name may have"),
+                           check);
     case Problem::Folder:
         return QCoreApplication::translate("Delivery", "it is a folder");
     case Problem::LinkLoop:
@@ -215,17 +220,17 @@ QString commandLineTooLong(const DestinationCheck &check)
 {
     switch (check.problem) {
     case DestinationCheck::Problem::PathTooLong:
-        return QCoreApplication::translate(
-                   "Delivery",
-                   "output path of %1 bytes is too long; allowed: a path of at most %2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
+        return lengthsSaid(
+            QT_TRANSLATE_NOOP(
+                "Delivery",
+                "output path of %1 bytes is too long; allowed: a path of at most %2 bytes"),
+            check);
     case DestinationCheck::Problem::NameTooLong:
-        return QCoreApplication::translate(
-                   "Delivery",
-                   "output path holds a name of %1 bytes; allowed: names of at most %2 bytes")
-            .arg(check.bytes)
-            .arg(check.limit);
+        return lengthsSaid(
+            QT_TRANSLATE_NOOP(
+                "Delivery",
+                "output path holds a name of %1 bytes; allowed: names of at most %2 bytes"),
+            check);
     default:
         return QString();
     }
