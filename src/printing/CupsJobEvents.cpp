@@ -147,22 +147,21 @@ bool CupsJobEvents::read(http_t *http, const QString &printer)
 void CupsJobEvents::record(const QString &printer, const QList<JobEvent> &events)
 {
     QMutexLocker lock(&m_mutex);
+    const auto subscription = m_subscriptions.find(printer);
     for (const JobEvent &event : events) {
-        if (m_subscriptions.contains(printer)) {
-            Subscription &subscription = m_subscriptions[printer];
-            subscription.nextSequence = std::max(subscription.nextSequence, event.sequence + 1);
+        if (subscription != m_subscriptions.end()) {
+            subscription->nextSequence = std::max(subscription->nextSequence, event.sequence + 1);
         }
         if (event.jobId <= 0) {
             continue;
         }
-        bool &started = m_started[printer][event.jobId];
-        started = started || event.jobState >= IPP_JSTATE_PROCESSING;
+        SeenJob &job = m_seen[printer][event.jobId];
+        job.started = job.started || event.jobState >= IPP_JSTATE_PROCESSING;
         if (event.event == "job-progress" && !event.text.isEmpty()) {
-            m_progress[printer][event.jobId] = event.text;
+            job.progress = event.text;
         }
         if (event.jobState >= IPP_JSTATE_CANCELED) {
-            m_ended[printer][event.jobId] = {event.jobState,
-                                             m_progress.value(printer).value(event.jobId)};
+            job.end = JobEnd{event.jobState, job.progress};
         }
     }
 }
@@ -170,18 +169,14 @@ void CupsJobEvents::record(const QString &printer, const QList<JobEvent> &events
 std::optional<JobEnd> CupsJobEvents::endOf(const QString &printer, int jobId) const
 {
     QMutexLocker lock(&m_mutex);
-    const auto ended = m_ended.constFind(printer);
-    if (ended == m_ended.cend() || !ended->contains(jobId)) {
-        return std::nullopt;
-    }
-    return ended->value(jobId);
+    return m_seen.value(printer).value(jobId).end;
 }
 
 bool CupsJobEvents::neverStarted(const QString &printer, int jobId) const
 {
     QMutexLocker lock(&m_mutex);
-    const auto seen = m_started.constFind(printer);
-    return seen != m_started.cend() && seen->contains(jobId) && !seen->value(jobId);
+    const QMap<int, SeenJob> seen = m_seen.value(printer);
+    return seen.contains(jobId) && !seen.value(jobId).started;
 }
 
 void CupsJobEvents::cancelAll(int timeoutMs)
@@ -190,9 +185,7 @@ void CupsJobEvents::cancelAll(int timeoutMs)
     {
         QMutexLocker lock(&m_mutex);
         subscriptions.swap(m_subscriptions);
-        m_ended.clear();
-        m_started.clear();
-        m_progress.clear();
+        m_seen.clear();
     }
     if (subscriptions.isEmpty()) {
         return;

@@ -55,14 +55,18 @@ private:
         QElapsedTimer renewed;
     };
 
+    // What the events told of one job they named.
+    struct SeenJob {
+        bool started = false; // one said the printer had taken it
+        // The last progress message: a failing filter or backend says its reason there, while
+        // the end event's own text only points at the server's log.
+        QString progress;
+        std::optional<JobEnd> end;
+    };
+
     mutable QMutex m_mutex;
     QMap<QString, Subscription> m_subscriptions;
-    QMap<QString, QMap<int, JobEnd>> m_ended;
-    // Every job the events named, and whether one said the printer had taken it.
-    QMap<QString, QMap<int, bool>> m_started;
-    // A job's last progress message: a failing filter or backend says its reason there, while
-    // the end event's own text only points at the server's log.
-    QMap<QString, QMap<int, QString>> m_progress;
+    QMap<QString, QMap<int, SeenJob>> m_seen;
 };
 
 // What the server said of one job: its attributes while it keeps them, and the end its events
