@@ -58,7 +58,7 @@ int main(int argc, char **argv)
     // Worksheet options mean the command, which needs no display; Qt's own options start the
     // window as Qt expects.
     if (isWorksheetRequest(arguments)) {
-        return runWorksheetCommand(argc, argv);
+        return runWorksheetCommand(argc, argv, arguments);
     }
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !namesPlatform(argc, argv) &&

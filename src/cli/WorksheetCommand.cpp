@@ -74,18 +74,11 @@ int report(const DeliveryOutcome &outcome)
 
 } // namespace
 
-int runWorksheetCommand(int argc, char **argv)
+int runWorksheetCommand(int argc, char **argv, const QStringList &arguments)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
     // The help, the messages and a text sheet speak the user's language, which loads with an
     // application object; the painting one comes later, only for a PDF file or a printer.
-    std::optional<QCoreApplication> texts;
-    if (QCoreApplication::instance() == nullptr) {
-        texts.emplace(argc, argv);
-    }
+    std::optional<QCoreApplication> texts(std::in_place, argc, argv);
     const WorksheetParse parse = parseWorksheetArguments(arguments);
     if (parse.action == WorksheetParse::Action::Error) {
         say(parse.error);

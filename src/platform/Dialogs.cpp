@@ -41,7 +41,6 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QSt
     QFileDialog dialog(parent, title, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     // A desktop's own dialog asks about replacing the name as typed, and Qt adds the suffix only
     // afterwards: "sheet" would replace sheet.pdf unasked. Qt's dialog adds it first.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

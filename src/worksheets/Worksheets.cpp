@@ -183,9 +183,11 @@ int worksheetRange(int grade)
         return 20;
     case GradeBand::Grades3To4:
         return 99;
-    default:
-        return 999;
+    case GradeBand::Grades5To6:
+    case GradeBand::None: // a sheet's grade is checked before it is drawn
+        break;
     }
+    return 999;
 }
 
 Worksheet buildWorksheet(Subject subject, int grade, int seedOffset, RandomSource &random,
